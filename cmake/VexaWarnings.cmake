@@ -1,0 +1,11 @@
+# Strict warnings for the project's own targets (never for third-party headers).
+option(VEXA_WERROR "Treat warnings as errors" ON)
+
+function(vexa_strict_warnings target)
+  target_compile_options(${target} PRIVATE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Woverloaded-virtual
+    -Wcast-align -Wimplicit-fallthrough)
+  if(VEXA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()

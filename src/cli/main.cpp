@@ -1,0 +1,27 @@
+// vexa: the command-line companion of the editor, for scripting, batch work and
+// diagnosis. Each command lives in its own file and registers itself below.
+#include "Commands.h"
+#include "config/Messages.h"
+
+#include <CLI/CLI.hpp>
+#include <clocale>
+
+int main(int argc, char** argv) {
+    std::setlocale(LC_ALL, "C.UTF-8");
+    vexa::cli::CliContext context;
+    CLI::App app{vexa::GetMsg(1000) + " — command line", "vexa"};
+    app.require_subcommand(1);
+    app.fallthrough();
+    vexa::cli::addHomeOption(app, context);
+
+    // commands
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        // Usage errors exit 2, like a refusal before any work starts.
+        const int rc = app.exit(e);
+        return rc == 0 ? 0 : 2;
+    }
+    return context.exitCode;
+}

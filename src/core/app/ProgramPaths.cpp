@@ -1,0 +1,15 @@
+#include "app/ProgramPaths.h"
+
+namespace vexa {
+
+ProgramPaths ProgramPaths::forFolder(const std::filesystem::path& programFolder) {
+    ProgramPaths p;
+    p.programFolder = programFolder;
+    p.configurationFile = programFolder / "vexacontrol.ini";
+    p.elementPatternFile = programFolder / "elmptnvxa.elm";
+    p.workFolder = programFolder / "Temp";
+    p.releaseNotes = programFolder / "Release.txt";
+    return p;
+}
+
+}  // namespace vexa

@@ -1,0 +1,20 @@
+#pragma once
+// The numbered catalogue of every caption, question and error text shown to
+// the user, and GetMsg, through which all of them are fetched.
+#include <string>
+#include <string_view>
+
+namespace vexa {
+
+// The text of `number` with `extra` put in place of its first "$", or appended
+// when it has none. An unknown number gives "".
+std::string GetMsg(int number, std::string_view extra = {});
+
+// The catalogue text alone (nullptr for an unknown number).
+const char* messageText(int number) noexcept;
+
+// Numbers of the message titles used for message boxes.
+inline constexpr int kTitleConfirm = 2002;  // "確認"
+inline constexpr int kTitleError = 2500;    // "エラー"
+
+}  // namespace vexa

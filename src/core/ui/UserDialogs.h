@@ -1,0 +1,46 @@
+#pragma once
+// The one way core code talks to the user: message boxes, questions and the
+// file and folder choosers. The editor answers with Qt dialogs, tests answer
+// from a script and record what was shown, the command line prints.
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+enum class MessageIcon { None, Information, Question, Warning, Error };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+    std::string text;   // UTF-8; may hold line feeds
+    std::string title;
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+
+    bool operator==(const MessageRequest&) const = default;
+};
+
+// What a file-open chooser is asked for. `filters` are "description|pattern"
+// pairs such as "Vexa Editorファイル|*.vxa", offered in this order.
+struct FileChooserRequest {
+    std::string title;
+    std::string initialFolder;
+    std::vector<std::string> filters;
+    bool multiple = false;
+};
+
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // Shows a modal message box and returns the button pressed.
+    virtual MessageAnswer showMessage(const MessageRequest& request) = 0;
+
+    // The chosen existing files as full paths; empty when cancelled.
+    virtual std::vector<std::string> chooseFiles(const FileChooserRequest& request) = 0;
+
+    // The chosen folder's path without a trailing separator; "" when cancelled.
+    virtual std::string chooseFolder(const std::string& initialFolder) = 0;
+};
+
+}  // namespace vexa
