@@ -1,0 +1,47 @@
+#pragma once
+// Reading, checking and measuring WAVE files. The RIFF chunks are walked here,
+// without any multimedia library, and the audio data is never read.
+#include "ui/UserDialogs.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vexa {
+
+// The fields of a WAVE "fmt " chunk body, filled from its first n bytes
+// (n = the chunk size, at most 18); fields beyond n stay 0.
+struct WaveFormat {
+    std::uint16_t formatTag = 0;
+    std::uint16_t channels = 0;
+    std::uint32_t samplesPerSec = 0;
+    std::uint32_t avgBytesPerSec = 0;
+    std::uint16_t blockAlign = 0;
+    std::uint16_t bitsPerSample = 0;
+    std::uint16_t extraSize = 0;
+
+    bool operator==(const WaveFormat&) const = default;
+};
+
+// The sampling rates the device plays, in Hz.
+inline constexpr std::array<std::uint32_t, 7> kAcceptedRates = {8000,  11025, 12800, 16000,
+                                                                22050, 32000, 44100};
+
+// The format of the file, or nullopt after showing the refusal (messages 2800-2804).
+std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, UserDialogs& dialogs);
+
+// Whether a file of this format and path may be registered: an 8.3 file name
+// (refused silently), mono unless stereo is allowed (2805), an accepted rate (2806).
+bool CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed,
+                     UserDialogs& dialogs);
+
+// The raw scan of the first 512 bytes; no message (the caller shows 2811).
+bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed);
+
+// Play length in milliseconds from the data size and AvgBytesPerSec; -1 when
+// it cannot be measured.
+long long GetWaveLength(const std::filesystem::path& path);
+
+}  // namespace vexa
