@@ -1,7 +1,6 @@
 # cmake -DICONV=… -DSRC=in.utf8 -DDST=out -P ToCp932.cmake
 # Converts a UTF-8 text with LF line ends into CP932 with CR LF line ends, no BOM.
 file(READ "${SRC}" text)
-string(REGEX REPLACE "^\xEF\xBB\xBF" "" text "${text}")
 string(REPLACE "\r\n" "\n" text "${text}")
 string(REPLACE "\n" "\r\n" text "${text}")
 get_filename_component(dir "${DST}" DIRECTORY)

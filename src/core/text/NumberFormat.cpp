@@ -1,0 +1,178 @@
+#include "text/NumberFormat.h"
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace vexa::numfmt {
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimBlanks(std::string_view t) {
+    while (!t.empty() && isBlank(t.front()))
+        t.remove_prefix(1);
+    while (!t.empty() && isBlank(t.back()))
+        t.remove_suffix(1);
+    return t;
+}
+
+// Length of the number syntax at the start of `t` (sign, digits, one point,
+// exponent), 0 when no digit is found.
+std::size_t numberPrefixLength(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < t.size() && isDigit(t[i]))
+        ++i, ++digits;
+    if (i < t.size() && t[i] == '.') {
+        ++i;
+        while (i < t.size() && isDigit(t[i]))
+            ++i, ++digits;
+    }
+    if (digits == 0)
+        return 0;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < t.size() && (t[j] == '+' || t[j] == '-'))
+            ++j;
+        std::size_t expDigits = 0;
+        while (j < t.size() && isDigit(t[j]))
+            ++j, ++expDigits;
+        if (expDigits > 0)
+            i = j;
+    }
+    return i;
+}
+
+double toDouble(std::string_view t) {
+    std::string copy(t);
+    return std::strtod(copy.c_str(), nullptr);
+}
+
+// The decimal digits of |value| rounded half away from zero to `decimals`
+// places, taken from its 15-significant-digit form: integer part and fraction.
+struct Decimal {
+    bool negative = false;
+    std::string integer;   // no leading zeros; "" for zero
+    std::string fraction;  // exactly `decimals` digits
+};
+
+Decimal roundDecimal(double value, int decimals) {
+    Decimal d;
+    d.negative = std::signbit(value);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    // buf: d.dddddddddddddde±XX
+    std::string mantissa;
+    mantissa.push_back(buf[0]);
+    mantissa.append(buf + 2, 14);
+    int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+    // digits of mantissa stand for positions exponent, exponent-1, ...
+    // Keep digits down to position -decimals.
+    const int keep = exponent + 1 + decimals;  // number of mantissa digits kept
+    std::string digits;
+    if (keep > 0) {
+        digits = mantissa.substr(0, static_cast<std::size_t>(std::min<int>(keep, 15)));
+        if (keep > 15)
+            digits.append(static_cast<std::size_t>(keep - 15), '0');
+        const bool roundUp = keep < 15 && mantissa[static_cast<std::size_t>(keep)] >= '5';
+        if (roundUp) {
+            int i = static_cast<int>(digits.size()) - 1;
+            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9')
+                digits[static_cast<std::size_t>(i--)] = '0';
+            if (i < 0)
+                digits.insert(digits.begin(), '1');
+            else
+                ++digits[static_cast<std::size_t>(i)];
+        }
+    } else if (keep == 0 && mantissa[0] >= '5') {
+        digits = "1";
+    }
+    // Split into integer and fraction of `decimals` digits.
+    if (digits.size() < static_cast<std::size_t>(decimals))
+        digits.insert(0, static_cast<std::size_t>(decimals) - digits.size(), '0');
+    const std::size_t split = digits.size() - static_cast<std::size_t>(decimals);
+    d.integer = digits.substr(0, split);
+    d.fraction = digits.substr(split);
+    const auto firstNonZero = d.integer.find_first_not_of('0');
+    d.integer = firstNonZero == std::string::npos ? "" : d.integer.substr(firstNonZero);
+    if (d.integer.empty() && d.fraction.find_first_not_of('0') == std::string::npos)
+        d.negative = false;  // no "-0.0"
+    return d;
+}
+
+}  // namespace
+
+std::optional<double> parseNumber(std::string_view text) {
+    const std::string_view t = trimBlanks(text);
+    const std::size_t n = numberPrefixLength(t);
+    if (n == 0 || n != t.size())
+        return std::nullopt;
+    const double v = toDouble(t);
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+double leadingNumber(std::string_view text) {
+    std::string_view t = text;
+    while (!t.empty() && isBlank(t.front()))
+        t.remove_prefix(1);
+    const std::size_t n = numberPrefixLength(t);
+    if (n == 0)
+        return 0.0;
+    const double v = toDouble(t.substr(0, n));
+    return std::isfinite(v) ? v : 0.0;
+}
+
+std::string format(double value, std::string_view pattern) {
+    const auto point = pattern.find('.');
+    const std::string_view intPattern = pattern.substr(0, point);
+    const std::string_view fracPattern =
+        point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
+
+    const Decimal d = roundDecimal(value, static_cast<int>(fracPattern.size()));
+
+    // Integer part: at least as many digits as the pattern has "0"s.
+    std::size_t minInt = 0;
+    for (char c : intPattern)
+        minInt += c == '0' ? 1 : 0;
+    std::string integer = d.integer;
+    if (integer.size() < minInt)
+        integer.insert(0, minInt - integer.size(), '0');
+
+    // Fraction: "0" places always shown, trailing "#" places dropped when zero.
+    std::string fraction = d.fraction;
+    std::size_t minFrac = 0;
+    for (std::size_t i = 0; i < fracPattern.size(); ++i)
+        if (fracPattern[i] == '0')
+            minFrac = i + 1;
+    while (fraction.size() > minFrac && fraction.back() == '0')
+        fraction.pop_back();
+
+    std::string out = d.negative ? "-" : "";
+    out += integer;
+    if (point != std::string_view::npos)
+        out += "." + fraction;
+    return out;
+}
+
+double roundHalfEven(double value) { return std::nearbyint(value); }
+
+std::optional<std::int16_t> toInt16(std::string_view text) {
+    const auto v = parseNumber(text);
+    if (!v)
+        return std::nullopt;
+    const double r = roundHalfEven(*v);
+    if (r < std::numeric_limits<std::int16_t>::min() || r > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(r);
+}
+
+}  // namespace vexa::numfmt

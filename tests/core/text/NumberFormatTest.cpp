@@ -1,0 +1,65 @@
+#include "text/NumberFormat.h"
+
+#include <gtest/gtest.h>
+
+namespace vexa::numfmt {
+namespace {
+
+TEST(NumberFormat, RecognisesWholeNumbersOnly) {
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"1.5", 1.5},  {" -2 ", -2.0}, {"+3", 3.0},      {".5", 0.5},        {"5.", 5.0},
+        {"1e3", 1000}, {"0", 0.0},     {"", std::nullopt}, {" ", std::nullopt}, {"abc", std::nullopt},
+        {"1.2.3", std::nullopt}, {"12abc", std::nullopt}, {"-", std::nullopt}, {".", std::nullopt},
+        {"1e999", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(NumberFormat, LeadingNumberReadsThePrefix) {
+    EXPECT_EQ(leadingNumber("12abc"), 12.0);
+    EXPECT_EQ(leadingNumber(" 2.5s"), 2.5);
+    EXPECT_EQ(leadingNumber("x1"), 0.0);
+    EXPECT_EQ(leadingNumber(""), 0.0);
+}
+
+TEST(NumberFormat, FormatsDisplayPatterns) {
+    struct Case {
+        double value;
+        const char* pattern;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {1.5, "0.0", "1.5"},      {4, "0.0", "4.0"},         {0, "0.0", "0.0"},
+        {2.45, "0.0", "2.5"},     {0.05, "0.0", "0.1"},      {0.04, "0.0", "0.0"},
+        {1.25, "0.0", "1.3"},     {-1.25, "0.0", "-1.3"},    {-0.01, "0.0", "0.0"},
+        {99.96, "0.0", "100.0"},  {7, "00", "07"},           {123, "00", "123"},
+        {12, "000", "012"},       {2.5, "0.000", "2.500"},   {1.0005, "0.000", "1.001"},
+        {44.1, "##.###", "44.1"}, {8, "##.###", "8."},       {22.05, "##.##", "22.05"},
+        {12.8, "##.###", "12.8"}, {11.025, "##.###", "11.025"}, {0.5, "##.###", ".5"},
+        {1500, "00000", "01500"}, {123456789, "0", "123456789"}, {0.5, "0", "1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(format(c.value, c.pattern), c.expected) << c.value << " as " << c.pattern;
+}
+
+TEST(NumberFormat, IntegerConversionRoundsHalvesToEven) {
+    EXPECT_EQ(roundHalfEven(2.5), 2.0);
+    EXPECT_EQ(roundHalfEven(3.5), 4.0);
+    EXPECT_EQ(roundHalfEven(-2.5), -2.0);
+    EXPECT_EQ(toInt16("95"), 95);
+    EXPECT_EQ(toInt16("30.5"), 30);
+    EXPECT_EQ(toInt16("31.5"), 32);
+    EXPECT_EQ(toInt16("-1"), -1);
+    EXPECT_EQ(toInt16("32767"), 32767);
+    EXPECT_EQ(toInt16("32768"), std::nullopt);
+    EXPECT_EQ(toInt16("abc"), std::nullopt);
+    EXPECT_EQ(toInt16(""), std::nullopt);
+}
+
+}  // namespace
+}  // namespace vexa::numfmt
