@@ -1,0 +1,48 @@
+#pragma once
+// The Project: everything the user edits in a run, held as the texts the
+// windows show. The editor holds exactly one and hands it to every window.
+#include "config/Configuration.h"
+#include "model/CardInformation.h"
+#include "model/ProgramSheet.h"
+#include "model/SoundEntry.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vexa {
+
+inline constexpr int kSheetCount = 8;  // sheets 0 … 7, the ones files carry
+inline constexpr int kSheetSlots = 9;  // the store keeps room for a ninth
+inline constexpr std::size_t kMaxSounds = 255;
+
+struct Project {
+    std::array<ProgramSheet, kSheetSlots> sheets;
+    std::vector<SoundEntry> sounds = std::vector<SoundEntry>(1);  // slot 0 always exists
+    bool soundPresent = false;  // the table holds at least one real entry
+    PatternTimes patterns;
+    UserInformation user;
+    CardInformation card;
+    bool modified = false;
+
+    // Clears sheets 0 … 7 (lines 0 … lineCount - 1 of each).
+    void clearSheets(int lineCount);
+    // Clears one sheet (0 … 8).
+    void clearSheet(int sheet, int lineCount);
+
+    // One empty slot 0, Sound Present cleared.
+    void resetSoundTable();
+    // Makes the table end at index `last`, keeping the entries below it.
+    void growSoundTable(std::size_t last);
+    // Index of the first entry whose File name is exactly `name` (none for "").
+    std::optional<std::size_t> findSound(std::string_view name) const;
+
+    // Repeat × the sum of the voices' Length texts, each rounded to one
+    // decimal, in the "0.0" form; nullopt when Repeat or a Length is not a number.
+    std::optional<std::string> lineTime(const ProgramLine& line) const;
+};
+
+}  // namespace vexa

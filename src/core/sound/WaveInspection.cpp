@@ -1,0 +1,142 @@
+#include "sound/WaveInspection.h"
+
+#include "config/Messages.h"
+#include "sound/RiffFile.h"
+#include "text/TextRules.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace vexa {
+
+namespace {
+
+constexpr std::uint32_t kMaxFormatSize = 18;
+constexpr std::size_t kHeaderScanSize = 512;
+constexpr std::size_t kHeaderScanLimit = 255;  // a match must start below this
+
+void showReadError(UserDialogs& dialogs, int number) {
+    dialogs.showMessage({GetMsg(number), GetMsg(kTitleError), MessageIcon::Error, MessageButtons::Ok});
+}
+
+void showWarning(UserDialogs& dialogs, int number) {
+    dialogs.showMessage({GetMsg(number), GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+}
+
+WaveFormat decodeFormat(std::string_view body) {
+    WaveFormat f;
+    f.formatTag = readLe16(body, 0);
+    f.channels = readLe16(body, 2);
+    f.samplesPerSec = readLe32(body, 4);
+    f.avgBytesPerSec = readLe32(body, 8);
+    f.blockAlign = readLe16(body, 12);
+    f.bitsPerSample = readLe16(body, 14);
+    f.extraSize = readLe16(body, 16);
+    return f;
+}
+
+bool isAcceptedRate(std::uint32_t rate) {
+    return std::find(kAcceptedRates.begin(), kAcceptedRates.end(), rate) != kAcceptedRates.end();
+}
+
+// First p in [from, kHeaderScanLimit) where `id` starts in the scanned header.
+std::optional<std::size_t> scanFor(std::string_view header, std::string_view id, std::size_t from) {
+    for (std::size_t p = from; p < kHeaderScanLimit; ++p)
+        if (header.substr(p, 4) == id)
+            return p;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, UserDialogs& dialogs) {
+    RiffFile file;
+    if (!file.open(path)) {
+        showReadError(dialogs, 2800);
+        return std::nullopt;
+    }
+    const auto riff = file.riff();
+    if (!riff) {
+        showReadError(dialogs, 2801);
+        return std::nullopt;
+    }
+    const auto fmt = file.findChunk(*riff, "fmt ");
+    if (!fmt) {
+        showReadError(dialogs, 2802);
+        return std::nullopt;
+    }
+    if (fmt->size > kMaxFormatSize) {
+        showReadError(dialogs, 2803);
+        return std::nullopt;
+    }
+    // A body cut short by the end of the file is read as far as it goes.
+    const std::string body = file.read(fmt->bodyOffset, fmt->size);
+    if (body.empty()) {
+        dialogs.showMessage({"mmioRead failed - 0", GetMsg(1000), MessageIcon::None, MessageButtons::Ok});
+        return std::nullopt;
+    }
+    return decodeFormat(body);
+}
+
+bool CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed,
+                     UserDialogs& dialogs) {
+    std::string folder;
+    const std::string name = SplitPath(path, folder);
+    if (HasWideChar(name) || ByteLength(name) > 12 || !IsValidFileName(name))
+        return false;
+    if (format.channels != 1 && !stereoAllowed) {
+        showWarning(dialogs, 2805);
+        return false;
+    }
+    if (!isAcceptedRate(format.samplesPerSec)) {
+        showWarning(dialogs, 2806);
+        return false;
+    }
+    return true;
+}
+
+bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed) {
+    RiffFile file;
+    if (!file.open(path))
+        return false;
+    std::string header = file.read(0, kHeaderScanSize);
+    header.resize(kHeaderScanSize, '\0');
+    if (header.compare(0, 4, "RIFF") != 0)
+        return false;
+    const auto p = scanFor(header, "fmt ", 12);
+    if (!p)
+        return false;
+    if (readLe16(header, *p + 10) != 1 && !stereoAllowed)
+        return false;
+    if (!isAcceptedRate(readLe32(header, *p + 12)))
+        return false;
+    const std::uint16_t bits = readLe16(header, *p + 22);
+    if (bits != 8 && bits != 16)
+        return false;
+    // The "fmt " chunk is taken to be 16 bytes long.
+    return scanFor(header, "data", *p + 24).has_value();
+}
+
+long long GetWaveLength(const std::filesystem::path& path) {
+    RiffFile file;
+    if (!file.open(path))
+        return -1;
+    const auto riff = file.riff();
+    if (!riff || file.read(8, 4) != "WAVE")
+        return -1;
+    const auto fmt = file.findChunk(*riff, "fmt ");
+    if (!fmt || fmt->size < 16)
+        return -1;
+    const WaveFormat format = decodeFormat(file.read(fmt->bodyOffset, 16));
+    if (format.channels == 0 || format.avgBytesPerSec == 0 || format.blockAlign == 0)
+        return -1;
+    const auto data = file.findChunk(*riff, "data");
+    if (!data)
+        return -1;
+    // A data size running past the end of the file counts the bytes present.
+    const std::uint64_t present = file.fileSize() - std::min(file.fileSize(), data->bodyOffset);
+    const std::uint64_t bytes = std::min<std::uint64_t>(data->size, present);
+    return static_cast<long long>(bytes * 1000 / format.avgBytesPerSec);
+}
+
+}  // namespace vexa
