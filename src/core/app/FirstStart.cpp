@@ -1,0 +1,53 @@
+#include "app/FirstStart.h"
+
+#include "config/ConfigurationFile.h"
+#include "text/TextRules.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace vexa {
+namespace fs = std::filesystem;
+namespace {
+
+// The record holds a line for people who find it; only its existence counts.
+bool createRecord(const fs::path& record, const std::string& cardPath) {
+    std::error_code ec;
+    if (record.has_parent_path())
+        fs::create_directories(record.parent_path(), ec);
+    fs::path temporary = record;
+    temporary += ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out << "CardPath written on the first start: " << cardPath << "\n";
+        if (!out.flush())
+            return false;
+    }
+    fs::rename(temporary, record, ec);
+    if (ec) {
+        fs::remove(temporary, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string DefaultCardPath(std::string_view documentsFolder) {
+    return CutAtNul(documentsFolder) + "/VexaEditor CardData";
+}
+
+FirstStartResult RunFirstStart(const fs::path& record, const fs::path& configurationFile,
+                               std::string_view documentsFolder) {
+    std::error_code ec;
+    if (fs::exists(record, ec) || ec)
+        return FirstStartResult::AlreadyDone;
+    const std::string cardPath = DefaultCardPath(documentsFolder);
+    if (!WriteConfigurationValue(configurationFile, kSystemSection, "CardPath", cardPath))
+        return FirstStartResult::Failed;
+    // A record that cannot be created only means the next start writes again.
+    createRecord(record, cardPath);
+    return FirstStartResult::Written;
+}
+
+}  // namespace vexa

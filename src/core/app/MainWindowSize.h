@@ -1,0 +1,31 @@
+#pragma once
+// How big the main window opens: the desktop work area, held to 1024 × 768.
+namespace vexa {
+
+// The work area (the screen without task bars) in pixels; right and bottom
+// are exclusive edges, so width = right - left.
+struct WorkArea {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+struct WindowGeometry {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool operator==(const WindowGeometry&) const = default;
+};
+
+inline constexpr int kMainWindowMaxWidth = 1024;
+inline constexpr int kMainWindowMaxHeight = 768;
+
+// The work area's size held to 1024 × 768, at the work area's top-left
+// corner. The limits apply to the size, not to the right and bottom edges,
+// so that a work area not starting at 0 never gets a window wider than itself.
+WindowGeometry MainWindowGeometry(const WorkArea& area);
+
+}  // namespace vexa
