@@ -4,4 +4,6 @@
 
 namespace vexa::cli {
 
+void addSettingsCommand(CLI::App& app, CliContext& context);  // settings read at start-up, as JSON
+
 }  // namespace vexa::cli

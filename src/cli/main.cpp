@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     vexa::cli::addHomeOption(app, context);
 
     // commands
+    vexa::cli::addSettingsCommand(app, context);
 
     try {
         app.parse(argc, argv);
