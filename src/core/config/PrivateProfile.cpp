@@ -284,7 +284,8 @@ bool PrivateProfile::set(std::string_view section, std::string_view key, std::st
         return true;
     }
     std::size_t insertAt = header + 1;
-    for (std::size_t i = header + 1; i < sectionEnd(header); ++i)
+    const std::size_t end = sectionEnd(header);
+    for (std::size_t i = header + 1; i < end; ++i)
         if (lines_[i].kind == Kind::Key)
             insertAt = i + 1;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), parseLine(keyName + "=" + text));
