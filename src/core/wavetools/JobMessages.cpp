@@ -1,0 +1,22 @@
+#include "wavetools/JobMessages.h"
+
+#include "config/Messages.h"
+
+namespace vexa {
+
+void ShowJobEnd(JobResult result, UserDialogs& dialogs) {
+    const char* text = nullptr;
+    switch (result) {
+    case JobResult::Completed:
+        return;
+    case JobResult::Stopped:
+        text = "ユーザーにより処理を中断しました。";
+        break;
+    case JobResult::Failed:
+        text = "変換処理中に異常が発生しました。処理を中止します。";
+        break;
+    }
+    dialogs.showMessage({text, GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+}
+
+}  // namespace vexa

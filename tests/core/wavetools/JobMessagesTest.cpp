@@ -1,0 +1,24 @@
+#include "wavetools/JobMessages.h"
+
+#include "ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace vexa {
+namespace {
+
+TEST(ShowJobEnd, TellsOfStopAndFailureOnly) {
+    test::ScriptedDialogs dialogs;
+    ShowJobEnd(JobResult::Completed, dialogs);
+    EXPECT_TRUE(dialogs.shown.empty());
+    ShowJobEnd(JobResult::Stopped, dialogs);
+    ShowJobEnd(JobResult::Failed, dialogs);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0], (MessageRequest{"ユーザーにより処理を中断しました。", "確認", MessageIcon::Warning,
+                                                MessageButtons::Ok}));
+    EXPECT_EQ(dialogs.shown[1], (MessageRequest{"変換処理中に異常が発生しました。処理を中止します。", "確認",
+                                                MessageIcon::Warning, MessageButtons::Ok}));
+}
+
+}  // namespace
+}  // namespace vexa
