@@ -1,0 +1,52 @@
+// vexa silence --seconds N [--rate 22050|44100] [--bits 8|16] DST: makes a
+// silent mono WAVE file, with the defaults the tools window opens with.
+#include "Commands.h"
+#include "ConsoleDialogs.h"
+#include "TerminalProgress.h"
+#include "wavetools/JobMessages.h"
+#include "wavetools/MakeSilence.h"
+#include "wavetools/SilenceChecks.h"
+
+namespace vexa::cli {
+namespace {
+
+// The longest time the tools window can set: 60 minutes 59 seconds.
+constexpr int kLongestSeconds = 60 * 60 + 59;
+
+struct SilenceArguments {
+    int seconds = 0;
+    int rate = 22050;
+    int bits = 16;
+    std::string destination;
+};
+
+int run(const SilenceArguments& args) {
+    ConsoleDialogs dialogs;
+    if (CheckSilenceRequest(args.seconds, args.destination, dialogs) != SilenceEntry::None)
+        return static_cast<int>(JobResult::Failed);
+    TerminalProgress progress;
+    ProgressLink link(progress, SilenceFileSize(args.seconds, args.rate, args.bits));
+    const JobResult result = MakeSilence(args.destination, args.seconds, args.rate, args.bits, link);
+    if (result == JobResult::Completed)
+        progress.setValue(100);
+    progress.finish();
+    ShowJobEnd(result, dialogs);
+    return static_cast<int>(result);
+}
+
+}  // namespace
+
+void addSilenceCommand(CLI::App& app, CliContext& context) {
+    auto args = std::make_shared<SilenceArguments>();
+    CLI::App* sub = app.add_subcommand("silence", "Make a silent mono WAVE file (exit 0 done, 1 stopped, 2 failed)");
+    addHomeOption(*sub, context);
+    sub->add_option("--seconds", args->seconds, "Length in seconds")
+        ->required()
+        ->check(CLI::Range(0, kLongestSeconds));
+    sub->add_option("--rate", args->rate, "Sampling rate in Hz")->check(CLI::IsMember({22050, 44100}));
+    sub->add_option("--bits", args->bits, "Bits per sample")->check(CLI::IsMember({8, 16}));
+    sub->add_option("DST", args->destination, "WAVE file to write")->required();
+    sub->callback([&context, args] { context.exitCode = run(*args); });
+}
+
+}  // namespace vexa::cli

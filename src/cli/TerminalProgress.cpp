@@ -1,0 +1,59 @@
+#include "TerminalProgress.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace vexa::cli {
+namespace {
+
+volatile std::sig_atomic_t stopSignal = 0;
+
+extern "C" void onInterrupt(int) { stopSignal = 1; }
+
+constexpr int kBarWidth = 30;
+
+}  // namespace
+
+TerminalProgress::TerminalProgress() : terminal_(::isatty(STDERR_FILENO) == 1) {
+    stopSignal = 0;
+    struct sigaction action {};
+    action.sa_handler = onInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGINT, &action, &previous_);
+}
+
+TerminalProgress::~TerminalProgress() { ::sigaction(SIGINT, &previous_, nullptr); }
+
+void TerminalProgress::setValue(int percent) {
+    value_ = percent;
+    draw();
+}
+
+void TerminalProgress::setCaption(const std::string& text) {
+    caption_ = text;
+    draw();
+}
+
+bool TerminalProgress::stopRequested() { return stopSignal != 0; }
+
+void TerminalProgress::draw() {
+    if (!terminal_)
+        return;
+    const int filled = value_ * kBarWidth / 100;
+    std::string bar(static_cast<std::size_t>(filled), '#');
+    bar.append(static_cast<std::size_t>(kBarWidth - filled), '.');
+    // \033[K clears what a longer caption left on the line.
+    std::fprintf(stderr, "\r[%s] %3d%%  %s\033[K", bar.c_str(), value_, caption_.c_str());
+    std::fflush(stderr);
+}
+
+void TerminalProgress::finish() {
+    if (terminal_)
+        std::fputs("\r\033[K", stderr);
+    if (!caption_.empty())
+        std::fprintf(stderr, "%s\n", caption_.c_str());
+    std::fflush(stderr);
+}
+
+}  // namespace vexa::cli

@@ -1,0 +1,36 @@
+#pragma once
+// Progress of a tools job on the terminal: a bar with the job's caption on
+// stderr when it is a terminal (nothing otherwise), and Ctrl+C (SIGINT) heard
+// as the user's stop request for as long as the object lives.
+#include "ui/Progress.h"
+
+#include <csignal>
+#include <string>
+
+namespace vexa::cli {
+
+class TerminalProgress final : public Progress {
+public:
+    TerminalProgress();
+    ~TerminalProgress() override;
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    void setValue(int percent) override;
+    void setCaption(const std::string& text) override;
+    bool stopRequested() override;
+
+    // Ends the bar's line and prints the last caption (the job's end text) on
+    // a line of its own, terminal or not.
+    void finish();
+
+private:
+    void draw();
+
+    bool terminal_;
+    int value_ = 0;
+    std::string caption_;
+    struct sigaction previous_ {};
+};
+
+}  // namespace vexa::cli
