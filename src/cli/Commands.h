@@ -5,5 +5,7 @@
 namespace vexa::cli {
 
 void addSettingsCommand(CLI::App& app, CliContext& context);  // settings read at start-up, as JSON
+void addMonoCommand(CLI::App& app, CliContext& context);      // stereo WAVE file to mono
+void addSilenceCommand(CLI::App& app, CliContext& context);   // silent WAVE file
 
 }  // namespace vexa::cli

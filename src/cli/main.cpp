@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     vexa::cli::addHomeOption(app, context);
 
     // commands
+    vexa::cli::addMonoCommand(app, context);
+    vexa::cli::addSilenceCommand(app, context);
     vexa::cli::addSettingsCommand(app, context);
 
     try {
