@@ -1,0 +1,37 @@
+#pragma once
+// What the sheet duplication window decides: the source list preset to the
+// Current Sheet, the destinations without the source, and the copy itself.
+#include "model/Project.h"
+#include "ui/UserDialogs.h"
+
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+class SheetDuplication {
+public:
+    // The sheet tab captions "01" … "08", in tab order.
+    static std::vector<std::string> SheetCaptions();
+
+    // Opens with the source set to the Current Sheet (none when it is no sheet).
+    explicit SheetDuplication(int currentSheet);
+
+    // The chosen source sheet's caption; "" when none is chosen.
+    const std::string& source() const { return source_; }
+    void chooseSource(const std::string& caption);
+
+    // Every caption but the source's, in tab order.
+    std::vector<std::string> destinations() const;
+
+    // OK with the selected destination captions: copies the source sheet
+    // whole (header with every flag, all 256 line slots) onto each of them.
+    // Without a source or a destination it shows 2094 and copies nothing.
+    // Returns the Copied flag: true when the window may close.
+    bool copy(Project& project, const std::vector<std::string>& selected, UserDialogs& dialogs) const;
+
+private:
+    std::string source_;
+};
+
+}  // namespace vexa
