@@ -1,0 +1,419 @@
+#include "model/ControlFileReader.h"
+
+#include "config/Messages.h"
+#include "model/ControlFileFormat.h"
+#include "model/LineReader.h"
+#include "sound/WaveInspection.h"
+#include "sound/WaveTexts.h"
+#include "text/Cp932.h"
+#include "text/NumberFormat.h"
+#include "text/TextRules.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <vector>
+
+namespace vexa {
+
+namespace {
+
+enum class Section {
+    Ignored,
+    Card,
+    Sounds,
+    Voices,
+    LedPatterns,
+    BuzzerPatterns,
+    Controls,
+    BlockA,
+    BlockC,
+    Comments,
+};
+
+// Fields of a data line; an empty line has none.
+std::vector<std::string_view> splitFields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    if (line.empty())
+        return fields;
+    std::size_t start = 0;
+    while (true) {
+        const auto comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        if (comma == std::string_view::npos)
+            return fields;
+        start = comma + 1;
+    }
+}
+
+std::optional<int> wholeNumber(std::string_view text) {
+    const auto value = numfmt::toInt16(text);
+    if (!value)
+        return std::nullopt;
+    return *value;
+}
+
+// Milliseconds as text → seconds with one decimal.
+std::optional<std::string> seconds(std::string_view milliseconds) {
+    const auto value = numfmt::parseNumber(milliseconds);
+    if (!value)
+        return std::nullopt;
+    return numfmt::format(*value / 1000, "0.0");
+}
+
+bool endsWithStar(std::string_view line) { return !line.empty() && line.back() == '*'; }
+
+// A File name that would lead outside the Control File's folder.
+bool leavesFolder(std::string_view name) {
+    return name == "." || name == ".." || name.find_first_of("/\\") != std::string_view::npos;
+}
+
+class ControlFileReader {
+public:
+    ControlFileReader(Project& project, int lineCount, std::filesystem::path folder,
+                      ControlFileForm form, UserDialogs& dialogs)
+        : project_(project), lineCount_(lineCount), folder_(std::move(folder)), form_(form),
+          dialogs_(dialogs) {}
+
+    // False when the line makes the load fail.
+    bool read(const std::string& line) {
+        if (line.size() >= 2 && line[0] == '#' && isMarkerKey(line[1]))
+            return marker(line);
+        switch (section_) {
+        case Section::Ignored: return true;
+        case Section::Card: return cardLine(line);
+        case Section::Sounds: return soundLine(line);
+        case Section::Voices: return voiceLine(line);
+        case Section::LedPatterns: return patternLine(line, project_.patterns.led);
+        case Section::BuzzerPatterns: return patternLine(line, project_.patterns.buzzer);
+        case Section::Controls: return controlLine(line);
+        case Section::BlockA: return blockALine(line);
+        case Section::BlockC: return blockCLine(line);
+        case Section::Comments: return commentLine(line);
+        }
+        return true;
+    }
+
+private:
+    static bool isMarkerKey(char c) { return (c >= '0' && c <= '6') || c == 'S'; }
+
+    bool marker(const std::string& line) {
+        switch (line[1]) {
+        case '0': section_ = Section::Ignored; return true;  // the running User Information stays
+        case '1': start(Section::Card); return true;
+        case '2': section_ = Section::Sounds; return true;
+        case '3': return sheetSection(line, Section::Voices);
+        case '4':
+            if (line.size() > 2 && line[2] == 'A')
+                section_ = Section::LedPatterns;
+            else if (line.size() > 2 && line[2] == 'B')
+                section_ = Section::BuzzerPatterns;
+            return true;
+        case '5': return sheetSection(line, Section::Controls);
+        case '6': return headerBlock(line);
+        default:  // 'S'
+            if (endsWithStar(line))
+                section_ = Section::Ignored;
+            else
+                start(Section::Comments);
+            return true;
+        }
+    }
+
+    void start(Section section) {
+        section_ = section;
+        counter_ = 0;
+    }
+
+    // "#3" / "#5" alone: sheet 0; "#3Xss" / "#5Xss": sheet ss (at most 8).
+    bool sheetSection(const std::string& line, Section section) {
+        if (line.size() == 2) {
+            sheet_ = 0;
+            section_ = section;
+            return true;
+        }
+        if (endsWithStar(line)) {
+            section_ = Section::Ignored;
+            return true;
+        }
+        const auto sheet = wholeNumber(std::string_view(line).substr(std::min<std::size_t>(3, line.size()), 2));
+        if (!sheet || *sheet < 0 || *sheet >= kSheetSlots)
+            return false;
+        sheet_ = *sheet;
+        section_ = section;
+        return true;
+    }
+
+    // "#6XssA" / "#6XssC"; blocks of sheets from 8 on are read past.
+    bool headerBlock(const std::string& line) {
+        if (endsWithStar(line)) {
+            section_ = Section::Ignored;
+            return true;
+        }
+        const auto sheet = wholeNumber(std::string_view(line).substr(std::min<std::size_t>(3, line.size()), 2));
+        if (!sheet || *sheet < 0)
+            return false;
+        const char block = line.size() > 5 ? line[5] : '\0';
+        if (block != 'A' && block != 'C')
+            return true;
+        sheet_ = *sheet;
+        start(block == 'A' ? Section::BlockA : Section::BlockC);
+        return true;
+    }
+
+    bool cardLine(const std::string& line) {
+        const int i = counter_++;
+        if (form_ == ControlFileForm::Full) {
+            if (i < static_cast<int>(controlfile::kCardLines.size()))
+                project_.card.*controlfile::kCardLines[static_cast<std::size_t>(i)] = line;
+            return true;
+        }
+        for (const auto& reduced : controlfile::kReducedCardLines)
+            if (reduced.line == i)
+                project_.card.*reduced.value = line;
+        return true;
+    }
+
+    bool soundLine(const std::string& line) {
+        if (line.empty() || endsWithStar(line))
+            return true;
+        const auto fields = splitFields(CutAtNul(line));
+        if (fields.size() < 2)
+            return false;
+        const auto k = wholeNumber(fields[0]);
+        if (!k || *k < 0 || *k >= static_cast<int>(kMaxSounds))
+            return false;
+        const std::string name(fields[1]);
+        if (leavesFolder(name))
+            return false;
+        project_.soundPresent = true;
+        project_.growSoundTable(static_cast<std::size_t>(*k));
+        SoundEntry& entry = project_.sounds[static_cast<std::size_t>(*k)];
+        std::string comment = std::move(entry.comment);
+        entry = SoundEntry{};
+        entry.comment = std::move(comment);
+        if (name.empty())  // a gap in the table, as the writer leaves it
+            return true;
+        return describe(entry, name);
+    }
+
+    // Fills an entry from the WAVE file of that name beside the Control File.
+    bool describe(SoundEntry& entry, const std::string& name) {
+        const std::filesystem::path source = folder_ / name;
+        entry.fileName = name;
+        entry.sourcePath = source.string();
+        const auto format = ReadWaveFormat(source, dialogs_);
+        if (!format)
+            return false;
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(source, ec);
+        if (ec)
+            return false;
+        entry.rate = RateText(format->samplesPerSec);
+        entry.bits = BitsText(format->bitsPerSample);
+        entry.channels = ChannelsText(format->channels);
+        entry.length = LengthText(GetWaveLength(source));
+        entry.size = std::to_string(size);
+        return true;
+    }
+
+    // The line a data line names; nullptr when it is read past.
+    std::optional<ProgramLine*> targetLine(const std::vector<std::string_view>& fields) {
+        const auto n = wholeNumber(fields[0]);
+        if (!n || *n < 0)
+            return std::nullopt;
+        if (*n >= lineCount_)
+            return nullptr;
+        return &project_.sheets[static_cast<std::size_t>(sheet_)].lines[static_cast<std::size_t>(*n)];
+    }
+
+    bool voiceLine(const std::string& line) {
+        if (line.empty() || endsWithStar(line))
+            return true;
+        const auto fields = splitFields(line);
+        const auto target = targetLine(fields);
+        if (!target)
+            return false;
+        if (!*target)
+            return true;
+        if (fields.size() < 3)
+            return false;
+        ProgramLine& programLine = **target;
+        programLine.select = fields[1];
+        programLine.repeat = fields[2];
+        const int last = std::min(static_cast<int>(fields.size()) - 4, kVoicesPerLine - 1);
+        for (int j = 0; j <= last; ++j) {
+            const std::string_view field = fields[static_cast<std::size_t>(j + 3)];
+            if (field.empty())
+                continue;
+            const auto k = wholeNumber(field);
+            if (!k || !project_.soundPresent || *k < 0 || *k >= static_cast<int>(project_.sounds.size()))
+                return false;
+            programLine.voices[static_cast<std::size_t>(j)] = project_.sounds[static_cast<std::size_t>(*k)].fileName;
+        }
+        const auto time = project_.lineTime(programLine);
+        if (!time)
+            return false;
+        programLine.time = *time;
+        return true;
+    }
+
+    bool patternLine(const std::string& line, std::array<PatternTime, 3>& patterns) {
+        const auto fields = splitFields(line);
+        if (fields.size() < 3)
+            return false;
+        const auto i = wholeNumber(fields[0]);
+        const auto on = seconds(fields[1]);
+        const auto off = seconds(fields[2]);
+        if (!i || *i < 0 || *i > 2 || !on || !off)
+            return false;
+        patterns[static_cast<std::size_t>(*i)] = {*on, *off};
+        return true;
+    }
+
+    bool controlLine(const std::string& line) {
+        if (line.empty() || endsWithStar(line))
+            return true;
+        const auto fields = splitFields(line);
+        const auto target = targetLine(fields);
+        if (!target)
+            return false;
+        if (!*target)
+            return true;
+        if (fields.size() < 10)
+            return false;
+        const auto ledTime = seconds(fields[3]);
+        const auto buzzerTime = seconds(fields[5]);
+        if (!ledTime || !buzzerTime)
+            return false;
+        ProgramLine& programLine = **target;
+        programLine.ledType = fields[2];
+        programLine.ledTime = *ledTime;
+        programLine.buzzerType = fields[4];
+        programLine.buzzerTime = *buzzerTime;
+        for (std::size_t e = 0; e < programLine.ex.size(); ++e)
+            programLine.ex[e] = fields[6 + e];
+        return true;
+    }
+
+    bool blockALine(const std::string& line) {
+        const int i = counter_++;
+        if (sheet_ >= kSheetCount)
+            return true;
+        SheetHeader& header = project_.sheets[static_cast<std::size_t>(sheet_)].header;
+        if (i == 0)
+            header.name = line;
+        else if (i == 1)
+            header.memo = line;
+        return true;
+    }
+
+    bool blockCLine(const std::string& line) {
+        const int i = counter_++;
+        if (sheet_ >= kSheetCount)
+            return true;
+        SheetHeader& header = project_.sheets[static_cast<std::size_t>(sheet_)].header;
+        const auto fields = splitFields(line);
+        if (i == 0) {
+            if (fields.size() < 5)
+                return false;
+            const auto volume = numfmt::toInt16(fields[0]);
+            if (!volume)
+                return false;
+            header.volume = *volume;
+            header.startHour = fields[1];
+            header.startMinute = fields[2];
+            header.endHour = fields[3];
+            header.endMinute = fields[4];
+            return true;
+        }
+        if (i == 1)
+            return readFlags(fields, header.weekdays.data(), kWeekdayFlags);
+        if (i == 2)
+            return readFlags(fields, header.seasons.data(), kSeasonFlags);
+        return true;
+    }
+
+    static bool readFlags(const std::vector<std::string_view>& fields, std::int16_t* flags, int count) {
+        const auto n = std::min(static_cast<int>(fields.size()), count);
+        for (int i = 0; i < n; ++i) {
+            const auto value = numfmt::toInt16(fields[static_cast<std::size_t>(i)]);
+            if (!value)
+                return false;
+            flags[i] = *value;
+        }
+        return true;
+    }
+
+    bool commentLine(const std::string& line) {
+        const auto i = static_cast<std::size_t>(counter_++);
+        if (i < project_.sounds.size())
+            project_.sounds[i].comment = line;
+        return true;
+    }
+
+    Project& project_;
+    const int lineCount_;
+    const std::filesystem::path folder_;
+    const ControlFileForm form_;
+    UserDialogs& dialogs_;
+    Section section_ = Section::Ignored;
+    int sheet_ = 0;
+    int counter_ = 0;
+};
+
+bool readAll(const std::filesystem::path& path, ControlFileReader& reader) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open())
+        return false;
+    try {
+        LineReader lines(in);
+        std::string raw;
+        while (lines.next(raw))
+            if (!reader.read(cp932::toUtf8(raw)))
+                return false;
+    } catch (const std::ios_base::failure&) {  // the file buffer throws on a read error
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<ControlFileForm> ControlFileFormOf(std::string_view path) {
+    if (path.size() < 3)
+        return std::nullopt;
+    std::string last(path.substr(path.size() - 3));
+    std::transform(last.begin(), last.end(), last.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (last == "vxa" || last == "ktr")
+        return ControlFileForm::Full;
+    if (last == "wpj")
+        return ControlFileForm::Reduced;
+    return std::nullopt;
+}
+
+bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Settings& settings,
+                 UserDialogs& dialogs) {
+    const auto form = ControlFileFormOf(path.string());
+    if (!form)
+        return false;
+    const int lineCount = usableLineCount(settings.lineCount());
+    project.clearSheets(lineCount);
+    project.resetSoundTable();
+    std::error_code ec;
+    const auto folder = std::filesystem::absolute(path, ec).parent_path();
+    ControlFileReader reader(project, lineCount, folder, *form, dialogs);
+    if (ec || !readAll(path, reader)) {
+        project.clearSheets(lineCount);
+        dialogs.showMessage({GetMsg(2504), GetMsg(kTitleError), MessageIcon::Error, MessageButtons::Ok});
+        return false;
+    }
+    project.modified = false;
+    return true;
+}
+
+}  // namespace vexa

@@ -1,0 +1,29 @@
+#pragma once
+// Reads a Control File back into the Project: the editor's own "vxa" files,
+// the older "ktr" files (same form) and "wpj" files (reduced card section).
+#include "config/Configuration.h"
+#include "model/Project.h"
+#include "ui/UserDialogs.h"
+
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace vexa {
+
+enum class ControlFileForm { Full, Reduced };
+
+// The form told by the last three bytes of the path, any case; nullopt for
+// any other file.
+std::optional<ControlFileForm> ControlFileFormOf(std::string_view path);
+
+// Replaces the Project's sheets and Sound Table (and the Card Information and
+// Pattern Times the file holds) from the file. The WAVE files it lists are
+// looked for beside it, and only their headers are read. False without a
+// message for a file of another kind; false after message 2504 (preceded by
+// the WAVE reader's own message where that failed) when the file cannot be
+// read: sheets 0 … 7 are then cleared again.
+bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Settings& settings,
+                 UserDialogs& dialogs);
+
+}  // namespace vexa

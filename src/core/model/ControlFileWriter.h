@@ -1,0 +1,22 @@
+#pragma once
+// Writes the Project as a Control File (CP932, CR LF). The file appears under
+// its name only when it was written completely.
+#include "config/Configuration.h"
+#include "model/Project.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vexa {
+
+// The whole file as UTF-8 lines joined with CR LF; nullopt when a time or a
+// type that must become a number is not one.
+std::optional<std::string> ControlFileText(const Project& project, const Settings& settings);
+
+// Writes the file, replacing any file of that name; false when nothing was
+// written (the file that was there before stays).
+bool WriteControlFile(const Project& project, const Settings& settings,
+                      const std::filesystem::path& path);
+
+}  // namespace vexa

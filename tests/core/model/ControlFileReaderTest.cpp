@@ -1,0 +1,315 @@
+#include "model/ControlFileReader.h"
+
+#include "ModelTestData.h"
+#include "ScriptedDialogs.h"
+#include "config/Messages.h"
+#include "model/ControlFileWriter.h"
+#include "text/Cp932.h"
+
+#include <gtest/gtest.h>
+
+namespace vexa {
+namespace {
+
+using test::crlfLines;
+using test::settingsFor;
+
+const std::vector<std::string> kHeader = {"Vexa Editor", "Chimewell Assist", "VXA CE-2.0J", "200809",
+                                          "3-290714-360101"};
+const std::string kLoadFailed = GetMsg(2504);
+
+// A folder with a.wav and b.wav, where Control Files are written and loaded.
+class ControlFileReaderTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::writeExampleSounds(dir.path()); }
+
+    // Writes the lines (UTF-8) as a CP932 file and loads it.
+    bool load(const std::vector<std::string>& lines, int lineCount = 3, bool multiSheet = false,
+              const std::string& name = "t.vxa") {
+        return loadBytes(cp932::fromUtf8(crlfLines(lines)), lineCount, multiSheet, name);
+    }
+
+    bool loadBytes(const std::string& bytes, int lineCount = 3, bool multiSheet = false,
+                   const std::string& name = "t.vxa") {
+        test::writeBytes(dir / name, bytes);
+        dialogs.shown.clear();
+        return LoadKtrFile(dir / name, *project, settingsFor(lineCount, multiSheet), dialogs);
+    }
+
+    std::vector<std::string> withHeader(std::vector<std::string> lines) {
+        lines.insert(lines.begin(), kHeader.begin(), kHeader.end());
+        return lines;
+    }
+
+    const ProgramLine& line(int sheet, int n) const { return project->sheets[sheet].lines[n]; }
+
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<Project> project = std::make_unique<Project>();
+};
+
+TEST_F(ControlFileReaderTest, DocumentedExampleLoads) {
+    std::filesystem::copy_file(test::fixture("model/example.vxa"), dir / "CHIME01.vxa");
+    project->modified = true;
+    project->user.values[0] = "running";
+    ASSERT_TRUE(LoadKtrFile(dir / "CHIME01.vxa", *project, settingsFor(3, false), dialogs));
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    const auto expected = test::exampleProject(dir.path());
+    EXPECT_EQ(project->sounds, expected->sounds);  // formats measured from the files
+    EXPECT_TRUE(project->soundPresent);
+    for (int n = 0; n < 3; ++n)
+        EXPECT_EQ(line(0, n), expected->sheets[0].lines[n]) << n;
+    EXPECT_EQ(project->patterns, expected->patterns);
+    EXPECT_EQ(project->card, expected->card);
+    EXPECT_EQ(project->user.values[0], "running");  // not read from the file
+    EXPECT_FALSE(project->modified);
+}
+
+TEST_F(ControlFileReaderTest, LineEndsCrLfCrOrLf) {
+    const std::string lines[] = {"#2", "0,a.wav", "#3", "0,1,2,0", "#S", "コメント"};
+    for (const char* end : {"\r\n", "\r", "\n"}) {
+        std::string bytes;
+        for (const auto& l : lines)
+            bytes += cp932::fromUtf8(l) + end;
+        bytes.resize(bytes.size() - std::string(end).size());  // the last line needs no end
+        ASSERT_TRUE(loadBytes(bytes)) << int(end[0]);
+        EXPECT_EQ(line(0, 0).voices[0], "a.wav");
+        EXPECT_EQ(line(0, 0).time, "2.0");
+        EXPECT_EQ(project->sounds[0].comment, "コメント");
+    }
+    // CR CR is two line ends: an empty comment line between.
+    ASSERT_TRUE(loadBytes("#2\r\n0,a.wav\r\n1,b.wav\r\n#S\r\rsecond\r\n"));
+    EXPECT_EQ(project->sounds[0].comment, "");
+    EXPECT_EQ(project->sounds[1].comment, "second");
+}
+
+TEST_F(ControlFileReaderTest, ExtensionDecidesTheForm) {
+    const std::vector<std::string> card = {"#1", "TITLE", "NAME", "FOLDER", "0", "", "TYPE", "1",
+                                           "in", "out", "voice", "buzzer", "ex", "corp", "maker", "date",
+                                           "m1", "m2", "extra line"};
+    ASSERT_TRUE(load(card, 3, false, "t.VXA"));
+    EXPECT_EQ(project->card.title, "TITLE");
+    EXPECT_EQ(project->card.reservedNumber, "0");
+    EXPECT_EQ(project->card.cardSize, "1");
+    EXPECT_EQ(project->card.prgDate, "date");
+    EXPECT_EQ(project->card.memo2, "m2");
+
+    *project = Project{};
+    ASSERT_TRUE(load(card, 3, false, "old.Ktr"));
+    EXPECT_EQ(project->card.cardType, "TYPE");
+
+    *project = Project{};
+    ASSERT_TRUE(load(card, 3, false, "chime.wpj"));
+    CardInformation reduced;
+    reduced.cardName = "TITLE";
+    reduced.folder = "NAME";
+    reduced.prgCorp = "maker";
+    reduced.prgMake = "date";
+    EXPECT_EQ(project->card, reduced);
+
+    project->sheets[0].lines[0].select = "5";
+    for (const char* other : {"t.txt", "t.vx", "t", "t.vxa.bak"}) {
+        EXPECT_FALSE(load(card, 3, false, other)) << other;
+        EXPECT_TRUE(dialogs.shown.empty());
+        EXPECT_EQ(line(0, 0).select, "5");  // nothing touched
+    }
+}
+
+TEST_F(ControlFileReaderTest, NoMarkerGivesAnEmptyProject) {
+    project->sheets[0].lines[0].select = "5";
+    project->sheets[0].header.name = "old";
+    project->sounds[0].fileName = "old.wav";
+    project->soundPresent = true;
+    EXPECT_TRUE(load({"just some text", "0,1,1,0", "", "# not a marker", "#7", "#s"}));
+    EXPECT_EQ(line(0, 0), ProgramLine{});
+    EXPECT_EQ(project->sheets[0].header, SheetHeader{});
+    EXPECT_EQ(project->sounds, std::vector<SoundEntry>(1));
+    EXPECT_FALSE(project->soundPresent);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(ControlFileReaderTest, SoundListOutOfOrderEndsAtTheLastIndex) {
+    ASSERT_TRUE(load({"#2", "", "0,a.wav", "2,b.wav", "1*", "1,a.wav\0ignored"}));
+    ASSERT_EQ(project->sounds.size(), 2U);
+    EXPECT_EQ(project->sounds[1].fileName, "a.wav");
+
+    ASSERT_TRUE(load({"#2", "2,b.wav,extra"}));
+    ASSERT_EQ(project->sounds.size(), 3U);
+    EXPECT_EQ(project->sounds[0], SoundEntry{});  // a gap stays empty
+    EXPECT_EQ(project->sounds[2].fileName, "b.wav");
+    EXPECT_EQ(project->sounds[2].sourcePath, (dir / "b.wav").string());
+    EXPECT_EQ(project->sounds[2].size, "4044");
+
+    // The writer keeps the gap as "k,"; reading it back keeps it too.
+    ASSERT_TRUE(load({"#2", "0,", "1,b.wav", "#S", "", "b"}));
+    EXPECT_EQ(project->sounds[0], SoundEntry{});
+    EXPECT_EQ(project->sounds[1].comment, "b");
+}
+
+TEST_F(ControlFileReaderTest, NulCutsASoundLine) {
+    std::string bytes = "#2\r\n0,a.wav";
+    bytes += '\0';
+    bytes += "junk\r\n";
+    ASSERT_TRUE(loadBytes(bytes));
+    EXPECT_EQ(project->sounds[0].fileName, "a.wav");
+}
+
+TEST_F(ControlFileReaderTest, UnmeasurableSoundIsListedWithMinusOneMillisecond) {
+    // Readable format, but AvgBytesPerSec 0: the length cannot be measured.
+    test::writeBytes(dir / "z.wav", test::riff(test::chunk("fmt ", test::le16(1) + test::le16(1) +
+                                                                       test::le32(8000) + test::le32(0) +
+                                                                       test::le16(1) + test::le16(8)) +
+                                               test::chunk("data", "abcd")));
+    ASSERT_TRUE(load({"#2", "0,z.wav", "1,a.wav", "#3", "0,1,1,0,1"}));
+    EXPECT_EQ(project->sounds[0].length, "-0.001");
+    EXPECT_EQ(project->sounds[0].rate, "8.KHz");
+    EXPECT_EQ(line(0, 0).time, "1.0");  // the unmeasured sound adds 0
+}
+
+TEST_F(ControlFileReaderTest, VoiceAndControlLines) {
+    ASSERT_TRUE(load({"#2", "0,a.wav", "1,b.wav",
+                      "#3", "0,2,3,1,,0,1,0,1,0,1,0", "1,1,1", "5,1,1,0", "2*", "",
+                      "#5", "0,9,2,1234,1,00000500,1,2,3,4,5", "1,0,3,1550,0,00000000,a,b,c,d", "7,0,1"},
+                     2));
+    const ProgramLine& l0 = line(0, 0);
+    EXPECT_EQ(l0.select, "2");
+    EXPECT_EQ(l0.repeat, "3");
+    // Eight voice fields at most; an empty field leaves its voice empty.
+    EXPECT_EQ(l0.voices, (std::array<std::string, 8>{"b.wav", "", "a.wav", "b.wav", "a.wav", "b.wav",
+                                                     "a.wav", "b.wav"}));
+    EXPECT_EQ(l0.time, "15.0");  // 3 × (4 × 0.5 + 3 × 1.0)
+    EXPECT_EQ(l0.ledType, "2");
+    EXPECT_EQ(l0.ledTime, "1.2");
+    EXPECT_EQ(l0.buzzerType, "1");
+    EXPECT_EQ(l0.buzzerTime, "0.5");
+    EXPECT_EQ(l0.ex, (std::array<std::string, 4>{"1", "2", "3", "4"}));
+    EXPECT_EQ(line(0, 1).voices, (std::array<std::string, 8>{}));
+    EXPECT_EQ(line(0, 1).time, "0.0");
+    EXPECT_EQ(line(0, 1).ledTime, "1.6");  // 1.55 rounds away from zero
+    EXPECT_EQ(line(0, 1).ex, (std::array<std::string, 4>{"a", "b", "c", "d"}));
+    // Lines from the Line Count on are read past, however short.
+    EXPECT_EQ(line(0, 5), ProgramLine{});
+}
+
+TEST_F(ControlFileReaderTest, SheetSectionsLoadWithoutMultiSheetMode) {
+    ASSERT_TRUE(load({"#2", "0,a.wav", "#3X03", "1,1,1,0", "#5X03", "1,0,1,02000,0,0,0,0,0,0",
+                      "#3X02*", "0,1,1,0", "#3X08", "0,1,1,0", "#6X03A", "名前", "メモ", "ignored",
+                      "#6X03C", "2,07,30,18,00", "1,0,1", "1,0,0,0,0,0,0,0,0,0,0,0,0,1,1", "ignored",
+                      "#6X09A", "not a sheet", "#6X09C", "x,y"},
+                     3, false));
+    EXPECT_EQ(line(3, 1).voices[0], "a.wav");
+    EXPECT_EQ(line(3, 1).ledTime, "2.0");
+    EXPECT_EQ(line(2, 0), ProgramLine{});  // skipped section
+    EXPECT_EQ(line(8, 0).voices[0], "a.wav");  // the ninth slot takes what a file names
+    const SheetHeader& h = project->sheets[3].header;
+    EXPECT_EQ(h.name, "名前");
+    EXPECT_EQ(h.memo, "メモ");
+    EXPECT_EQ(h.volume, 2);
+    EXPECT_EQ(h.startHour, "07");
+    EXPECT_EQ(h.endMinute, "00");
+    EXPECT_EQ(h.weekdays, (std::array<std::int16_t, 8>{1, 0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(h.seasons, (std::array<std::int16_t, 14>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1}));
+}
+
+TEST_F(ControlFileReaderTest, MarkersInsideValues) {
+    // A Memo1 of "#0 …" ends the card section: Memo1 and Memo2 come back empty.
+    auto project0 = test::exampleProject(dir.path());
+    project0->card.memo1 = "#0 memo";
+    project0->card.memo2 = "second";
+    ASSERT_TRUE(WriteControlFile(*project0, settingsFor(3, false), dir / "m.vxa"));
+    ASSERT_TRUE(LoadKtrFile(dir / "m.vxa", *project, settingsFor(3, false), dialogs));
+    EXPECT_EQ(project->card.prgDate, "2024/04/01");
+    EXPECT_EQ(project->card.memo1, "");
+    EXPECT_EQ(project->card.memo2, "");
+    // "#S" in a comment starts the comments over.
+    ASSERT_TRUE(load({"#2", "0,a.wav", "1,b.wav", "#S", "#Sure", "x"}));
+    EXPECT_EQ(project->sounds[0].comment, "x");
+    EXPECT_EQ(project->sounds[1].comment, "");
+}
+
+struct FailureCase {
+    const char* what;
+    std::vector<std::string> lines;
+};
+
+TEST_F(ControlFileReaderTest, EveryReadErrorFailsTheSameWay) {
+    const FailureCase cases[] = {
+        {"voice index before the sound list", {"#3", "0,1,1,0", "#2", "0,a.wav"}},
+        {"voice index outside the table", {"#2", "0,a.wav", "#3", "0,1,1,1"}},
+        {"voice index not a number", {"#2", "0,a.wav", "#3", "0,1,1,x"}},
+        {"voice line without Repeat", {"#2", "0,a.wav", "#3", "0,1"}},
+        {"Repeat not a number", {"#2", "0,a.wav", "#3", "0,1,x,0"}},
+        {"line index not a number", {"#3", "a,1,1"}},
+        {"negative line index", {"#5", "-1,0,0,0,0,0,0,0,0,0"}},
+        {"sheet 9", {"#3X09", "0,1,1"}},
+        {"sheet number not a number", {"#5Xab"}},
+        {"sheet number missing", {"#3X"}},
+        {"pattern index 3", {"#4A", "3,00500,00500"}},
+        {"pattern time not a number", {"#4B", "0,abc,00500"}},
+        {"pattern line short", {"#4A", "0,00500"}},
+        {"control line short", {"#5", "0,0,1,00001000,0,00000000,0,0,0"}},
+        {"control time not a number", {"#5", "0,0,1,1.5s,0,0,0,0,0,0"}},
+        {"volume not a number", {"#6X00C", "loud,08,00,17,30"}},
+        {"header times missing", {"#6X00C", "1,08"}},
+        {"weekday flag not a number", {"#6X00C", "1,08,00,17,30", "1,,1"}},
+        {"header sheet not a number", {"#6Xa0A"}},
+        {"sound index not a number", {"#2", "a,a.wav"}},
+        {"sound index beyond 254", {"#2", "255,a.wav"}},
+        {"sound line without a name", {"#2", "0"}},
+        {"sound name with a folder", {"#2", "0,../a.wav"}},
+        {"sound name with a subfolder", {"#2", "0,sub/a.wav"}},
+        {"sound name with a backslash", {"#2", "0,sub\\a.wav"}},
+        {"sound name of the parent folder", {"#2", "0,.."}},
+        {"sound name of the folder itself", {"#2", "0,."}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        *project = Project{};
+        EXPECT_FALSE(load(c.lines));
+        ASSERT_EQ(dialogs.shown.size(), 1U);
+        EXPECT_EQ(dialogs.shown[0],
+                  (MessageRequest{kLoadFailed, "エラー", MessageIcon::Error, MessageButtons::Ok}));
+    }
+}
+
+TEST_F(ControlFileReaderTest, FailureClearsTheSheetsAndKeepsWhatWasRead) {
+    project->modified = true;
+    EXPECT_FALSE(load({"#1", "TITLE", "#2", "0,a.wav", "#4A", "0,00700,00300", "#3", "0,1,1,0",
+                       "#6X01A", "名前", "#2", "1,missing.wav", "#4A", "1,01000,01000"},
+                      3, true));
+    ASSERT_EQ(dialogs.texts(), (std::vector<std::string>{GetMsg(2800), kLoadFailed}));
+    EXPECT_EQ(line(0, 0), ProgramLine{});  // sheets cleared again
+    EXPECT_EQ(project->sheets[1].header, SheetHeader{});
+    EXPECT_EQ(project->card.title, "TITLE");
+    EXPECT_EQ(project->patterns.led[0], (PatternTime{"0.7", "0.3"}));
+    EXPECT_EQ(project->patterns.led[1], PatternTime{});  // after the error: not read
+    ASSERT_EQ(project->sounds.size(), 2U);
+    EXPECT_EQ(project->sounds[0].fileName, "a.wav");
+    EXPECT_EQ(project->sounds[1].fileName, "missing.wav");
+    EXPECT_TRUE(project->soundPresent);
+    EXPECT_TRUE(project->modified);
+}
+
+TEST_F(ControlFileReaderTest, WaveReaderMessageComesFirst) {
+    test::writeBytes(dir / "text.wav", "not a wave");
+    EXPECT_FALSE(load({"#2", "0,text.wav"}));
+    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{GetMsg(2801), kLoadFailed}));
+}
+
+TEST_F(ControlFileReaderTest, MissingOrUnreadableFileFails) {
+    EXPECT_FALSE(LoadKtrFile(dir / "none.vxa", *project, settingsFor(3, false), dialogs));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kLoadFailed});
+    dialogs.shown.clear();
+    std::filesystem::create_directory(dir / "folder.vxa");
+    EXPECT_FALSE(LoadKtrFile(dir / "folder.vxa", *project, settingsFor(3, false), dialogs));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kLoadFailed});
+}
+
+TEST_F(ControlFileReaderTest, LineCountZeroReadsNoLine) {
+    ASSERT_TRUE(load({"#2", "0,a.wav", "#3", "0,2,1,0", "#5", "*", "0,0,1,01000,0,0,0,0,0,0"}, 0));
+    EXPECT_EQ(line(0, 0), ProgramLine{});
+}
+
+}  // namespace
+}  // namespace vexa
