@@ -7,5 +7,8 @@ namespace vexa::cli {
 void addSettingsCommand(CLI::App& app, CliContext& context);  // settings read at start-up, as JSON
 void addMonoCommand(CLI::App& app, CliContext& context);      // stereo WAVE file to mono
 void addSilenceCommand(CLI::App& app, CliContext& context);   // silent WAVE file
+void addInspectCommand(CLI::App& app, CliContext& context);   // WAVE files checked as registration does
+void addShowCommand(CLI::App& app, CliContext& context);      // Control File loaded, Project as JSON
+void addResaveCommand(CLI::App& app, CliContext& context);    // Control File loaded and written again
 
 }  // namespace vexa::cli

@@ -1,0 +1,46 @@
+// vexa resave FILE OUT: loads a Control File and writes the Project to OUT as
+// control data creation writes it, with the running User Information.
+#include "Commands.h"
+#include "ConsoleDialogs.h"
+#include "ProjectLoading.h"
+#include "ProjectOptions.h"
+#include "model/ControlFileWriter.h"
+
+#include <iostream>
+#include <memory>
+
+namespace vexa::cli {
+namespace {
+
+struct ResaveArguments {
+    std::string file;
+    std::string out;
+    ProjectOptions options;
+};
+
+int run(const ResaveArguments& args, const CliContext& context) {
+    const Configuration configuration = runningConfiguration(context, args.options);
+    ConsoleDialogs dialogs;
+    auto project = std::make_unique<Project>();
+    if (!loadProject(args.file, configuration, *project, dialogs))
+        return 1;
+    if (!WriteControlFile(*project, configuration.settings, args.out)) {
+        std::cerr << "cannot write the Control File: " << args.out << std::endl;
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void addResaveCommand(CLI::App& app, CliContext& context) {
+    auto args = std::make_shared<ResaveArguments>();
+    CLI::App* sub = app.add_subcommand("resave", "Load a Control File and write it again to OUT");
+    addHomeOption(*sub, context);
+    addProjectOptions(*sub, args->options);
+    sub->add_option("FILE", args->file, "Control File (.vxa, .ktr or .wpj)")->required();
+    sub->add_option("OUT", args->out, "Control File to write")->required();
+    sub->callback([&context, args] { context.exitCode = run(*args, context); });
+}
+
+}  // namespace vexa::cli
