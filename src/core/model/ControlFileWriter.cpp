@@ -5,6 +5,7 @@
 #include "text/NumberFormat.h"
 
 #include <fstream>
+#include <unordered_map>
 #include <unistd.h>
 
 namespace vexa {
@@ -36,7 +37,12 @@ class Composer {
 public:
     Composer(const Project& project, const Settings& settings)
         : project_(project), lineCount_(usableLineCount(settings.lineCount())),
-          multiSheet_(settings.multiSheet()) {}
+          multiSheet_(settings.multiSheet()) {
+        // The first entry of each name, as Find Sound gives it.
+        for (std::size_t k = project.sounds.size(); k-- > 0;)
+            if (!project.sounds[k].fileName.empty())
+                soundIndex_[project.sounds[k].fileName] = k;
+    }
 
     std::optional<std::string> compose() {
         for (const char* header : controlfile::kHeaderLines)
@@ -117,8 +123,8 @@ private:
         for (const auto& voice : line.voices) {
             if (voice.empty() || voice == " ")
                 continue;
-            if (const auto k = project_.findSound(voice))
-                indices += "," + std::to_string(*k);
+            if (const auto k = soundIndex_.find(voice); k != soundIndex_.end())
+                indices += "," + std::to_string(k->second);
         }
         if (indices.empty())
             return std::to_string(n) + "*";
@@ -195,6 +201,7 @@ private:
     const Project& project_;
     const int lineCount_;
     const bool multiSheet_;
+    std::unordered_map<std::string, std::size_t> soundIndex_;
     std::string text_;
     bool ok_ = true;
 };

@@ -17,6 +17,9 @@ bool RiffFile::open(const std::filesystem::path& path) {
     size_ = std::filesystem::file_size(path, ec);
     if (ec)
         return false;
+    // Unbuffered: each read asks for just the header bytes it needs, so no
+    // audio data is pulled in behind a chunk header.
+    in_.rdbuf()->pubsetbuf(nullptr, 0);
     in_.open(path, std::ios::binary);
     return in_.is_open();
 }
