@@ -26,8 +26,9 @@ public:
     // step is due (at least 1).
     std::uint64_t itemsBeforeStep(std::uint64_t itemBytes) const;
 
-    // Counts `items` items of `itemBytes`; when the count passes the step the
-    // bar moves one unit. False when the user asked to stop at that step.
+    // Counts `items` items of `itemBytes` (at most itemsBeforeStep(itemBytes),
+    // so that no step is skipped); when the count passes the step the bar
+    // moves one unit. False when the user asked to stop at that step.
     bool countItems(std::uint64_t items, std::uint64_t itemBytes);
 
     bool stopRequested() { return progress_.stopRequested(); }
