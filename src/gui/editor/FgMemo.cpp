@@ -1,0 +1,136 @@
+#include "editor/FgMemo.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace vexa::gui {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kWidthsTwips[4] = {1530, 4630, 1530, 4900};
+constexpr int kRowHeightTwips = 300;
+
+QTableWidgetItem* labelItem(const char* text) {
+    auto* item = new QTableWidgetItem(QString::fromUtf8(text));
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setTextAlignment(Qt::AlignCenter);
+    item->setBackground(QColor(0xE0, 0xE0, 0xE0));
+    return item;
+}
+
+QTableWidgetItem* textItem() {
+    auto* item = new QTableWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    item->setBackground(Qt::white);
+    return item;
+}
+
+}  // namespace
+
+FgMemo::FgMemo(QWidget* parent) : QTableWidget(1, 4, parent) {
+    setObjectName("FgMemo");
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Any key (Japanese input included) starts an edit in the Name and Memo cells.
+    setEditTriggers(QAbstractItemView::AllEditTriggers);
+    setAttribute(Qt::WA_InputMethodEnabled, true);
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column, int, int) { onCurrentCellChanged(row, column); });
+    resetMemo();
+}
+
+void FgMemo::resetMemo() {
+    clearContents();
+    setItem(0, 0, labelItem("名称"));
+    setItem(0, kNameColumn, textItem());
+    setItem(0, 2, labelItem("メモ"));
+    setItem(0, kMemoColumn, textItem());
+    int total = 0;
+    for (int c = 0; c < 4; ++c) {
+        setColumnWidth(c, kWidthsTwips[c] / kTwipsPerPixel);
+        total += kWidthsTwips[c] / kTwipsPerPixel;
+    }
+    setRowHeight(0, kRowHeightTwips / kTwipsPerPixel + 4);
+    setFixedHeight(rowHeight(0) + 2 * frameWidth());
+    setMinimumWidth(total + 2 * frameWidth());
+}
+
+QString FgMemo::name() const { return item(0, kNameColumn)->text(); }
+QString FgMemo::memo() const { return item(0, kMemoColumn)->text(); }
+
+void FgMemo::setTexts(const QString& nameText, const QString& memoText) {
+    item(0, kNameColumn)->setText(nameText);
+    item(0, kMemoColumn)->setText(memoText);
+}
+
+void FgMemo::editCell(int column) {
+    setFocus();
+    if (currentRow() != 0 || currentColumn() != column)
+        setCurrentCell(0, column);  // entering the cell opens its editor
+    if (!isEditing())
+        edit(currentIndex());
+}
+
+void FgMemo::onCurrentCellChanged(int row, int column) {
+    // The labels pass the cursor on to the editable cell beside them.
+    if (row == 0 && (column == 0 || column == 2))
+        QTimer::singleShot(0, this, [this, column] { editCell(column + 1); });
+}
+
+void FgMemo::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid() &&
+        (index.column() == kNameColumn || index.column() == kMemoColumn)) {
+        editCell(index.column());
+        event->accept();
+        return;
+    }
+    QTableWidget::mousePressEvent(event);
+}
+
+void FgMemo::tab(bool forward) {
+    const int column = currentColumn();
+    if (forward) {
+        if (column == kNameColumn)
+            editCell(kMemoColumn);
+        else
+            emit leftForward();
+    } else {
+        if (column == kMemoColumn)
+            editCell(kNameColumn);
+        else
+            emit leftBackward();
+    }
+}
+
+void FgMemo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        tab(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+bool FgMemo::focusNextPrevChild(bool next) {
+    tab(next);
+    return true;
+}
+
+void FgMemo::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Tab and Shift+Tab inside an editor follow the grid's own order.
+    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        tab(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hint);
+}
+
+}  // namespace vexa::gui

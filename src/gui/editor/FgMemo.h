@@ -1,0 +1,45 @@
+#pragma once
+// The memo grid: one row of four cells, "名称" and the sheet's Name, "メモ" and
+// its Memo. The cursor never rests on a label: it moves on to the cell beside
+// it and opens the editor there. Edits here do not mark the Project modified.
+#include <QTableWidget>
+
+namespace vexa::gui {
+
+class FgMemo : public QTableWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kNameColumn = 1;
+    static constexpr int kMemoColumn = 3;
+
+    explicit FgMemo(QWidget* parent = nullptr);
+
+    // Empties both cells and puts the labels, widths and alignments back.
+    void resetMemo();
+
+    QString name() const;
+    QString memo() const;
+    void setTexts(const QString& name, const QString& memo);
+
+    // Selects a cell of the row and opens its editor.
+    void editCell(int column);
+    bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+
+signals:
+    // Tab from the Memo cell (forward) or Shift+Tab from the Name cell (back).
+    void leftForward();
+    void leftBackward();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void tab(bool forward);
+    void onCurrentCellChanged(int row, int column);
+};
+
+}  // namespace vexa::gui
