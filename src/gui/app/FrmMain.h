@@ -1,8 +1,25 @@
 #pragma once
-// The editor's main window.
+// The editor's main window: toolbar, sheet tabs, sheet header, memo and
+// programme grid, line command buttons, attention label and status bar. It
+// holds the run's Project and Configuration and dispatches the toolbar keys.
+#include "app/MainToolbar.h"
 #include "app/ProgramPaths.h"
+#include "config/Configuration.h"
+#include "model/Project.h"
+#include "ui/UserDialogs.h"
 
 #include <QMainWindow>
+
+#include <array>
+#include <memory>
+#include <string>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTabBar;
+class QToolBar;
 
 namespace vexa::gui {
 
@@ -10,10 +27,77 @@ class FrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit FrmMain(ProgramPaths paths, QWidget* parent = nullptr);
+    // `dialogs` answers every message and chooser of the window; without it
+    // the window asks the user through Qt dialogs.
+    FrmMain(ProgramPaths paths, Configuration configuration, UserDialogs* dialogs = nullptr,
+            QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // Clears the editing contents (also called by the settings window after a
+    // confirmed change of the Line Count or the sheet mode).
+    void NewDataMakeClick();
+
+    // Shows or hides the sheet controls for the configured sheet mode.
+    void applySheetMode();
+
+    // Reads a Control File into the Project; on success the status bar shows
+    // its path and the Project counts as unmodified.
+    bool loadControlFile(const std::string& path);
+
+    // The toolbar, tabs, memo and header while a test runs (or not).
+    void setTestRunning(bool running);
+    bool testRunning() const { return testRunning_; }
+
+    // Runs a toolbar key as a click on its button does.
+    void runToolbarKey(ToolbarKey key);
+
+    Project& project() { return project_; }
+    const Project& project() const { return project_; }
+    Configuration& configuration() { return configuration_; }
+    const ProgramPaths& paths() const { return paths_; }
+    int currentSheet() const { return currentSheet_; }
+
+    QAction* toolbarAction(ToolbarKey key) const;
+    QPushButton* lineCommand(int index) const;  // nullptr for 6 and out of range
+
+signals:
+    // Control data creation is to open (the CARD key, or Yes on the save
+    // question when the window is closed).
+    void cardCreationRequested();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildToolbar();
+    void buildCentralArea();
+    void buildStatusBar();
+    QWidget* buildAttentionFrame();
+    QWidget* buildLineCommandFrame();
+    void placeOnScreen();
+    void applyToolbarState();
+    void onTabChanged(int index);
+    void commandNew();
+    void commandLoad();
+
     ProgramPaths paths_;
+    Configuration configuration_;
+    Project project_;
+    std::unique_ptr<UserDialogs> ownDialogs_;
+    UserDialogs* dialogs_ = nullptr;
+    int currentSheet_ = 0;
+    bool testRunning_ = false;
+
+    QToolBar* toolbar_ = nullptr;
+    std::array<QAction*, kToolbarButtonCount> actions_{};
+    QTabBar* tabStrip_ = nullptr;
+    QFrame* frmSetting_ = nullptr;
+    QFrame* fgMemo_ = nullptr;
+    QFrame* fgProgram_ = nullptr;
+    std::array<QPushButton*, 9> commands_{};
+    QLabel* lblAttention_ = nullptr;
+    QLabel* lblState_ = nullptr;
+    QLabel* statusPanel1_ = nullptr;
 };
 
 }  // namespace vexa::gui

@@ -1,22 +1,56 @@
 // vexa-editor: the desktop editor.
 #include "app/FrmMain.h"
-#include "app/ProgramPaths.h"
+#include "app/StartUp.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCursor>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+#include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
-// Qt's own dialogs and buttons speak Japanese like the rest of the program.
-void installJapaneseTranslations(QApplication& app) {
-    auto* translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::Japanese), "qtbase", "_",
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+struct Arguments {
+    QString home;
+    bool splash = true;
+    QString screenshot;  // save a picture of the main window there, then end
+    QString load;        // a Control File to read at start
+};
+
+Arguments parseArguments(const QApplication& app) {
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    QCommandLineOption home("home", "Program Folder to use instead of the executable's folder", "DIR");
+    QCommandLineOption noSplash("no-splash", "Start without the splash picture");
+    QCommandLineOption screenshot("screenshot", "Save a picture of the main window to FILE and end", "FILE");
+    QCommandLineOption load("load", "Read the Control File FILE after the start", "FILE");
+    screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
+    load.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({home, noSplash, screenshot, load});
+    parser.process(app);
+
+    Arguments a;
+    a.home = parser.isSet(home) ? QDir(parser.value(home)).absolutePath() : QCoreApplication::applicationDirPath();
+    a.splash = !parser.isSet(noSplash);
+    a.screenshot = parser.value(screenshot);
+    a.load = parser.value(load);
+    return a;
+}
+
+// Grabs the window once it has been laid out and shown, and ends the program
+// without the exit questions.
+void saveScreenshotLater(vexa::gui::FrmMain& window, const QString& file) {
+    QTimer::singleShot(300, &window, [&window, file] {
+        QCursor::setPos(window.geometry().bottomRight() + QPoint(50, 50));  // no hover highlight
+        QCoreApplication::processEvents();
+        const bool saved = window.grab().save(file, "PNG");
+        if (!saved)
+            std::fprintf(stderr, "vexa-editor: cannot write %s\n", qPrintable(file));
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
 }
 
 }  // namespace
@@ -24,19 +58,21 @@ void installJapaneseTranslations(QApplication& app) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("VexaEditor");
-    installJapaneseTranslations(app);
+    QApplication::setApplicationVersion(VEXA_VERSION);
+    vexa::gui::installJapaneseTranslations(app);
+    const Arguments arguments = parseArguments(app);
 
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    QCommandLineOption homeOption("home", "Program Folder to use instead of the executable's folder", "DIR");
-    parser.addOption(homeOption);
-    parser.process(app);
+    vexa::gui::StartUpOptions options;
+    options.programFolder = arguments.home;
+    options.splash = arguments.splash;
+    vexa::gui::StartUp startUp(options);
+    auto window = startUp.run();
+    if (!window)
+        return 1;
 
-    const QString home = parser.isSet(homeOption) ? QDir(parser.value(homeOption)).absolutePath()
-                                                   : QCoreApplication::applicationDirPath();
-    auto paths = vexa::ProgramPaths::forFolder(home.toStdString());
-
-    vexa::gui::FrmMain window(paths);
-    window.show();
+    if (!arguments.load.isEmpty())
+        window->loadControlFile(arguments.load.toStdString());
+    if (!arguments.screenshot.isEmpty())
+        saveScreenshotLater(*window, arguments.screenshot);
     return QApplication::exec();
 }

@@ -1,0 +1,47 @@
+#pragma once
+// The editor's start: one copy per user and Program Folder, the splash
+// picture, the default card data folder on a user's first start, the
+// Configuration File, then the main window.
+#include "app/SingleInstance.h"
+#include "ui/UserDialogs.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+namespace vexa::gui {
+
+class FrmMain;
+
+struct StartUpOptions {
+    QString programFolder;
+    bool splash = true;
+    QString firstStartRecord;                // "" : defaultFirstStartRecord()
+    std::optional<QString> documentsFolder;  // none: the user's documents folder
+    QString lockFolder;                      // "" : the runtime or temporary folder
+    UserDialogs* dialogs = nullptr;          // none: Qt dialogs
+};
+
+class StartUp {
+public:
+    explicit StartUp(StartUpOptions options);
+    ~StartUp();
+
+    // Runs the steps in order and returns the shown main window, or nullptr
+    // when another copy runs: message 2000 is then shown and nothing else is
+    // done. The lock of this copy is held for the life of this object.
+    std::unique_ptr<FrmMain> run();
+
+    // The per-user record of the first start, in the user's configuration folder.
+    static QString defaultFirstStartRecord();
+
+private:
+    UserDialogs& dialogs();
+
+    StartUpOptions options_;
+    std::unique_ptr<UserDialogs> ownDialogs_;
+    SingleInstance instance_;
+};
+
+}  // namespace vexa::gui

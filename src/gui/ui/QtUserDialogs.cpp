@@ -1,0 +1,130 @@
+#include "ui/QtUserDialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace vexa::gui {
+namespace {
+
+QMessageBox::Icon iconFor(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsFor(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::OkCancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+// The first button is the default one, as the questions are written for it.
+QMessageBox::StandardButton defaultButtonFor(MessageButtons buttons) {
+    return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel ? QMessageBox::Yes
+                                                                                       : QMessageBox::Ok;
+}
+
+// A box closed without a button (Escape, the close box) gives the answer
+// that changes least.
+MessageAnswer answerFor(int button, MessageButtons buttons) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Ok:
+        return MessageAnswer::Ok;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        break;
+    }
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return MessageAnswer::Cancel;
+}
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+QtUserDialogs::QtUserDialogs(QWidget* owner) : owner_(owner) {}
+
+QWidget* QtUserDialogs::owner() const {
+    return owner_ ? owner_.data() : QApplication::activeWindow();
+}
+
+MessageAnswer QtUserDialogs::showMessage(const MessageRequest& request) {
+    QMessageBox box(iconFor(request.icon), qs(request.title), qs(request.text), buttonsFor(request.buttons),
+                    owner());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButtonFor(request.buttons));
+    return answerFor(box.exec(), request.buttons);
+}
+
+QStringList QtUserDialogs::nameFilters(const std::vector<std::string>& filters) {
+    QStringList out;
+    for (const auto& filter : filters) {
+        const QString text = qs(filter);
+        const qsizetype bar = text.lastIndexOf(u'|');
+        const QString description = bar < 0 ? QString() : text.left(bar).trimmed();
+        // Qt separates the patterns of one filter with blanks, the files with ";".
+        const QString patterns = QString(bar < 0 ? text : text.mid(bar + 1)).replace(u';', u' ').simplified();
+        const QString shown = QStringLiteral("(%1)").arg(patterns);
+        if (description.isEmpty())
+            out << patterns;
+        else if (description.endsWith(shown))
+            out << description;
+        else
+            out << description + u' ' + shown;
+    }
+    return out;
+}
+
+std::vector<std::string> QtUserDialogs::chooseFiles(const FileChooserRequest& request) {
+    QFileDialog dialog(owner(), qs(request.title), qs(request.initialFolder));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::ReadOnly, true);
+    const QStringList filters = nameFilters(request.filters);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    std::vector<std::string> chosen;
+    if (dialog.exec() != QDialog::Accepted)
+        return chosen;
+    for (const QString& file : dialog.selectedFiles())
+        chosen.push_back(file.toStdString());
+    return chosen;
+}
+
+std::string QtUserDialogs::chooseFolder(const std::string& initialFolder) {
+    return QFileDialog::getExistingDirectory(owner(), QString(), qs(initialFolder)).toStdString();
+}
+
+}  // namespace vexa::gui
