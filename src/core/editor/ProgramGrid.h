@@ -1,0 +1,158 @@
+#pragma once
+// The programme grid FgProgram without its window: the cell texts of the shown
+// sheet and the rules on them (layout, choice lists, which cells may be edited,
+// what an edit does, the line commands and the check before a test). Row 0 and
+// 1 are the header rows, row r ≥ 2 is Program Line r - 2. Each operation says
+// where the cursor goes next; a view only applies it.
+#include "editor/ChoiceList.h"
+#include "editor/GridColumns.h"
+#include "editor/LineCommandState.h"
+#include "model/Project.h"
+#include "ui/UserDialogs.h"
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+inline constexpr int kGridRowsShort = 97;  // 2 header rows and 95 lines
+inline constexpr int kGridRowsLong = 257;  // for a Line Count of 255
+
+enum class CellShade { Header, White, Pink, Grey };
+
+// Pictures of columns 1, 13 and 16.
+enum class StatePicture { None, Idle, Voice, Led, Buzzer };
+
+// Where the cursor goes, and whether the cell's editor opens there.
+struct CursorMove {
+    int row = 0;
+    int col = 0;
+    bool openEditor = false;
+
+    bool operator==(const CursorMove&) const = default;
+};
+
+// What the window must do after a line command.
+struct GridCommandResult {
+    std::optional<CursorMove> cursor;   // move there (and open the editor)
+    std::optional<CommandState> state;  // set the line command state
+    bool gridReset = false;             // every cell may have changed, rows too
+    bool sheetCleared = false;          // reset the header controls and the memo grid
+
+    bool operator==(const GridCommandResult&) const = default;
+};
+
+// What a left mouse click on a cell does.
+struct GridClick {
+    bool ignored = false;               // swallow the click (a test is running)
+    bool lineTest = false;              // start or stop the test of the line
+    bool edit = false;                  // select the cell and open its editor
+    std::optional<CommandState> state;  // set before the editor opens
+
+    bool operator==(const GridClick&) const = default;
+};
+
+// Play length of a WAVE file in milliseconds, -1 when it cannot be measured.
+using WaveLengthFunction = std::function<long long(const std::filesystem::path&)>;
+
+class ProgramGrid {
+public:
+    // `elementFile` is the Element Pattern File, read at every set-up;
+    // `measure` defaults to GetWaveLength.
+    ProgramGrid(Project& project, std::filesystem::path elementFile, WaveLengthFunction measure = {});
+
+    // --- Layout -------------------------------------------------------------
+    // Setup Grid: rows for the Line Count, headers, the element lists, set-up
+    // values and idle pictures on the usable lines, empty unusable lines.
+    // Does not read the Project.
+    void setup(int lineCount);
+    int lineCount() const { return lineCount_; }
+    int rowCount() const { return static_cast<int>(cells_.size()); }
+    bool isUsableRow(int row) const { return row >= kGridHeaderRows && row < kGridHeaderRows + lineCount_; }
+
+    const std::string& text(int row, int col) const;
+    // Puts a text into a cell as it is, without the edit rules.
+    void setText(int row, int col, std::string text);
+    // The text shown: the item's name in a choice column, else the text.
+    std::string displayText(int row, int col) const;
+    CellShade shade(int row, int col) const;
+    StatePicture picture(int row, int col) const;
+    void setPicture(int row, int col, StatePicture picture);  // columns 1, 13, 16 of a usable line
+
+    // The list of a column: an element list, the voice list of the current
+    // Sound Table (empty while the Sound Present flag is 0), or empty for a
+    // free column.
+    ChoiceList choices(int col) const;
+
+    // --- Transfers with the Project (lines 0 … Line Count - 1) --------------
+    void showLines(const ProgramSheet& sheet);
+    void storeLines(ProgramSheet& sheet) const;
+    ProgramLine lineAt(int row) const;
+
+    // --- Editing ------------------------------------------------------------
+    // Whether entering or clicking the cell opens an editor.
+    bool isEditable(int row, int col) const;
+    // Longest text an editor takes in a column; 0 = unlimited.
+    static int maxLength(int col);
+    // A change of text in an editor: sets the Modified flag.
+    void noteTyping();
+    // The editor's text goes into the cell, then the after-edit rules run.
+    void commitEdit(int row, int col, std::string text);
+    // Drops voices that name no Sound Entry, packs them and recomputes TIME.
+    void RefreshVoiceCell();
+
+    // --- Cursor -------------------------------------------------------------
+    // The state for a new current cell, none when it stays as it is.
+    std::optional<CommandState> stateForCell(int row, int col, bool testRunning) const;
+    GridClick click(int row, int col, bool testRunning) const;
+
+    // --- Line commands (cursor at row, col) ---------------------------------
+    GridCommandResult moveVoiceLeft(int row, int col);
+    GridCommandResult moveVoiceRight(int row, int col);
+    GridCommandResult moveVoiceUp(int row, int col, UserDialogs& dialogs);
+    GridCommandResult moveVoiceDown(int row, int col, UserDialogs& dialogs);
+    GridCommandResult deleteVoice(int row, int col);
+    GridCommandResult batchFill(UserDialogs& dialogs);
+    // Clears sheet `sheet` of the Project and this grid after the question.
+    GridCommandResult clearSheet(int sheet, UserDialogs& dialogs);
+    // Button 1 … 5, 7 or 8; nothing for the others.
+    GridCommandResult runLineCommand(int index, int row, int col, int sheet, UserDialogs& dialogs);
+
+    // --- Check before a test ------------------------------------------------
+    // None when the sheet may be tested; otherwise the message was shown and
+    // the cursor goes to the failing cell.
+    std::optional<CursorMove> checkSheet(UserDialogs& dialogs) const;
+
+private:
+    using Row = std::array<std::string, gridcol::kCount>;
+    using Pictures = std::array<StatePicture, 3>;
+
+    void buildElementLists();
+    bool holdsVoice(int row, int col) const;
+    void afterEdit(int row, int col);
+    void packInto(int row, int col);
+    void closeGaps(int row);
+    void packLine(int row);
+    GridCommandResult moveVoiceVertical(int row, int col, int target, UserDialogs& dialogs);
+    GridCommandResult moveVoiceSideways(int row, int col, int neighbour);
+    double measuredSeconds(const std::string& fileName) const;
+    double registeredSeconds(const std::string& fileName) const;
+    void updateMeasuredTime(int row);
+    void updateRegisteredTime(int row);
+    double repeatValue(int row) const;
+    static int pictureSlot(int col);
+
+    Project& project_;
+    std::filesystem::path elementFile_;
+    WaveLengthFunction measure_;
+    int lineCount_ = 0;
+    std::vector<Row> cells_;
+    std::vector<Pictures> pictures_;
+    std::array<ChoiceList, gridcol::kCount> elementLists_;  // empty for non-choice columns
+};
+
+}  // namespace vexa
