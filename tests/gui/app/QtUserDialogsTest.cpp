@@ -1,0 +1,105 @@
+#include "ui/QtUserDialogs.h"
+
+#include "app/Translations.h"
+
+#include "TestPaths.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace vexa::gui {
+namespace {
+
+// Runs `act` on the modal dialog of type T once it is up.
+template <typename T>
+void whenShown(std::function<void(T&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+}
+
+TEST(QtUserDialogs, NameFiltersShowEachPatternOnce) {
+    const QStringList filters = QtUserDialogs::nameFilters(
+        {"Vexa Editorファイル (*.vxa)|*.vxa", "WAVEファイル|*.wav;*.WAV", "*.txt", "すべて|*"});
+    EXPECT_EQ(filters, (QStringList{"Vexa Editorファイル (*.vxa)", "WAVEファイル (*.wav *.WAV)", "*.txt",
+                                    "すべて (*)"}));
+}
+
+TEST(QtUserDialogs, MessageBoxShowsTheRequestAndReturnsTheButton) {
+    QtUserDialogs dialogs;
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.windowTitle(), "確認");
+        EXPECT_EQ(box.text(), "一行目\n二行目");
+        EXPECT_EQ(box.icon(), QMessageBox::Question);
+        EXPECT_EQ(box.standardButtons(), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::Yes));
+        box.button(QMessageBox::No)->click();
+    });
+    EXPECT_EQ(dialogs.showMessage({"一行目\n二行目", "確認", MessageIcon::Question, MessageButtons::YesNoCancel}),
+              MessageAnswer::No);
+
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::Warning);
+        EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->click();
+    });
+    EXPECT_EQ(dialogs.showMessage({"x", "確認", MessageIcon::Warning, MessageButtons::Ok}), MessageAnswer::Ok);
+}
+
+TEST(QtUserDialogs, EscapeOnAYesNoQuestionAnswersNo) {
+    QtUserDialogs dialogs;
+    whenShown<QMessageBox>([](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    EXPECT_EQ(dialogs.showMessage({"?", "確認", MessageIcon::Question, MessageButtons::YesNo}), MessageAnswer::No);
+}
+
+TEST(QtUserDialogs, ButtonsSpeakJapaneseWithQtsTranslation) {
+    ASSERT_TRUE(installJapaneseTranslations(*QCoreApplication::instance()));
+    QtUserDialogs dialogs;
+    whenShown<QMessageBox>([](QMessageBox& box) {
+        EXPECT_TRUE(box.button(QMessageBox::Yes)->text().contains("はい")) << box.button(QMessageBox::Yes)->text().toStdString();
+        EXPECT_TRUE(box.button(QMessageBox::No)->text().contains("いいえ"));
+        box.button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(dialogs.showMessage({"?", "確認", MessageIcon::Question, MessageButtons::YesNo}), MessageAnswer::Yes);
+}
+
+TEST(QtUserDialogs, FileChooserOpensAsRequestedAndGivesTheChosenFiles) {
+    test::TempDir dir;
+    test::writeBytes(dir / "A.vxa", "x");
+    test::writeBytes(dir / "B.vxa", "x");
+    const QString folder = QString::fromStdString(dir.path().string());
+    QtUserDialogs dialogs;
+
+    whenShown<QFileDialog>([folder](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "ファイルを開く");
+        EXPECT_EQ(QDir(dialog.directory()).canonicalPath(), QDir(folder).canonicalPath());
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog.nameFilters(), (QStringList{"Vexa Editorファイル (*.vxa)", "KTR (*.ktr)"}));
+        dialog.selectFile(QDir(folder).filePath("A.vxa"));
+        QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    const auto one = dialogs.chooseFiles({"ファイルを開く", folder.toStdString(),
+                                          {"Vexa Editorファイル (*.vxa)|*.vxa", "KTR|*.ktr"}, false});
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(QDir(QString::fromStdString(one[0])).canonicalPath(), QDir(folder).filePath("A.vxa"));
+
+    whenShown<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFiles);
+        dialog.reject();
+    });
+    EXPECT_TRUE(dialogs.chooseFiles({"t", folder.toStdString(), {}, true}).empty());
+}
+
+}  // namespace
+}  // namespace vexa::gui
