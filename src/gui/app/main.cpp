@@ -2,6 +2,7 @@
 #include "app/FrmMain.h"
 #include "app/StartUp.h"
 #include "app/Translations.h"
+#include "app/UnattendedDialogs.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -44,8 +45,6 @@ Arguments parseArguments(const QApplication& app) {
 // without the exit questions.
 void saveScreenshotLater(vexa::gui::FrmMain& window, const QString& file) {
     QTimer::singleShot(300, &window, [&window, file] {
-        QCursor::setPos(window.geometry().bottomRight() + QPoint(50, 50));  // no hover highlight
-        QCoreApplication::processEvents();
         const bool saved = window.grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "vexa-editor: cannot write %s\n", qPrintable(file));
@@ -65,6 +64,12 @@ int main(int argc, char** argv) {
     vexa::gui::StartUpOptions options;
     options.programFolder = arguments.home;
     options.splash = arguments.splash;
+    // A screenshot run must never wait for an answer.
+    vexa::gui::UnattendedDialogs unattended;
+    if (!arguments.screenshot.isEmpty()) {
+        options.dialogs = &unattended;
+        QCursor::setPos(0, 10000);  // away from the window: no button drawn as hovered
+    }
     vexa::gui::StartUp startUp(options);
     auto window = startUp.run();
     if (!window)
