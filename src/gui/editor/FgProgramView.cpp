@@ -1,0 +1,107 @@
+#include "editor/FgProgramView.h"
+
+#include "editor/ProgramGridModel.h"
+#include "editor/ProgramTableView.h"
+
+#include <QItemSelectionModel>
+#include <QVBoxLayout>
+
+namespace vexa::gui {
+
+FgProgramView::FgProgramView(Project& project, std::filesystem::path elementFile, UserDialogs& dialogs,
+                             QWidget* parent, WaveLengthFunction measure)
+    : QWidget(parent), grid_(project, std::move(elementFile), std::move(measure)), dialogs_(dialogs) {
+    setObjectName("FgProgram");
+    model_ = new ProgramGridModel(grid_, this);
+    table_ = new ProgramTableView(grid_, *model_, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    setFocusProxy(table_);
+
+    connect(table_, &ProgramTableView::currentCellChanged, this, &FgProgramView::onCurrentCellChanged);
+    connect(table_, &ProgramTableView::lineTestClicked, this, &FgProgramView::lineTestClicked);
+    connect(table_, &ProgramTableView::clickState, this, &FgProgramView::commandStateRequested);
+}
+
+FgProgramView::~FgProgramView() = default;
+
+void FgProgramView::setupGrid(int lineCount) {
+    grid_.setup(lineCount);
+    model_->reload();
+}
+
+void FgProgramView::showLines(const ProgramSheet& sheet) {
+    grid_.showLines(sheet);
+    model_->refreshAll();
+}
+
+void FgProgramView::storeLines(ProgramSheet& sheet) const { grid_.storeLines(sheet); }
+
+void FgProgramView::rebuildVoiceLists() { model_->refreshAll(); }
+
+void FgProgramView::RefreshVoiceCell() {
+    table_->finishEditing();
+    grid_.RefreshVoiceCell();
+    model_->refreshAll();
+}
+
+bool FgProgramView::checkSheet() {
+    table_->finishEditing();
+    const auto failure = grid_.checkSheet(dialogs_);
+    if (!failure)
+        return true;
+    table_->placeCursor(*failure);
+    return false;
+}
+
+void FgProgramView::endEdit() {
+    // Moving the current cell commits and closes an open editor.
+    table_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+}
+
+void FgProgramView::editCellAt(int row, int col) { table_->placeCursor({row, col, true}); }
+
+int FgProgramView::cursorRow() const {
+    const QModelIndex current = table_->currentIndex();
+    return current.isValid() ? ProgramGridModel::gridRow(current) : 0;
+}
+
+int FgProgramView::cursorColumn() const {
+    const QModelIndex current = table_->currentIndex();
+    return current.isValid() ? current.column() : 0;
+}
+
+void FgProgramView::setTestRunning(bool running) { table_->setTestRunning(running); }
+
+void FgProgramView::setPicture(int row, int col, StatePicture picture) {
+    grid_.setPicture(row, col, picture);
+    const QModelIndex cell = model_->cell(row, col);
+    if (cell.isValid())
+        emit model_->dataChanged(cell, cell);
+}
+
+void FgProgramView::runLineCommand(int index) {
+    table_->finishEditing();
+    apply(grid_.runLineCommand(index, cursorRow(), cursorColumn(), currentSheet_, dialogs_));
+}
+
+void FgProgramView::apply(const GridCommandResult& result) {
+    if (result.gridReset)
+        model_->reload();
+    else
+        model_->refreshAll();
+    if (result.sheetCleared)
+        emit sheetCleared();
+    if (result.state)
+        emit commandStateRequested(*result.state);
+    if (result.cursor)
+        table_->placeCursor(*result.cursor);
+}
+
+void FgProgramView::onCurrentCellChanged(int row, int col) {
+    if (const auto state = grid_.stateForCell(row, col, table_->testRunning()))
+        emit commandStateRequested(*state);
+}
+
+}  // namespace vexa::gui

@@ -1,0 +1,85 @@
+#pragma once
+// The programme grid FgProgram as one widget for the main window: the table
+// with its two-row header, the model over ProgramGrid, and the operations the
+// window runs on it (set-up, showing and storing lines, RefreshVoiceCell, the
+// line commands, the check before a test, ending an edit). Messages go through
+// the UserDialogs given.
+#include "editor/ProgramGrid.h"
+
+#include <QWidget>
+
+#include <filesystem>
+
+namespace vexa::gui {
+
+class ProgramGridModel;
+class ProgramTableView;
+
+class FgProgramView : public QWidget {
+    Q_OBJECT
+
+public:
+    // `elementFile`: the Element Pattern File; `measure`: the play length of a
+    // WAVE file (GetWaveLength when empty).
+    FgProgramView(Project& project, std::filesystem::path elementFile, UserDialogs& dialogs,
+                  QWidget* parent = nullptr, WaveLengthFunction measure = {});
+    ~FgProgramView() override;
+
+    ProgramGrid& grid() { return grid_; }
+    const ProgramGrid& grid() const { return grid_; }
+    ProgramTableView* table() const { return table_; }
+
+    // Setup Grid for the Line Count: layout, lists, set-up values. Does not
+    // read the Project (Show Sheet follows where needed) and does not touch
+    // the window caption.
+    void setupGrid(int lineCount);
+    // The line part of Show Sheet and Store Sheet.
+    void showLines(const ProgramSheet& sheet);
+    void storeLines(ProgramSheet& sheet) const;
+    // The voice lists follow the Sound Table; this only redraws.
+    void rebuildVoiceLists();
+    void RefreshVoiceCell();
+    // The check before a test: false after showing the message and moving
+    // the cursor to the failing cell.
+    bool checkSheet();
+    // Ends any cell edit: the cursor goes to the top-left cell, the editor closes.
+    void endEdit();
+    // Gives the grid the focus, selects the cell and opens its editor.
+    void editCellAt(int row, int col);
+
+    // The cursor in grid coordinates: (0, 0) when it is on no line.
+    int cursorRow() const;
+    int cursorColumn() const;
+
+    // The sheet that Clear Sheet clears in the Project.
+    void setCurrentSheet(int sheet) { currentSheet_ = sheet; }
+    int currentSheet() const { return currentSheet_; }
+    // While a test runs, clicks outside the line-test columns are ignored and
+    // moving the cursor asks for no command state.
+    void setTestRunning(bool running);
+    void setPicture(int row, int col, StatePicture picture);
+
+public slots:
+    // Line command button 1 … 5, 7 or 8 (0, the line test, is the window's).
+    void runLineCommand(int index);
+
+signals:
+    void commandStateRequested(vexa::CommandState state);
+    // Left click on column 0, 1, 13 or 16 of a usable line (grid row).
+    void lineTestClicked(int row);
+    // Clear Sheet ran: the grid is set up again and the Project's sheet is
+    // cleared; the header controls and the memo grid are to be reset.
+    void sheetCleared();
+
+private:
+    void apply(const GridCommandResult& result);
+    void onCurrentCellChanged(int row, int col);
+
+    ProgramGrid grid_;
+    UserDialogs& dialogs_;
+    ProgramGridModel* model_ = nullptr;
+    ProgramTableView* table_ = nullptr;
+    int currentSheet_ = 0;
+};
+
+}  // namespace vexa::gui
