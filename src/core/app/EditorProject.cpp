@@ -37,6 +37,11 @@ LoadOutcome RunLoadCommand(Project& project, const Configuration& configuration,
     path = ChooseControlFile(dialogs, configuration.settings.cardPath);
     if (path.empty())
         return LoadOutcome::Cancelled;
+    return LoadChosenFile(project, configuration, dialogs, path);
+}
+
+LoadOutcome LoadChosenFile(Project& project, const Configuration& configuration, UserDialogs& dialogs,
+                           const std::string& path) {
     // The reader refuses other kinds without a word; the user who picked one
     // learns why nothing was loaded, and the Project stays as it was.
     if (!ControlFileFormOf(path)) {

@@ -33,4 +33,8 @@ enum class LoadOutcome {
 LoadOutcome RunLoadCommand(Project& project, const Configuration& configuration, UserDialogs& dialogs,
                            std::string& path);
 
+// The reading part of Load, for a path already chosen: Failed or Loaded.
+LoadOutcome LoadChosenFile(Project& project, const Configuration& configuration, UserDialogs& dialogs,
+                           const std::string& path);
+
 }  // namespace vexa
