@@ -177,7 +177,8 @@ private:
     bool soundLine(const std::string& line) {
         if (line.empty() || endsWithStar(line))
             return true;
-        const auto fields = splitFields(CutAtNul(line));
+        const std::string cut = CutAtNul(line);  // the fields below point into it
+        const auto fields = splitFields(cut);
         if (fields.size() < 2)
             return false;
         const auto k = wholeNumber(fields[0]);
