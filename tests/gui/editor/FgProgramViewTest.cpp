@@ -165,6 +165,7 @@ TEST_F(FgProgramViewTest, JapaneseInputOpensTheEditorAndKeepsTheFirstCharacter) 
     key(Qt::Key_Escape);
     ASSERT_EQ(editor(), nullptr);
     ASSERT_EQ(QApplication::focusWidget(), &table());
+    project.modified = false;
 
     QInputMethodEvent preedit("あ", {});
     QApplication::sendEvent(&table(), &preedit);
@@ -179,6 +180,7 @@ TEST_F(FgProgramViewTest, JapaneseInputOpensTheEditorAndKeepsTheFirstCharacter) 
     commit2.setCommitString("い");
     QApplication::sendEvent(QApplication::focusWidget(), &commit2);
     EXPECT_EQ(edit->text(), "あい");
+    EXPECT_TRUE(project.modified);  // composing is typing
     key(Qt::Key_Return);
     EXPECT_EQ(text(rowOf(0), gridcol::kLedTime), "あい");  // not a number: kept as typed
 
