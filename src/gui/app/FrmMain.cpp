@@ -127,8 +127,8 @@ void FrmMain::buildCentralArea() {
     fgMemo_->setFixedHeight(24);
     layout->addWidget(fgMemo_);
 
-    layout->addWidget(buildAttentionFrame());
-    layout->addWidget(buildLineCommandFrame());
+    layout->addWidget(buildAttentionFrame(central));
+    layout->addWidget(buildLineCommandFrame(central));
 
     // The programme grid takes this place.
     fgProgram_ = placeholderFrame("FgProgram", central);
@@ -139,8 +139,8 @@ void FrmMain::buildCentralArea() {
     setCentralWidget(central);
 }
 
-QWidget* FrmMain::buildAttentionFrame() {
-    auto* frame = new QFrame(centralWidget());
+QWidget* FrmMain::buildAttentionFrame(QWidget* parent) {
+    auto* frame = new QFrame(parent);
     frame->setObjectName("FrmAttention");
     auto* layout = new QHBoxLayout(frame);
     layout->setContentsMargins(2, 0, 2, 0);
@@ -155,8 +155,8 @@ QWidget* FrmMain::buildAttentionFrame() {
     return frame;
 }
 
-QWidget* FrmMain::buildLineCommandFrame() {
-    auto* frame = new QFrame(centralWidget());
+QWidget* FrmMain::buildLineCommandFrame(QWidget* parent) {
+    auto* frame = new QFrame(parent);
     frame->setObjectName("FrmTool");
     auto* layout = new QHBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);

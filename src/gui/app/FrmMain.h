@@ -72,8 +72,8 @@ private:
     void buildToolbar();
     void buildCentralArea();
     void buildStatusBar();
-    QWidget* buildAttentionFrame();
-    QWidget* buildLineCommandFrame();
+    QWidget* buildAttentionFrame(QWidget* parent);
+    QWidget* buildLineCommandFrame(QWidget* parent);
     void placeOnScreen();
     void applyToolbarState();
     void onTabChanged(int index);
