@@ -19,20 +19,7 @@
 namespace vexa::gui {
 namespace {
 
-QApplication& app() {
-    static int argc = 1;
-    static char name[] = "test";
-    static char* argv[] = {name, nullptr};
-    static QApplication instance(argc, argv);
-    return instance;
-}
-
-class SheetHeaderWidgets : public ::testing::Test {
-protected:
-    void SetUp() override { app(); }
-};
-
-TEST_F(SheetHeaderWidgets, ShowsEmptyAndForeignTimesAndKeepsThem) {
+TEST(SheetHeaderWidgets, ShowsEmptyAndForeignTimesAndKeepsThem) {
     FrmSetting frame;
     SheetHeaderControls shown;
     shown.volume = 2;
@@ -59,7 +46,7 @@ TEST_F(SheetHeaderWidgets, ShowsEmptyAndForeignTimesAndKeepsThem) {
     EXPECT_FALSE(frame.chkWeek(6)->isChecked());
 }
 
-TEST_F(SheetHeaderWidgets, UserChoicesUpdateTheRecordAndMarkAnEdit) {
+TEST(SheetHeaderWidgets, UserChoicesUpdateTheRecordAndMarkAnEdit) {
     FrmSetting frame;
     QSignalSpy edited(&frame, &FrmSetting::edited);
     frame.show();
@@ -76,7 +63,7 @@ TEST_F(SheetHeaderWidgets, UserChoicesUpdateTheRecordAndMarkAnEdit) {
     EXPECT_EQ(edited.count(), 3);
 }
 
-TEST_F(SheetHeaderWidgets, MemoGridTakesJapaneseInputAndFollowsItsTabOrder) {
+TEST(SheetHeaderWidgets, MemoGridTakesJapaneseInputAndFollowsItsTabOrder) {
     FgMemo memo;
     memo.show();
     QApplication::setActiveWindow(&memo);
@@ -111,7 +98,7 @@ TEST_F(SheetHeaderWidgets, MemoGridTakesJapaneseInputAndFollowsItsTabOrder) {
     EXPECT_EQ(forward.count(), 1);
 }
 
-TEST_F(SheetHeaderWidgets, LabelsPassTheCursorOn) {
+TEST(SheetHeaderWidgets, LabelsPassTheCursorOn) {
     FgMemo memo;
     memo.show();
     memo.setCurrentCell(0, 2);
@@ -121,7 +108,7 @@ TEST_F(SheetHeaderWidgets, LabelsPassTheCursorOn) {
     EXPECT_TRUE(memo.isEditing());
 }
 
-TEST_F(SheetHeaderWidgets, DuplicatesOntoTwoSheets) {
+TEST(SheetHeaderWidgets, DuplicatesOntoTwoSheets) {
     Project project;
     project.sheets[0].header.name = "source";
     project.sheets[0].lines[3].voices[0] = "a.wav";

@@ -20,7 +20,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[16] = "test_gui_app";
+    char name_[16] = "vexa-gui-test";
     char* argv_[2] = {name_, nullptr};
     QApplication* app_ = nullptr;
 };
