@@ -5,10 +5,16 @@
 #include "app/MainWindowSize.h"
 #include "app/ToolbarIcons.h"
 #include "config/Messages.h"
+#include "editor/FgMemo.h"
+#include "editor/FgProgramView.h"
+#include "editor/FrmSetting.h"
+#include "editor/SheetHeaderControls.h"
+#include "ui/FrmCopy.h"
 #include "ui/QtUserDialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -26,31 +32,9 @@ namespace {
 constexpr int kMsgAttention = 2808;
 constexpr int kSheetTabs = 8;
 
-// The line command buttons by index; there is no button 6.
-struct LineCommand {
-    int index;
-    const char* caption;
-};
-constexpr std::array<LineCommand, 8> kLineCommands = {{
-    {0, "再生"},
-    {1, "上移動"},
-    {2, "下移動"},
-    {3, "左移動"},
-    {4, "右移動"},
-    {5, "削除"},
-    {7, "一括登録"},
-    {8, "全ｸﾘｱ"},
-}};
-
 int actionIndex(ToolbarKey key) { return static_cast<int>(key); }
 
-QFrame* placeholderFrame(const char* name, QWidget* parent) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameShape(QFrame::StyledPanel);
-    frame->setFrameShadow(QFrame::Sunken);
-    return frame;
-}
+bool isSheetIndex(int sheet) { return sheet >= 0 && sheet < kSheetSlots; }
 
 }  // namespace
 
@@ -69,12 +53,13 @@ FrmMain::FrmMain(ProgramPaths paths, Configuration configuration, UserDialogs* d
     buildToolbar();
     buildCentralArea();
     buildStatusBar();
+    connectSheetControls();
     placeOnScreen();
     lblAttention_->setText(QString::fromStdString(GetMsg(kMsgAttention)));
     applySheetMode();
-    // The programme grid is set up here once it exists; setting it up also
-    // gives the window its caption.
-    setWindowTitle(QString::fromStdString(GetMsg(1000)));
+    setCommandState(CommandState::Idle);
+    setupGrid(true);
+    project_.modified = false;
 }
 
 FrmMain::~FrmMain() = default;
@@ -117,23 +102,16 @@ void FrmMain::buildCentralArea() {
     connect(tabStrip_, &QTabBar::currentChanged, this, &FrmMain::onTabChanged);
     layout->addWidget(tabStrip_);
 
-    // The sheet header controls come into this frame.
-    frmSetting_ = placeholderFrame("FrmSetting", central);
-    frmSetting_->setMinimumHeight(96);
+    frmSetting_ = new FrmSetting(central);
     layout->addWidget(frmSetting_);
 
-    // The memo grid (name and memo of the sheet) takes this place.
-    fgMemo_ = placeholderFrame("FgMemo", central);
-    fgMemo_->setFixedHeight(24);
-    layout->addWidget(fgMemo_);
+    fgMemo_ = new FgMemo(central);
+    layout->addWidget(fgMemo_, 0, Qt::AlignLeft);
 
     layout->addWidget(buildAttentionFrame(central));
     layout->addWidget(buildLineCommandFrame(central));
 
-    // The programme grid takes this place.
-    fgProgram_ = placeholderFrame("FgProgram", central);
-    fgProgram_->setAutoFillBackground(true);
-    fgProgram_->setBackgroundRole(QPalette::Base);
+    fgProgram_ = new FgProgramView(project_, paths_.elementPatternFile, *dialogs_, central);
     layout->addWidget(fgProgram_, 1);
 
     setCentralWidget(central);
@@ -161,11 +139,14 @@ QWidget* FrmMain::buildLineCommandFrame(QWidget* parent) {
     auto* layout = new QHBoxLayout(frame);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    for (const auto& command : kLineCommands) {
-        auto* button = new QPushButton(QString::fromUtf8(command.caption), frame);
-        button->setObjectName(QStringLiteral("Command%1").arg(command.index));
+    for (int index = 0; index < kLineCommandSlots; ++index) {
+        const std::string_view caption = LineCommandCaption(index);
+        if (caption.empty())
+            continue;  // there is no button 6
+        auto* button = new QPushButton(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), frame);
+        button->setObjectName(QStringLiteral("Command%1").arg(index));
         button->setFocusPolicy(Qt::TabFocus);
-        commands_[static_cast<std::size_t>(command.index)] = button;
+        commands_[static_cast<std::size_t>(index)] = button;
         layout->addWidget(button);
     }
     layout->addStretch(1);
@@ -232,10 +213,78 @@ void FrmMain::setTestRunning(bool running) {
     lblAttention_->setVisible(!running);
 }
 
+void FrmMain::connectSheetControls() {
+    for (int index : {linecmd::kMoveUp, linecmd::kMoveDown, linecmd::kMoveLeft, linecmd::kMoveRight,
+                      linecmd::kDelete, linecmd::kBatchFill, linecmd::kClearSheet})
+        connect(lineCommand(index), &QPushButton::clicked, fgProgram_,
+                [this, index] { fgProgram_->runLineCommand(index); });
+    connect(fgProgram_, &FgProgramView::commandStateRequested, this, &FrmMain::setCommandState);
+    connect(fgProgram_, &FgProgramView::sheetCleared, this, [this] {
+        frmSetting_->clear();
+        fgMemo_->resetMemo();
+    });
+    // Lists and boxes mark the Project modified; memo edits do not.
+    connect(frmSetting_, &FrmSetting::edited, this, [this] { project_.modified = true; });
+    connect(fgMemo_, &FgMemo::leftForward, this, [this] { frmSetting_->cmbVolume()->setFocus(Qt::TabFocusReason); });
+    connect(fgMemo_, &FgMemo::leftBackward, this,
+            [this] { lineCommand(linecmd::kClearSheet)->setFocus(Qt::BacktabFocusReason); });
+}
+
+void FrmMain::setupGrid(bool resetMemo) {
+    if (resetMemo)
+        fgMemo_->resetMemo();
+    fgProgram_->setCurrentSheet(currentSheet_);
+    fgProgram_->setupGrid(configuration_.settings.lineCount());
+    setWindowTitle(QString::fromStdString(GetMsg(1000)));
+}
+
+void FrmMain::storeSheet(int sheet) {
+    if (!isSheetIndex(sheet))
+        return;
+    ProgramSheet& target = project_.sheets[static_cast<std::size_t>(sheet)];
+    fgProgram_->storeLines(target);
+    SheetHeaderControls controls = frmSetting_->controls();
+    controls.name = fgMemo_->name().toStdString();
+    controls.memo = fgMemo_->memo().toStdString();
+    StoreHeader(controls, target.header);
+}
+
+void FrmMain::showSheet(int sheet) {
+    if (!isSheetIndex(sheet))
+        return;
+    const ProgramSheet& source = project_.sheets[static_cast<std::size_t>(sheet)];
+    fgProgram_->showLines(source);
+    frmSetting_->showHeader(ShowHeader(source.header));
+    fgMemo_->setTexts(QString::fromStdString(source.header.name), QString::fromStdString(source.header.memo));
+}
+
+void FrmMain::clearSheetControls() {
+    frmSetting_->clear();
+    setupGrid(true);
+}
+
+void FrmMain::setCommandState(CommandState state) {
+    const LineCommandControls controls = CommandControls(state);
+    for (int index = 0; index < kLineCommandSlots; ++index)
+        if (QPushButton* button = lineCommand(index))
+            button->setEnabled(controls.buttons[static_cast<std::size_t>(index)]);
+    if (controls.playCaption)
+        lineCommand(linecmd::kPlay)
+            ->setText(QString::fromUtf8(controls.playCaption->data(),
+                                        static_cast<qsizetype>(controls.playCaption->size())));
+    fgMemo_->setEnabled(controls.memo);
+    tabStrip_->setEnabled(controls.tabStrip);
+    frmSetting_->setEnabled(controls.header);
+}
+
 void FrmMain::runToolbarKey(ToolbarKey key) {
-    // Before every key the grid's cell edit ends, the line commands go idle
-    // and Store Sheet copies the shown sheet into the Project; that comes
-    // with the programme grid and the sheet header.
+    // The shown sheet reaches the Project before any command looks at it.
+    fgProgram_->endEdit();
+    fgMemo_->endEdit();
+    setCommandState(CommandState::Idle);
+    QCoreApplication::processEvents();
+    storeSheet(currentSheet_);
+
     switch (key) {
     case ToolbarKey::New:
         commandNew();
@@ -249,7 +298,9 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
     case ToolbarKey::Card:
         emit cardCreationRequested();
         break;
-    case ToolbarKey::Copy:    // sheet duplication window: not built yet
+    case ToolbarKey::Copy:
+        commandCopy();
+        break;
     case ToolbarKey::Sound:   // sound registration window: not built yet
     case ToolbarKey::Seting:  // settings window: not built yet
     case ToolbarKey::Sim:     // test run: not built yet
@@ -262,8 +313,7 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
 
 void FrmMain::NewDataMakeClick() {
     NewDataMake(project_, configuration_);
-    // The memo grid and the programme grid are cleared and set up again here
-    // once they exist.
+    setupGrid(true);
     statusPanel1_->clear();
 }
 
@@ -271,30 +321,48 @@ void FrmMain::commandNew() {
     if (!ConfirmDiscardChanges(*dialogs_, project_.modified))
         return;
     NewDataMakeClick();
-    // Show Sheet of the Current Sheet follows here with the sheet header.
+    showSheet(currentSheet_);
 }
 
 void FrmMain::commandLoad() {
     std::string path;
-    if (RunLoadCommand(project_, configuration_, *dialogs_, path) == LoadOutcome::Loaded)
+    const LoadOutcome outcome = RunLoadCommand(project_, configuration_, *dialogs_, path);
+    if (outcome == LoadOutcome::Loaded || outcome == LoadOutcome::Failed)
+        setupGrid(true);
+    if (outcome == LoadOutcome::Loaded)
         statusPanel1_->setText(QString::fromStdString(path));
-    // The voice lists are rebuilt and the Current Sheet shown here (also after
-    // a cancel) with the programme grid.
+    fgProgram_->rebuildVoiceLists();
+    showSheet(currentSheet_);
+}
+
+void FrmMain::commandCopy() {
+    FrmCopy window(project_, currentSheet_, *dialogs_, this);
+    window.exec();
+    if (window.copied()) {
+        showSheet(currentSheet_);
+        project_.modified = true;
+    }
 }
 
 bool FrmMain::loadControlFile(const std::string& path) {
-    if (LoadChosenFile(project_, configuration_, *dialogs_, path) != LoadOutcome::Loaded)
-        return false;
-    statusPanel1_->setText(QString::fromStdString(path));
-    return true;
+    const bool loaded = LoadChosenFile(project_, configuration_, *dialogs_, path) == LoadOutcome::Loaded;
+    setupGrid(true);
+    if (loaded)
+        statusPanel1_->setText(QString::fromStdString(path));
+    showSheet(currentSheet_);
+    return loaded;
 }
 
 void FrmMain::onTabChanged(int index) {
+    fgProgram_->endEdit();
+    fgMemo_->endEdit();
     if (index < 0 || index == currentSheet_)
         return;
-    // Store Sheet of the old sheet, Clear Sheet Controls and Show Sheet of
-    // the new one come with the sheet header and the programme grid.
+    storeSheet(currentSheet_);
+    clearSheetControls();
     currentSheet_ = index;
+    fgProgram_->setCurrentSheet(index);
+    showSheet(index);
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

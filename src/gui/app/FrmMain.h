@@ -5,6 +5,7 @@
 #include "app/MainToolbar.h"
 #include "app/ProgramPaths.h"
 #include "config/Configuration.h"
+#include "editor/LineCommandState.h"
 #include "model/Project.h"
 #include "ui/UserDialogs.h"
 
@@ -22,6 +23,10 @@ class QTabBar;
 class QToolBar;
 
 namespace vexa::gui {
+
+class FgMemo;
+class FgProgramView;
+class FrmSetting;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
@@ -44,6 +49,16 @@ public:
     // its path and the Project counts as unmodified.
     bool loadControlFile(const std::string& path);
 
+    // Store Sheet and Show Sheet: the shown sheet between the controls and
+    // sheet `sheet` of the Project (nothing for an index outside 0 … 8).
+    void storeSheet(int sheet);
+    void showSheet(int sheet);
+    // Setup Grid: the programme grid (and with `resetMemo` the memo grid) laid
+    // out afresh for the Line Count; also sets the caption.
+    void setupGrid(bool resetMemo);
+    // Which line commands and sheet controls can be used.
+    void setCommandState(CommandState state);
+
     // The toolbar, tabs, memo and header while a test runs (or not).
     void setTestRunning(bool running);
     bool testRunning() const { return testRunning_; }
@@ -59,6 +74,10 @@ public:
 
     QAction* toolbarAction(ToolbarKey key) const;
     QPushButton* lineCommand(int index) const;  // nullptr for 6 and out of range
+    FgProgramView* programGrid() const { return fgProgram_; }
+    FgMemo* memoGrid() const { return fgMemo_; }
+    FrmSetting* headerFrame() const { return frmSetting_; }
+    QTabBar* tabStrip() const { return tabStrip_; }
 
 signals:
     // Control data creation is to open (the CARD key, or Yes on the save
@@ -79,6 +98,9 @@ private:
     void onTabChanged(int index);
     void commandNew();
     void commandLoad();
+    void commandCopy();
+    void clearSheetControls();
+    void connectSheetControls();
 
     ProgramPaths paths_;
     Configuration configuration_;
@@ -91,9 +113,9 @@ private:
     QToolBar* toolbar_ = nullptr;
     std::array<QAction*, kToolbarButtonCount> actions_{};
     QTabBar* tabStrip_ = nullptr;
-    QFrame* frmSetting_ = nullptr;
-    QFrame* fgMemo_ = nullptr;
-    QFrame* fgProgram_ = nullptr;
+    FrmSetting* frmSetting_ = nullptr;
+    FgMemo* fgMemo_ = nullptr;
+    FgProgramView* fgProgram_ = nullptr;
     std::array<QPushButton*, 9> commands_{};
     QLabel* lblAttention_ = nullptr;
     QLabel* lblState_ = nullptr;

@@ -77,6 +77,12 @@ void FgMemo::editCell(int column) {
         edit(currentIndex());
 }
 
+void FgMemo::endEdit() {
+    // Leaving the cell commits what its editor holds.
+    if (isEditing())
+        setCurrentIndex(QModelIndex());
+}
+
 void FgMemo::onCurrentCellChanged(int row, int column) {
     // The labels pass the cursor on to the editable cell beside them.
     if (row == 0 && (column == 0 || column == 2))

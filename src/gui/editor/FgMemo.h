@@ -25,6 +25,8 @@ public:
     // Selects a cell of the row and opens its editor.
     void editCell(int column);
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+    // Commits and closes an open editor (before the sheet is stored).
+    void endEdit();
 
 signals:
     // Tab from the Memo cell (forward) or Shift+Tab from the Name cell (back).

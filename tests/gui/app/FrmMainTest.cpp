@@ -2,6 +2,7 @@
 
 #include "app/MainWindowSize.h"
 #include "config/Messages.h"
+#include "editor/FgMemo.h"
 #include "model/ControlFileWriter.h"
 
 #include "ScriptedDialogs.h"
@@ -162,7 +163,7 @@ TEST(FrmMain, TheExitButtonClosesThroughTheSameQuestion) {
 TEST(FrmMain, NewAsksOnlyWhenModifiedAndClearsTheProject) {
     Window w;
     auto edit = [&w](bool modified) {
-        w.frm.project().sheets[0].header.name = "朝";
+        w.frm.memoGrid()->setTexts("朝", "");  // typed into the memo grid
         w.frm.project().card.cardName = "CARD01";
         w.frm.project().patterns.led[0].on = "9.9";
         w.frm.project().modified = modified;
@@ -183,6 +184,7 @@ TEST(FrmMain, NewAsksOnlyWhenModifiedAndClearsTheProject) {
     w.dialogs.answers = {MessageAnswer::Yes};
     w.frm.toolbarAction(ToolbarKey::New)->trigger();
     EXPECT_EQ(w.frm.project().sheets[0].header.name, "");
+    EXPECT_EQ(w.frm.memoGrid()->name(), "");
     EXPECT_FALSE(w.frm.project().modified);
     EXPECT_EQ(w.dialogs.texts(), std::vector<std::string>(2, GetMsg(2032)));
 }

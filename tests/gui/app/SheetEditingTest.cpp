@@ -1,0 +1,177 @@
+// The main window with its real grid, header and memo: editing a sheet,
+// switching sheets and duplicating them, as a user does.
+#include "app/FrmMain.h"
+
+#include "config/Messages.h"
+#include "editor/FgMemo.h"
+#include "editor/FgProgramView.h"
+#include "editor/FrmSetting.h"
+#include "editor/ProgramTableView.h"
+#include "model/ControlFileWriter.h"
+#include "ui/FrmCopy.h"
+
+#include "ScriptedDialogs.h"
+#include "TestPaths.h"
+#include "WaveFileBytes.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace vexa::gui {
+namespace {
+
+constexpr int kFirstLineRow = 2;
+
+Configuration multiSheet() {
+    Configuration c;
+    c.settings.maxLine = 30;
+    c.settings.addFunction1 = 1;
+    return c;
+}
+
+struct Window {
+    test::ScriptedDialogs dialogs;
+    FrmMain frm;
+
+    explicit Window(Configuration c = multiSheet()) : frm(ProgramPaths::forFolder("/program"), c, &dialogs) {
+        frm.show();
+        QApplication::setActiveWindow(&frm);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&frm));
+    }
+    ProgramGrid& grid() { return frm.programGrid()->grid(); }
+    void clickTab(int index) {
+        QTabBar* tabs = frm.tabStrip();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+    }
+};
+
+// Runs `act` on the modal window of type T as soon as it is open.
+template <typename T, typename Act>
+void whenModalOpens(Act act, int attempts = 200) {
+    QTimer::singleShot(5, [act, attempts] {
+        if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget()))
+            act(window);
+        else if (attempts > 0)
+            whenModalOpens<T>(act, attempts - 1);
+    });
+}
+
+// A Control File with two sounds of 1.24 s and 0.76 s beside it (22050 Hz mono 8-bit).
+std::filesystem::path writeCardWithSounds(const test::TempDir& dir, const Configuration& c) {
+    test::writeBytes(dir / "a.wav", test::pcmWave(1, 22050, 8, 27342));  // 1.24 s
+    test::writeBytes(dir / "b.wav", test::pcmWave(1, 22050, 8, 16758));  // 0.76 s
+    Project p;
+    p.clearSheets(c.settings.lineCount());
+    p.sounds = {SoundEntry{}, SoundEntry{}};
+    p.sounds[0].fileName = "a.wav";
+    p.sounds[1].fileName = "b.wav";
+    p.soundPresent = true;
+    p.sheets[0].lines[0].voices[0] = "a.wav";
+    p.sheets[0].lines[0].repeat = "2";
+    p.sheets[1].header.name = "昼の放送";
+    p.sheets[1].header.startHour = "";
+    p.sheets[1].header.endHour = "17";
+    p.sheets[1].lines[0].voices[0] = "b.wav";
+    const auto card = dir / "CARD.vxa";
+    EXPECT_TRUE(WriteControlFile(p, c.settings, card));
+    return card;
+}
+
+TEST(SheetEditing, ChoosingAVoicePacksItAndRecomputesTime) {
+    test::TempDir dir;
+    Window w;
+    ASSERT_TRUE(w.frm.loadControlFile(writeCardWithSounds(dir, multiSheet()).string()));
+    EXPECT_EQ(w.grid().text(kFirstLineRow, gridcol::kTime), "2.4");  // 2 × 1.2
+
+    // The user picks b.wav in voice column 8 of the first line.
+    w.frm.programGrid()->editCellAt(kFirstLineRow, 8);
+    auto* list = qobject_cast<QComboBox*>(w.frm.programGrid()->table()->currentEditor());
+    ASSERT_NE(list, nullptr);
+    QTest::keyClicks(list, "b");
+    QTest::keyClick(list, Qt::Key_Return);
+
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 5), "a.wav");
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 6), "b.wav");
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 8), "");
+    EXPECT_EQ(w.grid().text(kFirstLineRow, gridcol::kTime), "4.0");  // 2 × (1.2 + 0.8)
+    EXPECT_TRUE(w.frm.project().modified);
+}
+
+TEST(SheetEditing, LoadedHeadersShowAsWrittenAndTabsKeepWhatWasTyped) {
+    test::TempDir dir;
+    Window w;
+    ASSERT_TRUE(w.frm.loadControlFile(writeCardWithSounds(dir, multiSheet()).string()));
+
+    w.clickTab(1);
+    EXPECT_EQ(w.frm.currentSheet(), 1);
+    EXPECT_EQ(w.frm.memoGrid()->name(), "昼の放送");
+    EXPECT_EQ(w.frm.headerFrame()->cmbHourSt()->currentIndex(), 0);  // the empty entry, not "00"
+    EXPECT_EQ(w.frm.headerFrame()->cmbHourEd()->currentText(), "17");
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 5), "b.wav");
+
+    // A name typed on sheet 02 survives going to sheet 01 and back; typing
+    // a name alone does not mark the Project modified.
+    w.frm.memoGrid()->editCell(FgMemo::kNameColumn);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_End);
+    QInputMethodEvent commit;
+    commit.setCommitString("夕");
+    QApplication::sendEvent(editor, &commit);
+    w.clickTab(0);  // with the editor still open
+    EXPECT_EQ(w.frm.project().sheets[1].header.name, "昼の放送夕");
+    EXPECT_EQ(w.frm.memoGrid()->name(), "");
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 5), "a.wav");
+    w.clickTab(1);
+    EXPECT_EQ(w.frm.memoGrid()->name(), "昼の放送夕");
+    EXPECT_FALSE(w.frm.project().modified);
+
+    // A header list marks it.
+    emit w.frm.headerFrame()->cmbVolume()->activated(3);
+    EXPECT_TRUE(w.frm.project().modified);
+}
+
+TEST(SheetEditing, DuplicatesTheShownSheetOntoTwoSheets) {
+    Window w;
+    w.frm.memoGrid()->setTexts("原本", "メモ");
+    emit w.frm.headerFrame()->cmbHourSt()->activated(9);  // "08"
+    w.frm.project().modified = false;
+
+    whenModalOpens<FrmCopy>([](FrmCopy* window) {
+        window->list1()->item(2)->setSelected(true);  // "04"
+        window->list1()->item(6)->setSelected(true);  // "08"
+        QTest::mouseClick(window->command1(), Qt::LeftButton);
+    });
+    w.frm.toolbarAction(ToolbarKey::Copy)->trigger();
+
+    for (int sheet : {3, 7}) {
+        EXPECT_EQ(w.frm.project().sheets[static_cast<std::size_t>(sheet)].header.name, "原本");
+        EXPECT_EQ(w.frm.project().sheets[static_cast<std::size_t>(sheet)].header.startHour, "08");
+    }
+    EXPECT_EQ(w.frm.project().sheets[1].header.name, "");
+    EXPECT_TRUE(w.frm.project().modified);
+    w.clickTab(3);
+    EXPECT_EQ(w.frm.memoGrid()->name(), "原本");
+    EXPECT_EQ(w.frm.headerFrame()->cmbHourSt()->currentText(), "08");
+}
+
+TEST(SheetEditing, SingleSheetModeHidesTheSheetControls) {
+    Configuration c = multiSheet();
+    c.settings.addFunction1 = 0;
+    Window w(c);
+    EXPECT_FALSE(w.frm.tabStrip()->isVisible());
+    EXPECT_FALSE(w.frm.memoGrid()->isVisible());
+    EXPECT_FALSE(w.frm.headerFrame()->isVisible());
+    EXPECT_TRUE(w.frm.programGrid()->isVisible());
+}
+
+}  // namespace
+}  // namespace vexa::gui
