@@ -5,7 +5,6 @@
 #include "TerminalProgress.h"
 #include "wavetools/ConversionChecks.h"
 #include "wavetools/ConvertToMono.h"
-#include "wavetools/JobMessages.h"
 
 #include <filesystem>
 
@@ -24,14 +23,9 @@ int run(const MonoArguments& args) {
         return static_cast<int>(JobResult::Failed);
     std::error_code ec;
     const auto total = std::filesystem::file_size(args.source, ec);
-    TerminalProgress progress;
-    ProgressLink link(progress, ec ? 0 : total);
-    const JobResult result = ConvertToMono(args.source, args.destination, link);
-    if (result == JobResult::Completed)
-        progress.setValue(100);
-    progress.finish();
-    ShowJobEnd(result, dialogs);
-    return static_cast<int>(result);
+    return RunToolsJob(ec ? 0 : total,
+                       [&](ProgressLink& link) { return ConvertToMono(args.source, args.destination, link); },
+                       dialogs);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "Commands.h"
 #include "ConsoleDialogs.h"
 #include "TerminalProgress.h"
-#include "wavetools/JobMessages.h"
 #include "wavetools/MakeSilence.h"
 #include "wavetools/SilenceChecks.h"
 
@@ -24,14 +23,10 @@ int run(const SilenceArguments& args) {
     ConsoleDialogs dialogs;
     if (CheckSilenceRequest(args.seconds, args.destination, dialogs) != SilenceEntry::None)
         return static_cast<int>(JobResult::Failed);
-    TerminalProgress progress;
-    ProgressLink link(progress, SilenceFileSize(args.seconds, args.rate, args.bits));
-    const JobResult result = MakeSilence(args.destination, args.seconds, args.rate, args.bits, link);
-    if (result == JobResult::Completed)
-        progress.setValue(100);
-    progress.finish();
-    ShowJobEnd(result, dialogs);
-    return static_cast<int>(result);
+    return RunToolsJob(
+        SilenceFileSize(args.seconds, args.rate, args.bits),
+        [&](ProgressLink& link) { return MakeSilence(args.destination, args.seconds, args.rate, args.bits, link); },
+        dialogs);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "TerminalProgress.h"
 
+#include "wavetools/JobMessages.h"
+
 #include <cstdio>
 #include <unistd.h>
 
@@ -54,6 +56,18 @@ void TerminalProgress::finish() {
     if (!caption_.empty())
         std::fprintf(stderr, "%s\n", caption_.c_str());
     std::fflush(stderr);
+}
+
+int RunToolsJob(std::uintmax_t totalBytes, const std::function<JobResult(ProgressLink&)>& job,
+                UserDialogs& dialogs) {
+    TerminalProgress progress;
+    ProgressLink link(progress, totalBytes);
+    const JobResult result = job(link);
+    if (result == JobResult::Completed)
+        progress.setValue(100);
+    progress.finish();
+    ShowJobEnd(result, dialogs);
+    return static_cast<int>(result);
 }
 
 }  // namespace vexa::cli

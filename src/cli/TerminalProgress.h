@@ -3,8 +3,13 @@
 // stderr when it is a terminal (nothing otherwise), and Ctrl+C (SIGINT) heard
 // as the user's stop request for as long as the object lives.
 #include "ui/Progress.h"
+#include "ui/UserDialogs.h"
+#include "wavetools/JobResult.h"
+#include "wavetools/ProgressLink.h"
 
 #include <csignal>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace vexa::cli {
@@ -32,5 +37,10 @@ private:
     std::string caption_;
     struct sigaction previous_ {};
 };
+
+// Runs a tools job of `totalBytes` with the terminal's bar and Ctrl+C, then
+// tells how it ended; returns the job's exit code (0, 1 or 2).
+int RunToolsJob(std::uintmax_t totalBytes, const std::function<JobResult(ProgressLink&)>& job,
+                UserDialogs& dialogs);
 
 }  // namespace vexa::cli

@@ -20,6 +20,21 @@ struct MessageRequest {
     bool operator==(const MessageRequest&) const = default;
 };
 
+// The answer of a box closed without a button (Escape, the close box): the
+// one that changes least.
+constexpr MessageAnswer DismissedAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::OkCancel:
+    case MessageButtons::YesNoCancel:
+        break;
+    }
+    return MessageAnswer::Cancel;
+}
+
 // What a file-open chooser is asked for. `filters` are "description|pattern"
 // pairs such as "Vexa Editorファイル|*.vxa", offered in this order.
 struct FileChooserRequest {

@@ -58,16 +58,7 @@ MessageAnswer answerFor(int button, MessageButtons buttons) {
     default:
         break;
     }
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return MessageAnswer::Ok;
-    case MessageButtons::YesNo:
-        return MessageAnswer::No;
-    case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel:
-        break;
-    }
-    return MessageAnswer::Cancel;
+    return DismissedAnswer(buttons);
 }
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
