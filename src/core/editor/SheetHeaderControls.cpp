@@ -1,17 +1,14 @@
 #include "editor/SheetHeaderControls.h"
 
-#include <cstdio>
+#include "text/NumberFormat.h"
 
 namespace vexa {
 namespace {
 
 std::vector<std::string> twoDigitEntries(int count) {
     std::vector<std::string> entries{""};
-    for (int i = 0; i < count; ++i) {
-        char buf[8];
-        std::snprintf(buf, sizeof buf, "%02d", i);
-        entries.emplace_back(buf);
-    }
+    for (int i = 0; i < count; ++i)
+        entries.push_back(numfmt::format(i, "00"));
     return entries;
 }
 
