@@ -3,6 +3,7 @@
 #include "editor/ProgramGridModel.h"
 #include "editor/ProgramTableView.h"
 
+#include <QAbstractItemDelegate>
 #include <QItemSelectionModel>
 #include <QVBoxLayout>
 
@@ -24,7 +25,14 @@ FgProgramView::FgProgramView(Project& project, std::filesystem::path elementFile
     connect(table_, &ProgramTableView::clickState, this, &FgProgramView::commandStateRequested);
 }
 
-FgProgramView::~FgProgramView() = default;
+FgProgramView::~FgProgramView() {
+    // The table and an open editor go first, while the grid still exists, and
+    // without committing: an editor losing the focus as it is destroyed would
+    // otherwise write into a grid (and a Project) already gone.
+    if (QAbstractItemDelegate* delegate = table_->itemDelegate())
+        delegate->blockSignals(true);
+    delete table_;
+}
 
 void FgProgramView::setupGrid(int lineCount) {
     grid_.setup(lineCount);
