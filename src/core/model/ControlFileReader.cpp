@@ -228,7 +228,10 @@ private:
         return &project_.sheets[static_cast<std::size_t>(sheet_)].lines[static_cast<std::size_t>(*n)];
     }
 
-    bool voiceLine(const std::string& line) {
+    // A voice or control line: skipped when empty, a placeholder or past the
+    // Line Count; otherwise `fill` reads its fields into the line it names.
+    template <typename Fill>
+    bool sheetLine(const std::string& line, std::size_t minFields, Fill fill) {
         if (line.empty() || endsWithStar(line))
             return true;
         const auto fields = splitFields(line);
@@ -237,26 +240,32 @@ private:
             return false;
         if (!*target)
             return true;
-        if (fields.size() < 3)
+        if (fields.size() < minFields)
             return false;
-        ProgramLine& programLine = **target;
-        programLine.select = fields[1];
-        programLine.repeat = fields[2];
-        const int last = std::min(static_cast<int>(fields.size()) - 4, kVoicesPerLine - 1);
-        for (int j = 0; j <= last; ++j) {
-            const std::string_view field = fields[static_cast<std::size_t>(j + 3)];
-            if (field.empty())
-                continue;
-            const auto k = wholeNumber(field);
-            if (!k || !project_.soundPresent || *k < 0 || *k >= static_cast<int>(project_.sounds.size()))
+        return fill(**target, fields);
+    }
+
+    bool voiceLine(const std::string& line) {
+        return sheetLine(line, 3, [this](ProgramLine& programLine, const std::vector<std::string_view>& fields) {
+            programLine.select = fields[1];
+            programLine.repeat = fields[2];
+            const int last = std::min(static_cast<int>(fields.size()) - 4, kVoicesPerLine - 1);
+            for (int j = 0; j <= last; ++j) {
+                const std::string_view field = fields[static_cast<std::size_t>(j + 3)];
+                if (field.empty())
+                    continue;
+                const auto k = wholeNumber(field);
+                if (!k || !project_.soundPresent || *k < 0 || *k >= static_cast<int>(project_.sounds.size()))
+                    return false;
+                programLine.voices[static_cast<std::size_t>(j)] =
+                    project_.sounds[static_cast<std::size_t>(*k)].fileName;
+            }
+            const auto time = project_.lineTime(programLine);
+            if (!time)
                 return false;
-            programLine.voices[static_cast<std::size_t>(j)] = project_.sounds[static_cast<std::size_t>(*k)].fileName;
-        }
-        const auto time = project_.lineTime(programLine);
-        if (!time)
-            return false;
-        programLine.time = *time;
-        return true;
+            programLine.time = *time;
+            return true;
+        });
     }
 
     bool patternLine(const std::string& line, std::array<PatternTime, 3>& patterns) {
@@ -273,28 +282,19 @@ private:
     }
 
     bool controlLine(const std::string& line) {
-        if (line.empty() || endsWithStar(line))
+        return sheetLine(line, 10, [this](ProgramLine& programLine, const std::vector<std::string_view>& fields) {
+            const auto ledTime = seconds(fields[3]);
+            const auto buzzerTime = seconds(fields[5]);
+            if (!ledTime || !buzzerTime)
+                return false;
+            programLine.ledType = fields[2];
+            programLine.ledTime = *ledTime;
+            programLine.buzzerType = fields[4];
+            programLine.buzzerTime = *buzzerTime;
+            for (std::size_t e = 0; e < programLine.ex.size(); ++e)
+                programLine.ex[e] = fields[6 + e];
             return true;
-        const auto fields = splitFields(line);
-        const auto target = targetLine(fields);
-        if (!target)
-            return false;
-        if (!*target)
-            return true;
-        if (fields.size() < 10)
-            return false;
-        const auto ledTime = seconds(fields[3]);
-        const auto buzzerTime = seconds(fields[5]);
-        if (!ledTime || !buzzerTime)
-            return false;
-        ProgramLine& programLine = **target;
-        programLine.ledType = fields[2];
-        programLine.ledTime = *ledTime;
-        programLine.buzzerType = fields[4];
-        programLine.buzzerTime = *buzzerTime;
-        for (std::size_t e = 0; e < programLine.ex.size(); ++e)
-            programLine.ex[e] = fields[6 + e];
-        return true;
+        });
     }
 
     bool blockALine(const std::string& line) {
