@@ -72,7 +72,7 @@ Inspection inspect(const std::string& path, bool stereoAllowed) {
     }
     if (!CheckWaveHeader(path, stereoAllowed)) {
         result.message = GetMsg(2811);
-        dialogs.showMessage({result.message, GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+        dialogs.showMessage({result.message, GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
         return result;
     }
     result.accepted = true;

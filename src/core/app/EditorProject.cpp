@@ -45,7 +45,7 @@ LoadOutcome LoadChosenFile(Project& project, const Configuration& configuration,
     // The reader refuses other kinds without a word; the user who picked one
     // learns why nothing was loaded, and the Project stays as it was.
     if (!ControlFileFormOf(path)) {
-        dialogs.showMessage({GetMsg(kMsgLoadFailed), GetMsg(kTitleError), MessageIcon::Error, MessageButtons::Ok});
+        dialogs.showMessage({GetMsg(kMsgLoadFailed), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
         return LoadOutcome::Failed;
     }
     project.card = CardInformation{};

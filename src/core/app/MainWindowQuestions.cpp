@@ -16,7 +16,7 @@ constexpr int kMsgVxaFiles = 2090;
 constexpr const char* kLoadTitle = "ファイルを開く";
 
 MessageAnswer ask(UserDialogs& dialogs, int message, MessageButtons buttons) {
-    return dialogs.showMessage({GetMsg(message), GetMsg(kTitleConfirm), MessageIcon::Question, buttons});
+    return dialogs.showMessage({GetMsg(message), GetMsg(msg::kTitleConfirm), MessageIcon::Question, buttons});
 }
 
 }  // namespace

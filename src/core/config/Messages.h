@@ -1,6 +1,8 @@
 #pragma once
 // The numbered catalogue of every caption, question and error text shown to
 // the user, and GetMsg, through which all of them are fetched.
+#include "config/MessageNumbers.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,9 +14,5 @@ std::string GetMsg(int number, std::string_view extra = {});
 
 // The catalogue text alone (nullptr for an unknown number).
 const char* messageText(int number) noexcept;
-
-// Numbers of the message titles used for message boxes.
-inline constexpr int kTitleConfirm = 2002;  // "確認"
-inline constexpr int kTitleError = 2500;    // "エラー"
 
 }  // namespace vexa

@@ -19,11 +19,11 @@ bool isBlank(const std::string& text) { return text.empty() || text == " "; }
 CursorMove reopen(int row, int col) { return {row, col, true}; }
 
 void warn(UserDialogs& dialogs, int message) {
-    dialogs.showMessage({GetMsg(message), GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+    dialogs.showMessage({GetMsg(message), GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
 }
 
 bool confirm(UserDialogs& dialogs, int message) {
-    return dialogs.showMessage({GetMsg(message), GetMsg(kTitleConfirm), MessageIcon::Question,
+    return dialogs.showMessage({GetMsg(message), GetMsg(msg::kTitleConfirm), MessageIcon::Question,
                                 MessageButtons::YesNo}) == MessageAnswer::Yes;
 }
 

@@ -410,7 +410,7 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
     ControlFileReader reader(project, lineCount, folder, *form, dialogs);
     if (ec || !readAll(path, reader)) {
         project.clearSheets(lineCount);
-        dialogs.showMessage({GetMsg(2504), GetMsg(kTitleError), MessageIcon::Error, MessageButtons::Ok});
+        dialogs.showMessage({GetMsg(2504), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
         return false;
     }
     project.modified = false;

@@ -16,11 +16,11 @@ constexpr std::size_t kHeaderScanSize = 512;
 constexpr std::size_t kHeaderScanLimit = 255;  // a match must start below this
 
 void showReadError(UserDialogs& dialogs, int number) {
-    dialogs.showMessage({GetMsg(number), GetMsg(kTitleError), MessageIcon::Error, MessageButtons::Ok});
+    dialogs.showMessage({GetMsg(number), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
 }
 
 void showWarning(UserDialogs& dialogs, int number) {
-    dialogs.showMessage({GetMsg(number), GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+    dialogs.showMessage({GetMsg(number), GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
 }
 
 WaveFormat decodeFormat(std::string_view body) {

@@ -38,7 +38,7 @@ std::string OpenFileDialog(UserDialogs& dialogs, bool multiple, const std::vecto
         return {};
     std::string result = paths.size() == 1 ? paths.front() : joinSelection(paths);
     if (characterCount(result) > kMaxResultLength) {
-        dialogs.showMessage({"一度に選択できる数を超えています。\u3000\u3000", GetMsg(kTitleConfirm),
+        dialogs.showMessage({"一度に選択できる数を超えています。\u3000\u3000", GetMsg(msg::kTitleConfirm),
                              MessageIcon::Warning, MessageButtons::Ok});
         return {};
     }

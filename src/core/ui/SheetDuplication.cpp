@@ -17,7 +17,7 @@ std::optional<int> sheetOf(const std::string& caption) {
 }
 
 void refuse(UserDialogs& dialogs) {
-    dialogs.showMessage({GetMsg(2094), GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+    dialogs.showMessage({GetMsg(2094), GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ constexpr const char* kNotStereo = " はステレオではありません。";
 
 MessageAnswer show(UserDialogs& dialogs, const std::string& text, MessageIcon icon,
                    MessageButtons buttons = MessageButtons::Ok) {
-    return dialogs.showMessage({text, GetMsg(kTitleConfirm), icon, buttons});
+    return dialogs.showMessage({text, GetMsg(msg::kTitleConfirm), icon, buttons});
 }
 
 ConversionEntry refuse(UserDialogs& dialogs, const char* text, ConversionEntry entry) {

@@ -16,7 +16,7 @@ void ShowJobEnd(JobResult result, UserDialogs& dialogs) {
         text = "変換処理中に異常が発生しました。処理を中止します。";
         break;
     }
-    dialogs.showMessage({text, GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+    dialogs.showMessage({text, GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
 }
 
 }  // namespace vexa

@@ -7,7 +7,7 @@ namespace vexa {
 namespace {
 
 SilenceEntry refuse(UserDialogs& dialogs, const char* text, SilenceEntry entry) {
-    dialogs.showMessage({text, GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+    dialogs.showMessage({text, GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
     return entry;
 }
 

@@ -44,7 +44,7 @@ UserDialogs& StartUp::dialogs() {
 
 std::unique_ptr<FrmMain> StartUp::run() {
     if (instance_.acquire() == SingleInstance::Result::HeldByAnother) {
-        dialogs().showMessage({GetMsg(kMsgAlreadyRunning), GetMsg(kTitleConfirm), MessageIcon::Warning,
+        dialogs().showMessage({GetMsg(kMsgAlreadyRunning), GetMsg(msg::kTitleConfirm), MessageIcon::Warning,
                                MessageButtons::Ok});
         return nullptr;
     }

@@ -19,10 +19,10 @@ protected:
     }
 
     MessageRequest warning(int number) const {
-        return {GetMsg(number), GetMsg(kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok};
+        return {GetMsg(number), GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok};
     }
     MessageRequest question(int number) const {
-        return {GetMsg(number), GetMsg(kTitleConfirm), MessageIcon::Question, MessageButtons::YesNo};
+        return {GetMsg(number), GetMsg(msg::kTitleConfirm), MessageIcon::Question, MessageButtons::YesNo};
     }
 };
 

@@ -1,0 +1,36 @@
+#pragma once
+// The catalogue numbers the program uses, each named once. Code fetches texts
+// with GetMsg(msg::…); a bare number appears only in the catalogue itself.
+namespace vexa::msg {
+
+inline constexpr int kAppTitle = 1000;            // "Vexa Editor 2J"
+inline constexpr int kAlreadyRunning = 2000;
+inline constexpr int kTitleConfirm = 2002;        // "確認"
+inline constexpr int kRequiredMissing = 2003;
+inline constexpr int kEnterNumber = 2004;
+inline constexpr int kOutputTimeRange = 2005;     // 0.000 … 300.000
+inline constexpr int kClearQuestion = 2032;
+inline constexpr int kTestStart = 2034;           // "テスト開始"
+inline constexpr int kTestStop = 2035;            // "テスト停止"
+inline constexpr int kSaveBeforeExit = 2036;
+inline constexpr int kExitQuestion = 2037;
+inline constexpr int kKtrFiles = 2071;
+inline constexpr int kVoiceMoveRefused = 2088;    // the target line is full
+inline constexpr int kWpjFiles = 2089;
+inline constexpr int kVxaFiles = 2090;
+inline constexpr int kChooseCopySheets = 2094;
+inline constexpr int kTitleError = 2500;          // "エラー"
+inline constexpr int kLoadFailed = 2504;
+inline constexpr int kNoSounds = 2520;
+inline constexpr int kOverwriteAllQuestion = 2521;
+inline constexpr int kWaveReadFailed = 2800;
+inline constexpr int kWaveNotRiff = 2801;
+inline constexpr int kWaveChunkMissing = 2802;
+inline constexpr int kWaveUnsupported = 2803;
+inline constexpr int kWaveRegisterAgain = 2804;
+inline constexpr int kWaveStereo = 2805;
+inline constexpr int kWaveRate = 2806;
+inline constexpr int kAttention = 2808;
+inline constexpr int kWaveUnusable = 2811;
+
+}  // namespace vexa::msg
