@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 
@@ -53,6 +54,7 @@ struct FullSheet {
     fs::path folder = fs::temp_directory_path() / ("vexa_bench_grid_" + std::to_string(::getpid()));
     vexa::Project project;
     vexa::ProgramSheet sheet;
+    std::unique_ptr<vexa::Document> document;
 
     FullSheet() {
         fs::create_directories(folder);
@@ -73,6 +75,7 @@ struct FullSheet {
             for (int v = 0; v < vexa::kVoicesPerLine; ++v)
                 sheet.lines[static_cast<std::size_t>(line)].voices[static_cast<std::size_t>(v)] =
                     project.sounds[static_cast<std::size_t>((line * 8 + v) % kSounds)].fileName;
+        document = std::make_unique<vexa::Document>(vexa::Configuration{}, project);
     }
     ~FullSheet() {
         std::error_code ignored;
@@ -91,7 +94,7 @@ void runGrid(benchmark::State& state, ProgramGrid& grid, const FullSheet& data) 
 
 void BM_GridFullSheetInjectedLengths(benchmark::State& state) {
     FullSheet data;
-    ProgramGrid grid(data.project, data.folder / "elmptnvxa.elm",
+    ProgramGrid grid(*data.document, data.folder / "elmptnvxa.elm",
                      [](const fs::path& path) { return static_cast<long long>(path.string().size() * 37); });
     runGrid(state, grid, data);
 }
@@ -99,7 +102,7 @@ BENCHMARK(BM_GridFullSheetInjectedLengths)->Unit(benchmark::kMillisecond);
 
 void BM_GridFullSheetWaveFiles(benchmark::State& state) {
     FullSheet data;
-    ProgramGrid grid(data.project, data.folder / "elmptnvxa.elm");
+    ProgramGrid grid(*data.document, data.folder / "elmptnvxa.elm");
     runGrid(state, grid, data);
     if (grid.text(vexa::kGridHeaderRows, vexa::gridcol::kTime) == "0.0")
         state.SkipWithError("the WAVE files were not measured");

@@ -9,7 +9,7 @@
 int main(int argc, char** argv) {
     std::setlocale(LC_ALL, "C.UTF-8");
     vexa::cli::CliContext context;
-    CLI::App app{vexa::GetMsg(1000) + " — command line", "vexa"};
+    CLI::App app{vexa::GetMsg(vexa::msg::kAppTitle) + " — command line", "vexa"};
     app.require_subcommand(1);
     app.fallthrough();
     vexa::cli::addHomeOption(app, context);

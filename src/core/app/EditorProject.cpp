@@ -1,57 +1,37 @@
 #include "app/EditorProject.h"
 
 #include "app/MainWindowQuestions.h"
-#include "config/Messages.h"
 #include "model/ControlFileReader.h"
+#include "ui/Refusal.h"
 
 namespace vexa {
-namespace {
 
-constexpr int kMsgLoadFailed = 2504;
-
-}  // namespace
-
-Project StartingProject(const Configuration& configuration) {
-    Project project;
-    project.clearSheets(configuration.settings.lineCount());
-    project.patterns = configuration.patternDefaults;
-    project.user = configuration.user;
-    project.resetSoundTable();
-    project.modified = false;
-    return project;
+void NewDataMake(Document& document) {
+    document.replaceProject(ClearedProject(document.project(), document.configuration()));
 }
 
-void NewDataMake(Project& project, const Configuration& configuration) {
-    project.card = CardInformation{};
-    project.clearSheets(configuration.settings.lineCount());
-    project.modified = false;
-    project.soundPresent = false;
-    project.patterns = configuration.patternDefaults;
-}
-
-LoadOutcome RunLoadCommand(Project& project, const Configuration& configuration, UserDialogs& dialogs,
-                           std::string& path) {
+LoadOutcome RunLoadCommand(Document& document, UserDialogs& dialogs, std::string& path) {
     path.clear();
-    if (!ConfirmDiscardChanges(dialogs, project.modified))
+    if (!ConfirmDiscardChanges(dialogs, document.modified()))
         return LoadOutcome::Declined;
-    path = ChooseControlFile(dialogs, configuration.settings.cardPath);
+    path = ChooseControlFile(dialogs, document.configuration().settings.cardPath);
     if (path.empty())
         return LoadOutcome::Cancelled;
-    return LoadChosenFile(project, configuration, dialogs, path);
+    return LoadChosenFile(document, dialogs, path);
 }
 
-LoadOutcome LoadChosenFile(Project& project, const Configuration& configuration, UserDialogs& dialogs,
-                           const std::string& path) {
+LoadOutcome LoadChosenFile(Document& document, UserDialogs& dialogs, const std::string& path) {
     // The reader refuses other kinds without a word; the user who picked one
-    // learns why nothing was loaded, and the Project stays as it was.
+    // learns why nothing was loaded.
     if (!ControlFileFormOf(path)) {
-        dialogs.showMessage({GetMsg(kMsgLoadFailed), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
+        ShowRefusal(dialogs, Refusal::error(msg::kLoadFailed));
         return LoadOutcome::Failed;
     }
-    project.card = CardInformation{};
-    if (!LoadKtrFile(path, project, configuration.settings, dialogs))
+    Project loaded = document.project();
+    loaded.card = CardInformation{};
+    if (!LoadKtrFile(path, loaded, document.configuration().settings, dialogs))
         return LoadOutcome::Failed;
-    project.modified = false;
+    document.replaceProject(std::move(loaded));
     return LoadOutcome::Loaded;
 }
 

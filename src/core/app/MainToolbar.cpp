@@ -5,8 +5,6 @@
 namespace vexa {
 namespace {
 
-constexpr int kMsgTestStop = 2035;  // "テスト停止"
-
 // The separators group reading data, sheet work, testing, output and the exit.
 constexpr std::array<ToolbarItem, kToolbarItemCount> kItems = {{
     {false, ToolbarKey::Load, "LOAD", "ファイル読込"},
@@ -56,7 +54,7 @@ ToolbarButtonState ToolbarButtonStateFor(ToolbarKey key, bool multiSheet, bool t
     if (testRunning) {
         state.enabled = key == ToolbarKey::Sim || spare;
         if (key == ToolbarKey::Sim)
-            state.caption = GetMsg(kMsgTestStop);
+            state.caption = GetMsg(msg::kTestStop);
     }
     return state;
 }

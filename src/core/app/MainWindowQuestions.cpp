@@ -6,13 +6,6 @@
 namespace vexa {
 namespace {
 
-constexpr int kMsgClearQuestion = 2032;
-constexpr int kMsgSaveBeforeExit = 2036;
-constexpr int kMsgExitQuestion = 2037;
-constexpr int kMsgKtrFiles = 2071;
-constexpr int kMsgWpjFiles = 2089;
-constexpr int kMsgVxaFiles = 2090;
-
 constexpr const char* kLoadTitle = "ファイルを開く";
 
 MessageAnswer ask(UserDialogs& dialogs, int message, MessageButtons buttons) {
@@ -23,10 +16,10 @@ MessageAnswer ask(UserDialogs& dialogs, int message, MessageButtons buttons) {
 
 ExitDecision AskExit(UserDialogs& dialogs, bool modified) {
     if (!modified)
-        return ask(dialogs, kMsgExitQuestion, MessageButtons::YesNo) == MessageAnswer::Yes
+        return ask(dialogs, msg::kExitQuestion, MessageButtons::YesNo) == MessageAnswer::Yes
                    ? ExitDecision::EndProgram
                    : ExitDecision::StayOpen;
-    switch (ask(dialogs, kMsgSaveBeforeExit, MessageButtons::YesNoCancel)) {
+    switch (ask(dialogs, msg::kSaveBeforeExit, MessageButtons::YesNoCancel)) {
     case MessageAnswer::Yes:
         return ExitDecision::OpenCardCreation;
     case MessageAnswer::No:
@@ -37,12 +30,12 @@ ExitDecision AskExit(UserDialogs& dialogs, bool modified) {
 }
 
 bool ConfirmDiscardChanges(UserDialogs& dialogs, bool modified) {
-    return !modified || ask(dialogs, kMsgClearQuestion, MessageButtons::YesNo) == MessageAnswer::Yes;
+    return !modified || ask(dialogs, msg::kClearQuestion, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 std::vector<std::string> ControlFileFilters() {
-    return {GetMsg(kMsgVxaFiles) + " (*.vxa)|*.vxa", GetMsg(kMsgKtrFiles) + " (*.ktr)|*.ktr",
-            GetMsg(kMsgWpjFiles) + " (*.wpj)|*.wpj"};
+    return {GetMsg(msg::kVxaFiles) + " (*.vxa)|*.vxa", GetMsg(msg::kKtrFiles) + " (*.ktr)|*.ktr",
+            GetMsg(msg::kWpjFiles) + " (*.wpj)|*.wpj"};
 }
 
 std::string ChooseControlFile(UserDialogs& dialogs, const std::string& cardPath) {

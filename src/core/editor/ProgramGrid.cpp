@@ -18,15 +18,6 @@ bool isBlank(const std::string& text) { return text.empty() || text == " "; }
 
 CursorMove reopen(int row, int col) { return {row, col, true}; }
 
-void warn(UserDialogs& dialogs, int message) {
-    dialogs.showMessage({GetMsg(message), GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
-}
-
-bool confirm(UserDialogs& dialogs, int message) {
-    return dialogs.showMessage({GetMsg(message), GetMsg(msg::kTitleConfirm), MessageIcon::Question,
-                                MessageButtons::YesNo}) == MessageAnswer::Yes;
-}
-
 // A number text in the "0.0" form; anything else counts as 0.
 double oneDecimal(const std::string& text) {
     const auto value = numfmt::parseNumber(text);
@@ -46,8 +37,8 @@ std::string outputTimeText(const std::string& text) {
 
 }  // namespace
 
-ProgramGrid::ProgramGrid(Project& project, std::filesystem::path elementFile, WaveLengthFunction measure)
-    : project_(project), elementFile_(std::move(elementFile)), measure_(std::move(measure)) {
+ProgramGrid::ProgramGrid(Document& document, std::filesystem::path elementFile, WaveLengthFunction measure)
+    : document_(document), elementFile_(std::move(elementFile)), measure_(std::move(measure)) {
     if (!measure_)
         measure_ = [](const std::filesystem::path& path) { return GetWaveLength(path); };
     setup(0);
@@ -141,7 +132,7 @@ void ProgramGrid::setPicture(int row, int col, StatePicture picture) {
 
 ChoiceList ProgramGrid::choices(int col) const {
     if (isVoiceColumn(col))
-        return project_.soundPresent ? ChoiceList::voices(project_.sounds) : ChoiceList();
+        return project().soundPresent ? ChoiceList::voices(project().sounds) : ChoiceList();
     if (col < 0 || col >= gridcol::kCount)
         return {};
     return elementLists_[static_cast<std::size_t>(col)];
@@ -167,9 +158,20 @@ void ProgramGrid::showLines(const ProgramSheet& sheet) {
     }
 }
 
-void ProgramGrid::storeLines(ProgramSheet& sheet) const {
+void ProgramGrid::showSheet() {
+    if (sheet_ >= 0 && sheet_ < kSheetSlots)
+        showLines(project().sheets[static_cast<std::size_t>(sheet_)]);
+}
+
+void ProgramGrid::record(SheetEditKind kind, long mergeCell) {
+    if (sheet_ < 0 || sheet_ >= kSheetSlots)
+        return;
+    const ProgramSheet& stored = project().sheets[static_cast<std::size_t>(sheet_)];
+    auto edit = std::make_unique<SheetEdit>(kind);
     for (int line = 0; line < lineCount_; ++line)
-        sheet.lines[static_cast<std::size_t>(line)] = lineAt(line + kGridHeaderRows);
+        edit->addLine(sheet_, line, stored.lines[static_cast<std::size_t>(line)], lineAt(line + kGridHeaderRows));
+    edit->setMergeCell(mergeCell);
+    document_.apply(std::move(edit));
 }
 
 ProgramLine ProgramGrid::lineAt(int row) const {
@@ -195,18 +197,17 @@ bool ProgramGrid::isEditable(int row, int col) const {
         return false;
     if (col == gridcol::kLedPicture || col == gridcol::kBuzzerPicture)
         return false;
-    return !isVoiceColumn(col) || project_.soundPresent;
+    return !isVoiceColumn(col) || project().soundPresent;
 }
 
 int ProgramGrid::maxLength(int col) {
     return col == gridcol::kLedTime || col == gridcol::kBuzzerTime ? 5 : 0;
 }
 
-void ProgramGrid::noteTyping() { project_.modified = true; }
-
 void ProgramGrid::commitEdit(int row, int col, std::string text) {
     setText(row, col, std::move(text));
     afterEdit(row, col);
+    record(SheetEditKind::Cell, static_cast<long>(sheet_) * 100000 + row * 100 + col);
 }
 
 void ProgramGrid::afterEdit(int row, int col) {
@@ -217,7 +218,7 @@ void ProgramGrid::afterEdit(int row, int col) {
         cell = outputTimeText(cell);
         return;
     }
-    if ((col != gridcol::kRepeat && !isVoiceColumn(col)) || !project_.soundPresent)
+    if ((col != gridcol::kRepeat && !isVoiceColumn(col)) || !project().soundPresent)
         return;
     if (isVoiceColumn(col) && holdsVoice(row, col))
         packInto(row, col);
@@ -230,7 +231,7 @@ void ProgramGrid::RefreshVoiceCell() {
         Row& cells = cells_[static_cast<std::size_t>(row)];
         for (int c = gridcol::kVoice1; c <= gridcol::kVoice8; ++c) {
             std::string& cell = cells[static_cast<std::size_t>(c)];
-            if (!project_.soundPresent || !project_.findSound(cell))
+            if (!project().soundPresent || !project().findSound(cell))
                 cell.clear();
         }
         packLine(row);
@@ -289,19 +290,19 @@ double ProgramGrid::repeatValue(int row) const {
 // The file's length measured now, rounded to one decimal; 0 when it is no
 // entry. A failed measurement (-1 ms) rounds to minus zero and adds nothing.
 double ProgramGrid::measuredSeconds(const std::string& fileName) const {
-    const auto index = project_.findSound(fileName);
+    const auto index = project().findSound(fileName);
     if (!index)
         return 0;
-    const long long ms = measure_(std::filesystem::path(project_.sounds[*index].sourcePath));
+    const long long ms = measure_(std::filesystem::path(project().sounds[*index].sourcePath));
     return oneDecimal(numfmt::format(static_cast<double>(ms) / 1000.0, "0.0"));
 }
 
 // The Length registered for the file, rounded to one decimal.
 double ProgramGrid::registeredSeconds(const std::string& fileName) const {
-    const auto index = project_.findSound(fileName);
+    const auto index = project().findSound(fileName);
     if (!index)
         return 0;
-    const std::string& length = project_.sounds[*index].length;
+    const std::string& length = project().sounds[*index].length;
     return oneDecimal(length.empty() ? "0" : length);
 }
 
@@ -342,7 +343,7 @@ GridClick ProgramGrid::click(int row, int col, bool testRunning) const {
         return result;
     }
     if (isVoiceColumn(col)) {
-        if (!project_.soundPresent)
+        if (!project().soundPresent)
             return result;
         if (holdsVoice(row, col))
             result.state = CommandState::VoiceCell;
@@ -362,6 +363,7 @@ GridCommandResult ProgramGrid::moveVoiceSideways(int row, int col, int neighbour
     if (cells[static_cast<std::size_t>(neighbour)].empty())
         return result;
     std::swap(cells[static_cast<std::size_t>(col)], cells[static_cast<std::size_t>(neighbour)]);
+    record(SheetEditKind::MoveVoice);
     result.cursor = reopen(row, neighbour);
     return result;
 }
@@ -370,13 +372,13 @@ GridCommandResult ProgramGrid::moveVoiceLeft(int row, int col) { return moveVoic
 
 GridCommandResult ProgramGrid::moveVoiceRight(int row, int col) { return moveVoiceSideways(row, col, col + 1); }
 
-GridCommandResult ProgramGrid::moveVoiceVertical(int row, int col, int target, UserDialogs& dialogs) {
+GridCommandResult ProgramGrid::moveVoiceVertical(int row, int col, int target) {
     GridCommandResult result;
     result.cursor = reopen(row, col);
     if (!isUsableRow(row) || !isUsableRow(target) || !isVoiceColumn(col) || !holdsVoice(row, col))
         return result;
     if (holdsVoice(target, gridcol::kVoice8)) {  // that line is full
-        warn(dialogs, 2088);
+        result.refusal = Refusal::warning(msg::kVoiceMoveRefused);
         return result;
     }
     Row& to = cells_[static_cast<std::size_t>(target)];
@@ -395,17 +397,14 @@ GridCommandResult ProgramGrid::moveVoiceVertical(int row, int col, int target, U
     closeGaps(row);
     updateRegisteredTime(row);
     updateRegisteredTime(target);
+    record(SheetEditKind::MoveVoice);
     result.cursor = reopen(target, landed);
     return result;
 }
 
-GridCommandResult ProgramGrid::moveVoiceUp(int row, int col, UserDialogs& dialogs) {
-    return moveVoiceVertical(row, col, row - 1, dialogs);
-}
+GridCommandResult ProgramGrid::moveVoiceUp(int row, int col) { return moveVoiceVertical(row, col, row - 1); }
 
-GridCommandResult ProgramGrid::moveVoiceDown(int row, int col, UserDialogs& dialogs) {
-    return moveVoiceVertical(row, col, row + 1, dialogs);
-}
+GridCommandResult ProgramGrid::moveVoiceDown(int row, int col) { return moveVoiceVertical(row, col, row + 1); }
 
 GridCommandResult ProgramGrid::deleteVoice(int row, int col) {
     GridCommandResult result;
@@ -414,59 +413,63 @@ GridCommandResult ProgramGrid::deleteVoice(int row, int col) {
         return result;
     setText(row, col, "");
     afterEdit(row, col);
+    record(SheetEditKind::DeleteVoice);
     result.state = stateForCell(row, col, false);
     return result;
 }
 
 GridCommandResult ProgramGrid::batchFill(UserDialogs& dialogs) {
-    if (!project_.soundPresent) {
-        warn(dialogs, 2520);
-        return {};
+    GridCommandResult result;
+    if (!project().soundPresent) {
+        result.refusal = Refusal::warning(msg::kNoSounds);
+        return result;
     }
-    if (!confirm(dialogs, 2521))
-        return {};
+    if (!AskYesNo(dialogs, msg::kOverwriteAllQuestion))
+        return result;
     setup(lineCount_);
-    const std::size_t lines = std::min(project_.sounds.size(), static_cast<std::size_t>(lineCount_));
+    const std::size_t lines = std::min(project().sounds.size(), static_cast<std::size_t>(lineCount_));
     for (std::size_t i = 0; i < lines; ++i) {
-        const SoundEntry& sound = project_.sounds[i];
+        const SoundEntry& sound = project().sounds[i];
         const int row = static_cast<int>(i) + kGridHeaderRows;
         setText(row, gridcol::kVoice1, sound.fileName);
         setText(row, gridcol::kTime, numfmt::format(oneDecimal(sound.length), "0.0"));
     }
-    GridCommandResult result;
+    record(SheetEditKind::BatchFill);
     result.gridReset = true;
     return result;
 }
 
-GridCommandResult ProgramGrid::clearSheet(int sheet, UserDialogs& dialogs) {
-    if (!confirm(dialogs, 2032))
+GridCommandResult ProgramGrid::clearSheet(UserDialogs& dialogs) {
+    if (sheet_ < 0 || sheet_ >= kSheetSlots || !AskYesNo(dialogs, msg::kClearQuestion))
         return {};
-    project_.clearSheet(sheet, lineCount_);
+    const ProgramSheet& stored = project().sheets[static_cast<std::size_t>(sheet_)];
+    ProgramSheet cleared = stored;
+    cleared.clear(lineCount_);
+    document_.apply(SheetEdit::between(SheetEditKind::ClearSheet, sheet_, stored, cleared));
     setup(lineCount_);
-    project_.modified = true;
+    showSheet();
     GridCommandResult result;
     result.state = CommandState::Idle;
     result.gridReset = true;
-    result.sheetCleared = true;
     return result;
 }
 
-GridCommandResult ProgramGrid::runLineCommand(int index, int row, int col, int sheet, UserDialogs& dialogs) {
+GridCommandResult ProgramGrid::runLineCommand(int index, int row, int col, UserDialogs& dialogs) {
     switch (index) {
-    case linecmd::kMoveUp: return moveVoiceUp(row, col, dialogs);
-    case linecmd::kMoveDown: return moveVoiceDown(row, col, dialogs);
+    case linecmd::kMoveUp: return moveVoiceUp(row, col);
+    case linecmd::kMoveDown: return moveVoiceDown(row, col);
     case linecmd::kMoveLeft: return moveVoiceLeft(row, col);
     case linecmd::kMoveRight: return moveVoiceRight(row, col);
     case linecmd::kDelete: return deleteVoice(row, col);
     case linecmd::kBatchFill: return batchFill(dialogs);
-    case linecmd::kClearSheet: return clearSheet(sheet, dialogs);
+    case linecmd::kClearSheet: return clearSheet(dialogs);
     default: return {};
     }
 }
 
 // --- Check before a test ----------------------------------------------------------
 
-std::optional<CursorMove> ProgramGrid::checkSheet(UserDialogs& dialogs) const {
+CheckResult ProgramGrid::checkSheet() const {
     for (int row = kGridHeaderRows; row < kGridHeaderRows + lineCount_; ++row) {
         for (int col = gridcol::kSoundPicture; col < gridcol::kCount; ++col) {
             const std::string& cell = text(row, col);
@@ -474,19 +477,17 @@ std::optional<CursorMove> ProgramGrid::checkSheet(UserDialogs& dialogs) const {
             if (col == gridcol::kSelect || col == gridcol::kRepeat || col == gridcol::kLedType ||
                 col == gridcol::kBuzzerType) {
                 if (isBlank(cell))  // "" or " "
-                    failure = 2003;
+                    failure = msg::kRequiredMissing;
             } else if ((col == gridcol::kLedTime || col == gridcol::kBuzzerTime) && text(row, col - 1) != "0" &&
                        !cell.empty()) {
                 const auto value = numfmt::parseNumber(cell);
                 if (!value)
-                    failure = 2004;
+                    failure = msg::kEnterNumber;
                 else if (*value < 0 || *value > kMaxOutputSeconds)
-                    failure = 2005;
+                    failure = msg::kOutputTimeRange;
             }
-            if (failure != 0) {
-                warn(dialogs, failure);
-                return CursorMove{row, col, true};
-            }
+            if (failure != 0)
+                return Refusal::warning(failure).atCell(row, col);
         }
     }
     return std::nullopt;

@@ -3,11 +3,14 @@
 // sheet and the rules on them (layout, choice lists, which cells may be edited,
 // what an edit does, the line commands and the check before a test). Row 0 and
 // 1 are the header rows, row r ≥ 2 is Program Line r - 2. Each operation says
-// where the cursor goes next; a view only applies it.
+// where the cursor goes next; a view only applies it. Every change the user
+// makes reaches the Project as one undoable step through the Document.
 #include "editor/ChoiceList.h"
 #include "editor/GridColumns.h"
 #include "editor/LineCommandState.h"
-#include "model/Project.h"
+#include "document/Document.h"
+#include "document/SheetEdit.h"
+#include "ui/Refusal.h"
 #include "ui/UserDialogs.h"
 
 #include <array>
@@ -41,7 +44,7 @@ struct GridCommandResult {
     std::optional<CursorMove> cursor;   // move there (and open the editor)
     std::optional<CommandState> state;  // set the line command state
     bool gridReset = false;             // every cell may have changed, rows too
-    bool sheetCleared = false;          // reset the header controls and the memo grid
+    CheckResult refusal;                // to show before the cursor moves
 
     bool operator==(const GridCommandResult&) const = default;
 };
@@ -63,7 +66,11 @@ class ProgramGrid {
 public:
     // `elementFile` is the Element Pattern File, read at every set-up;
     // `measure` defaults to GetWaveLength.
-    ProgramGrid(Project& project, std::filesystem::path elementFile, WaveLengthFunction measure = {});
+    ProgramGrid(Document& document, std::filesystem::path elementFile, WaveLengthFunction measure = {});
+
+    // The sheet shown (0 … 8): the one edits change.
+    void setSheet(int sheet) { sheet_ = sheet; }
+    int sheet() const { return sheet_; }
 
     // --- Layout -------------------------------------------------------------
     // Setup Grid: rows for the Line Count, headers, the element lists, set-up
@@ -90,7 +97,8 @@ public:
 
     // --- Transfers with the Project (lines 0 … Line Count - 1) --------------
     void showLines(const ProgramSheet& sheet);
-    void storeLines(ProgramSheet& sheet) const;
+    // Shows the lines of the shown sheet as the Project holds them.
+    void showSheet();
     ProgramLine lineAt(int row) const;
 
     // --- Editing ------------------------------------------------------------
@@ -98,11 +106,12 @@ public:
     bool isEditable(int row, int col) const;
     // Longest text an editor takes in a column; 0 = unlimited.
     static int maxLength(int col);
-    // A change of text in an editor: sets the Modified flag.
-    void noteTyping();
-    // The editor's text goes into the cell, then the after-edit rules run.
+    // The editor's text goes into the cell, then the after-edit rules run;
+    // the line reaches the Project as one step (repeated edits of one cell
+    // merge).
     void commitEdit(int row, int col, std::string text);
-    // Drops voices that name no Sound Entry, packs them and recomputes TIME.
+    // Drops voices that name no Sound Entry, packs them and recomputes TIME,
+    // in the grid only: the Sound Table changed and the sheet is shown anew.
     void RefreshVoiceCell();
 
     // --- Cursor -------------------------------------------------------------
@@ -113,31 +122,35 @@ public:
     // --- Line commands (cursor at row, col) ---------------------------------
     GridCommandResult moveVoiceLeft(int row, int col);
     GridCommandResult moveVoiceRight(int row, int col);
-    GridCommandResult moveVoiceUp(int row, int col, UserDialogs& dialogs);
-    GridCommandResult moveVoiceDown(int row, int col, UserDialogs& dialogs);
+    GridCommandResult moveVoiceUp(int row, int col);
+    GridCommandResult moveVoiceDown(int row, int col);
     GridCommandResult deleteVoice(int row, int col);
     GridCommandResult batchFill(UserDialogs& dialogs);
-    // Clears sheet `sheet` of the Project and this grid after the question.
-    GridCommandResult clearSheet(int sheet, UserDialogs& dialogs);
-    // Button 1 … 5, 7 or 8; nothing for the others.
-    GridCommandResult runLineCommand(int index, int row, int col, int sheet, UserDialogs& dialogs);
+    // Clears the shown sheet of the Project and this grid after the question.
+    GridCommandResult clearSheet(UserDialogs& dialogs);
+    // Button 1 … 5, 7 or 8; nothing for the others. `dialogs` asks the
+    // questions; refusals come back in the result.
+    GridCommandResult runLineCommand(int index, int row, int col, UserDialogs& dialogs);
 
     // --- Check before a test ------------------------------------------------
-    // None when the sheet may be tested; otherwise the message was shown and
-    // the cursor goes to the failing cell.
-    std::optional<CursorMove> checkSheet(UserDialogs& dialogs) const;
+    // None when the sheet may be tested; otherwise what is refused, at the
+    // failing cell (where the cursor goes, with its editor open).
+    CheckResult checkSheet() const;
 
 private:
     using Row = std::array<std::string, gridcol::kCount>;
     using Pictures = std::array<StatePicture, 3>;
 
+    const Project& project() const { return document_.project(); }
+    // Hands what the grid now shows of the sheet's lines to the Document.
+    void record(SheetEditKind kind, long mergeCell = -1);
     void buildElementLists();
     bool holdsVoice(int row, int col) const;
     void afterEdit(int row, int col);
     void packInto(int row, int col);
     void closeGaps(int row);
     void packLine(int row);
-    GridCommandResult moveVoiceVertical(int row, int col, int target, UserDialogs& dialogs);
+    GridCommandResult moveVoiceVertical(int row, int col, int target);
     GridCommandResult moveVoiceSideways(int row, int col, int neighbour);
     double measuredSeconds(const std::string& fileName) const;
     double registeredSeconds(const std::string& fileName) const;
@@ -146,7 +159,8 @@ private:
     double repeatValue(int row) const;
     static int pictureSlot(int col);
 
-    Project& project_;
+    Document& document_;
+    int sheet_ = 0;
     std::filesystem::path elementFile_;
     WaveLengthFunction measure_;
     int lineCount_ = 0;

@@ -59,4 +59,16 @@ SheetHeaderControls ShowHeader(const SheetHeader& header) {
     return controls;
 }
 
+void ApplyHeaderControls(Document& document, int sheet, const SheetHeaderControls& controls,
+                         SheetEditKind kind) {
+    if (sheet < 0 || sheet >= kSheetSlots)
+        return;
+    const SheetHeader& stored = document.project().sheets[static_cast<std::size_t>(sheet)].header;
+    SheetHeader changed = stored;
+    StoreHeader(controls, changed);
+    auto edit = std::make_unique<SheetEdit>(kind);
+    edit->addHeader(sheet, stored, changed);
+    document.apply(std::move(edit));
+}
+
 }  // namespace vexa

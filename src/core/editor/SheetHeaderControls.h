@@ -2,6 +2,8 @@
 // What the header controls of the shown sheet hold (the memo grid, the volume
 // and time lists, the weekday and season boxes) as a plain record, and the two
 // transfers between it and a Sheet Header.
+#include "document/Document.h"
+#include "document/SheetEdit.h"
 #include "model/SheetHeader.h"
 
 #include <array>
@@ -42,5 +44,11 @@ void StoreHeader(const SheetHeaderControls& controls, SheetHeader& header);
 
 // Header → controls.
 SheetHeaderControls ShowHeader(const SheetHeader& header);
+
+// The user changed a header control of sheet `sheet` (0 … 8): what the
+// controls now show becomes one step of kind Header, Name or Memo. Nothing
+// happens when the header already holds it.
+void ApplyHeaderControls(Document& document, int sheet, const SheetHeaderControls& controls,
+                         SheetEditKind kind);
 
 }  // namespace vexa

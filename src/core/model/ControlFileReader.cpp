@@ -413,7 +413,6 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
         dialogs.showMessage({GetMsg(2504), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
         return false;
     }
-    project.modified = false;
     return true;
 }
 

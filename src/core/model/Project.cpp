@@ -48,4 +48,21 @@ std::optional<std::string> Project::lineTime(const ProgramLine& line) const {
     return numfmt::format(*repeat * sum, "0.0");
 }
 
+Project StartingProject(const Configuration& configuration) {
+    Project project;
+    project.clearSheets(configuration.settings.lineCount());
+    project.patterns = configuration.patternDefaults;
+    project.user = configuration.user;
+    project.resetSoundTable();
+    return project;
+}
+
+Project ClearedProject(Project project, const Configuration& configuration) {
+    project.card = CardInformation{};
+    project.clearSheets(configuration.settings.lineCount());
+    project.soundPresent = false;
+    project.patterns = configuration.patternDefaults;
+    return project;
+}
+
 }  // namespace vexa

@@ -1,6 +1,6 @@
 #pragma once
 // The Project: everything the user edits in a run, held as the texts the
-// windows show. The editor holds exactly one and hands it to every window.
+// windows show. The run's Document owns the one the editor edits.
 #include "config/Configuration.h"
 #include "model/CardInformation.h"
 #include "model/ProgramSheet.h"
@@ -26,7 +26,6 @@ struct Project {
     PatternTimes patterns;
     UserInformation user;
     CardInformation card;
-    bool modified = false;
 
     // Clears sheets 0 … 7 (lines 0 … lineCount - 1 of each).
     void clearSheets(int lineCount);
@@ -44,5 +43,15 @@ struct Project {
     // decimal, in the "0.0" form; nullopt when Repeat or a Length is not a number.
     std::optional<std::string> lineTime(const ProgramLine& line) const;
 };
+
+// The Project as a run starts: sheets 0 … 7 cleared for the Line Count, the
+// Pattern Times from the Pattern Time Defaults, the User Information read at
+// start-up, one empty sound slot.
+Project StartingProject(const Configuration& configuration);
+
+// What New leaves of `project`: the Card Information emptied, sheets 0 … 7
+// cleared, the Sound Present flag cleared and the Pattern Time Defaults put
+// back. The Sound Table entries stay.
+Project ClearedProject(Project project, const Configuration& configuration);
 
 }  // namespace vexa

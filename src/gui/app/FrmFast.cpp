@@ -98,7 +98,7 @@ void FrmFast::paintEvent(QPaintEvent*) {
     p.setFont(title);
     p.setPen(QColor(250, 250, 255));
     p.drawText(QRectF(170, 70, 300, 80), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromStdString(GetMsg(1000)));
+               QString::fromStdString(GetMsg(msg::kAppTitle)));
     p.setPen(QPen(QColor(120, 160, 220), 2));
     p.drawLine(QPointF(172, 150), QPointF(450, 150));
 

@@ -7,8 +7,9 @@
 #include "config/Messages.h"
 #include "editor/FgMemo.h"
 #include "editor/FgProgramView.h"
-#include "editor/FrmSetting.h"
+#include "editor/ProgramTableView.h"
 #include "editor/SheetHeaderControls.h"
+#include "editor/SheetHeaderFrame.h"
 #include "ui/FrmCopy.h"
 #include "ui/QtUserDialogs.h"
 
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,7 +31,6 @@
 namespace vexa::gui {
 namespace {
 
-constexpr int kMsgAttention = 2808;
 constexpr int kSheetTabs = 8;
 
 int actionIndex(ToolbarKey key) { return static_cast<int>(key); }
@@ -38,11 +39,8 @@ bool isSheetIndex(int sheet) { return sheet >= 0 && sheet < kSheetSlots; }
 
 }  // namespace
 
-FrmMain::FrmMain(ProgramPaths paths, Configuration configuration, UserDialogs* dialogs, QWidget* parent)
-    : QMainWindow(parent),
-      paths_(std::move(paths)),
-      configuration_(std::move(configuration)),
-      project_(StartingProject(configuration_)) {
+FrmMain::FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs, QWidget* parent)
+    : QMainWindow(parent), paths_(std::move(paths)), document_(document) {
     setObjectName("FrmMain");
     if (dialogs) {
         dialogs_ = dialogs;
@@ -53,16 +51,73 @@ FrmMain::FrmMain(ProgramPaths paths, Configuration configuration, UserDialogs* d
     buildToolbar();
     buildCentralArea();
     buildStatusBar();
+    buildUndoActions();
     connectSheetControls();
     placeOnScreen();
-    lblAttention_->setText(QString::fromStdString(GetMsg(kMsgAttention)));
+    lblAttention_->setText(QString::fromStdString(GetMsg(msg::kAttention)));
     applySheetMode();
     setCommandState(CommandState::Idle);
     setupGrid(true);
-    project_.modified = false;
+    showSheet(currentSheet_);
+    documentListener_ = document_.subscribe([this](const DocumentChange& change) { onDocumentChanged(change); });
+    updateUndoActions();
 }
 
-FrmMain::~FrmMain() = default;
+FrmMain::~FrmMain() { document_.unsubscribe(documentListener_); }
+
+void FrmMain::buildUndoActions() {
+    undoAction_ = new QAction(QString::fromUtf8("元に戻す"), this);
+    undoAction_->setObjectName("UndoAction");
+    undoAction_->setShortcuts(QKeySequence::Undo);
+    redoAction_ = new QAction(QString::fromUtf8("やり直し"), this);
+    redoAction_->setObjectName("RedoAction");
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+        if (!redoKeys.contains(key))
+            redoKeys.append(key);
+    redoAction_->setShortcuts(redoKeys);
+    connect(undoAction_, &QAction::triggered, this, &FrmMain::undo);
+    connect(redoAction_, &QAction::triggered, this, &FrmMain::redo);
+    // Window-wide keys; the grid offers both in its context menu too.
+    addAction(undoAction_);
+    addAction(redoAction_);
+    fgProgram_->table()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    fgProgram_->table()->addAction(undoAction_);
+    fgProgram_->table()->addAction(redoAction_);
+}
+
+void FrmMain::updateUndoActions() {
+    const bool idle = !testRunning_;
+    undoAction_->setEnabled(idle && document_.canUndo());
+    redoAction_->setEnabled(idle && document_.canRedo());
+    undoAction_->setToolTip(QString::fromStdString(document_.undoText()));
+    redoAction_->setToolTip(QString::fromStdString(document_.redoText()));
+}
+
+void FrmMain::undo() {
+    storeSheet();  // an open editor's text becomes a step first, and goes back
+    document_.undo();
+}
+
+void FrmMain::redo() {
+    storeSheet();
+    document_.redo();
+}
+
+void FrmMain::onDocumentChanged(const DocumentChange& change) {
+    using Kind = DocumentChange::Kind;
+    if (change.kind == Kind::Replaced) {
+        setupGrid(true);
+        showSheet(currentSheet_);
+    } else if ((change.kind == Kind::Undone || change.kind == Kind::Redone) && change.sheet >= 0 &&
+               change.sheet < kSheetTabs && change.sheet != currentSheet_ &&
+               configuration().settings.multiSheet()) {
+        tabStrip_->setCurrentIndex(change.sheet);  // the user sees the step; the tab shows the sheet
+    } else if (change.kind != Kind::Clean) {
+        showSheet(currentSheet_);
+    }
+    updateUndoActions();
+}
 
 void FrmMain::buildToolbar() {
     toolbar_ = new QToolBar(this);
@@ -102,7 +157,7 @@ void FrmMain::buildCentralArea() {
     connect(tabStrip_, &QTabBar::currentChanged, this, &FrmMain::onTabChanged);
     layout->addWidget(tabStrip_);
 
-    frmSetting_ = new FrmSetting(central);
+    frmSetting_ = new SheetHeaderFrame(central);
     layout->addWidget(frmSetting_);
 
     fgMemo_ = new FgMemo(central);
@@ -111,7 +166,7 @@ void FrmMain::buildCentralArea() {
     layout->addWidget(buildAttentionFrame(central));
     layout->addWidget(buildLineCommandFrame(central));
 
-    fgProgram_ = new FgProgramView(project_, paths_.elementPatternFile, *dialogs_, central);
+    fgProgram_ = new FgProgramView(document_, paths_.elementPatternFile, *dialogs_, central);
     layout->addWidget(fgProgram_, 1);
 
     setCentralWidget(central);
@@ -182,7 +237,7 @@ QPushButton* FrmMain::lineCommand(int index) const {
 }
 
 void FrmMain::applySheetMode() {
-    const SheetModeView view = SheetModeViewFor(configuration_.settings.multiSheet());
+    const SheetModeView view = SheetModeViewFor(configuration().settings.multiSheet());
     applyToolbarState();
     tabStrip_->setVisible(view.sheetControls);
     fgMemo_->setVisible(view.sheetControls);
@@ -190,7 +245,7 @@ void FrmMain::applySheetMode() {
 }
 
 void FrmMain::applyToolbarState() {
-    const bool multiSheet = configuration_.settings.multiSheet();
+    const bool multiSheet = configuration().settings.multiSheet();
     for (const auto& item : ToolbarItems()) {
         if (item.separator)
             continue;
@@ -211,6 +266,7 @@ void FrmMain::setTestRunning(bool running) {
     fgMemo_->setEnabled(!running);
     frmSetting_->setEnabled(!running);
     lblAttention_->setVisible(!running);
+    updateUndoActions();
 }
 
 void FrmMain::connectSheetControls() {
@@ -219,12 +275,10 @@ void FrmMain::connectSheetControls() {
         connect(lineCommand(index), &QPushButton::clicked, fgProgram_,
                 [this, index] { fgProgram_->runLineCommand(index); });
     connect(fgProgram_, &FgProgramView::commandStateRequested, this, &FrmMain::setCommandState);
-    connect(fgProgram_, &FgProgramView::sheetCleared, this, [this] {
-        frmSetting_->clear();
-        fgMemo_->resetMemo();
+    connect(frmSetting_, &SheetHeaderFrame::edited, this, [this] { applyHeader(SheetEditKind::Header); });
+    connect(fgMemo_, &FgMemo::edited, this, [this](int column) {
+        applyHeader(column == FgMemo::kNameColumn ? SheetEditKind::Name : SheetEditKind::Memo);
     });
-    // Lists and boxes mark the Project modified; memo edits do not.
-    connect(frmSetting_, &FrmSetting::edited, this, [this] { project_.modified = true; });
     connect(fgMemo_, &FgMemo::leftForward, this, [this] { frmSetting_->cmbVolume()->setFocus(Qt::TabFocusReason); });
     connect(fgMemo_, &FgMemo::leftBackward, this,
             [this] { lineCommand(linecmd::kClearSheet)->setFocus(Qt::BacktabFocusReason); });
@@ -234,26 +288,27 @@ void FrmMain::setupGrid(bool resetMemo) {
     if (resetMemo)
         fgMemo_->resetMemo();
     fgProgram_->setCurrentSheet(currentSheet_);
-    fgProgram_->setupGrid(configuration_.settings.lineCount());
-    setWindowTitle(QString::fromStdString(GetMsg(1000)));
+    fgProgram_->setupGrid(configuration().settings.lineCount());
+    setWindowTitle(QString::fromStdString(GetMsg(msg::kAppTitle)));
 }
 
-void FrmMain::storeSheet(int sheet) {
-    if (!isSheetIndex(sheet))
-        return;
-    ProgramSheet& target = project_.sheets[static_cast<std::size_t>(sheet)];
-    fgProgram_->storeLines(target);
+void FrmMain::applyHeader(SheetEditKind kind) {
     SheetHeaderControls controls = frmSetting_->controls();
     controls.name = fgMemo_->name().toStdString();
     controls.memo = fgMemo_->memo().toStdString();
-    StoreHeader(controls, target.header);
+    ApplyHeaderControls(document_, currentSheet_, controls, kind);
+}
+
+void FrmMain::storeSheet() {
+    fgProgram_->endEdit();
+    fgMemo_->endEdit();
 }
 
 void FrmMain::showSheet(int sheet) {
-    if (!isSheetIndex(sheet))
+    if (!isSheetIndex(sheet) || sheet != currentSheet_)
         return;
-    const ProgramSheet& source = project_.sheets[static_cast<std::size_t>(sheet)];
-    fgProgram_->showLines(source);
+    const ProgramSheet& source = project().sheets[static_cast<std::size_t>(sheet)];
+    fgProgram_->showSheet();
     frmSetting_->showHeader(ShowHeader(source.header));
     fgMemo_->setTexts(QString::fromStdString(source.header.name), QString::fromStdString(source.header.memo));
 }
@@ -279,11 +334,8 @@ void FrmMain::setCommandState(CommandState state) {
 
 void FrmMain::runToolbarKey(ToolbarKey key) {
     // The shown sheet reaches the Project before any command looks at it.
-    fgProgram_->endEdit();
-    fgMemo_->endEdit();
+    storeSheet();
     setCommandState(CommandState::Idle);
-    QCoreApplication::processEvents();
-    storeSheet(currentSheet_);
 
     switch (key) {
     case ToolbarKey::New:
@@ -312,53 +364,40 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
 }
 
 void FrmMain::NewDataMakeClick() {
-    NewDataMake(project_, configuration_);
-    setupGrid(true);
+    NewDataMake(document_);  // the Document's listener lays the grid out again
     statusPanel1_->clear();
 }
 
 void FrmMain::commandNew() {
-    if (!ConfirmDiscardChanges(*dialogs_, project_.modified))
+    if (!ConfirmDiscardChanges(*dialogs_, document_.modified()))
         return;
     NewDataMakeClick();
-    showSheet(currentSheet_);
 }
 
 void FrmMain::commandLoad() {
     std::string path;
-    const LoadOutcome outcome = RunLoadCommand(project_, configuration_, *dialogs_, path);
-    if (outcome == LoadOutcome::Loaded || outcome == LoadOutcome::Failed)
-        setupGrid(true);
-    if (outcome == LoadOutcome::Loaded)
+    if (RunLoadCommand(document_, *dialogs_, path) == LoadOutcome::Loaded)
         statusPanel1_->setText(QString::fromStdString(path));
     fgProgram_->rebuildVoiceLists();
     showSheet(currentSheet_);
 }
 
 void FrmMain::commandCopy() {
-    FrmCopy window(project_, currentSheet_, *dialogs_, this);
+    FrmCopy window(document_, currentSheet_, *dialogs_, this);
     window.exec();
-    if (window.copied()) {
-        showSheet(currentSheet_);
-        project_.modified = true;
-    }
 }
 
 bool FrmMain::loadControlFile(const std::string& path) {
-    const bool loaded = LoadChosenFile(project_, configuration_, *dialogs_, path) == LoadOutcome::Loaded;
-    setupGrid(true);
+    const bool loaded = LoadChosenFile(document_, *dialogs_, path) == LoadOutcome::Loaded;
     if (loaded)
         statusPanel1_->setText(QString::fromStdString(path));
-    showSheet(currentSheet_);
     return loaded;
 }
 
 void FrmMain::onTabChanged(int index) {
-    fgProgram_->endEdit();
-    fgMemo_->endEdit();
+    storeSheet();
     if (index < 0 || index == currentSheet_)
         return;
-    storeSheet(currentSheet_);
     clearSheetControls();
     currentSheet_ = index;
     fgProgram_->setCurrentSheet(index);
@@ -367,7 +406,8 @@ void FrmMain::onTabChanged(int index) {
 
 void FrmMain::closeEvent(QCloseEvent* event) {
     // A running test is stopped here, before the question, once the test run exists.
-    switch (AskExit(*dialogs_, project_.modified)) {
+    storeSheet();  // what an open editor holds counts as a change
+    switch (AskExit(*dialogs_, document_.modified())) {
     case ExitDecision::EndProgram:
         event->accept();
         QCoreApplication::quit();

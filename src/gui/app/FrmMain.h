@@ -1,12 +1,13 @@
 #pragma once
 // The editor's main window: toolbar, sheet tabs, sheet header, memo and
 // programme grid, line command buttons, attention label and status bar. It
-// holds the run's Project and Configuration and dispatches the toolbar keys.
+// shows the run's Document, hands every edit to it as a command, and offers
+// undo and redo; it dispatches the toolbar keys.
 #include "app/MainToolbar.h"
 #include "app/ProgramPaths.h"
-#include "config/Configuration.h"
+#include "document/Document.h"
+#include "document/SheetEdit.h"
 #include "editor/LineCommandState.h"
-#include "model/Project.h"
 #include "ui/UserDialogs.h"
 
 #include <QMainWindow>
@@ -26,16 +27,15 @@ namespace vexa::gui {
 
 class FgMemo;
 class FgProgramView;
-class FrmSetting;
+class SheetHeaderFrame;
 
 class FrmMain : public QMainWindow {
     Q_OBJECT
 
 public:
-    // `dialogs` answers every message and chooser of the window; without it
-    // the window asks the user through Qt dialogs.
-    FrmMain(ProgramPaths paths, Configuration configuration, UserDialogs* dialogs = nullptr,
-            QWidget* parent = nullptr);
+    // `document` outlives the window. `dialogs` answers every message and
+    // chooser of the window; without it the window asks through Qt dialogs.
+    FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs = nullptr, QWidget* parent = nullptr);
     ~FrmMain() override;
 
     // Clears the editing contents (also called by the settings window after a
@@ -49,9 +49,11 @@ public:
     // its path and the Project counts as unmodified.
     bool loadControlFile(const std::string& path);
 
-    // Store Sheet and Show Sheet: the shown sheet between the controls and
-    // sheet `sheet` of the Project (nothing for an index outside 0 … 8).
-    void storeSheet(int sheet);
+    // Store Sheet: ends every cell edit, so that the Project holds what the
+    // controls show (each edit already reached it as a command).
+    void storeSheet();
+    // Show Sheet: the controls show sheet `sheet` of the Project (nothing for
+    // an index outside 0 … 8).
     void showSheet(int sheet);
     // Setup Grid: the programme grid (and with `resetMemo` the memo grid) laid
     // out afresh for the Line Count; also sets the caption.
@@ -66,17 +68,19 @@ public:
     // Runs a toolbar key as a click on its button does.
     void runToolbarKey(ToolbarKey key);
 
-    Project& project() { return project_; }
-    const Project& project() const { return project_; }
-    Configuration& configuration() { return configuration_; }
+    Document& document() { return document_; }
+    const Project& project() const { return document_.project(); }
+    const Configuration& configuration() const { return document_.configuration(); }
     const ProgramPaths& paths() const { return paths_; }
     int currentSheet() const { return currentSheet_; }
 
     QAction* toolbarAction(ToolbarKey key) const;
+    QAction* undoAction() const { return undoAction_; }
+    QAction* redoAction() const { return redoAction_; }
     QPushButton* lineCommand(int index) const;  // nullptr for 6 and out of range
     FgProgramView* programGrid() const { return fgProgram_; }
     FgMemo* memoGrid() const { return fgMemo_; }
-    FrmSetting* headerFrame() const { return frmSetting_; }
+    SheetHeaderFrame* headerFrame() const { return frmSetting_; }
     QTabBar* tabStrip() const { return tabStrip_; }
 
 signals:
@@ -88,6 +92,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildUndoActions();
+    void onDocumentChanged(const DocumentChange& change);
+    void updateUndoActions();
+    void undo();
+    void redo();
     void buildToolbar();
     void buildCentralArea();
     void buildStatusBar();
@@ -101,10 +110,11 @@ private:
     void commandCopy();
     void clearSheetControls();
     void connectSheetControls();
+    void applyHeader(SheetEditKind kind);
 
     ProgramPaths paths_;
-    Configuration configuration_;
-    Project project_;
+    Document& document_;
+    int documentListener_ = -1;
     std::unique_ptr<UserDialogs> ownDialogs_;
     UserDialogs* dialogs_ = nullptr;
     int currentSheet_ = 0;
@@ -112,8 +122,10 @@ private:
 
     QToolBar* toolbar_ = nullptr;
     std::array<QAction*, kToolbarButtonCount> actions_{};
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
     QTabBar* tabStrip_ = nullptr;
-    FrmSetting* frmSetting_ = nullptr;
+    SheetHeaderFrame* frmSetting_ = nullptr;
     FgMemo* fgMemo_ = nullptr;
     FgProgramView* fgProgram_ = nullptr;
     std::array<QPushButton*, 9> commands_{};

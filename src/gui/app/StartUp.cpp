@@ -14,7 +14,6 @@
 namespace vexa::gui {
 namespace {
 
-constexpr int kMsgAlreadyRunning = 2000;
 
 std::filesystem::path toPath(const QString& text) { return std::filesystem::path(text.toStdString()); }
 
@@ -44,7 +43,7 @@ UserDialogs& StartUp::dialogs() {
 
 std::unique_ptr<FrmMain> StartUp::run() {
     if (instance_.acquire() == SingleInstance::Result::HeldByAnother) {
-        dialogs().showMessage({GetMsg(kMsgAlreadyRunning), GetMsg(msg::kTitleConfirm), MessageIcon::Warning,
+        dialogs().showMessage({GetMsg(msg::kAlreadyRunning), GetMsg(msg::kTitleConfirm), MessageIcon::Warning,
                                MessageButtons::Ok});
         return nullptr;
     }
@@ -61,7 +60,8 @@ std::unique_ptr<FrmMain> StartUp::run() {
     RunFirstStart(toPath(record), paths.configurationFile,
                   options_.documentsFolder.value_or(userDocumentsFolder()).toStdString());
 
-    auto window = std::make_unique<FrmMain>(paths, ReadConfiguration(paths.configurationFile), options_.dialogs);
+    document_ = std::make_unique<Document>(ReadConfiguration(paths.configurationFile));
+    auto window = std::make_unique<FrmMain>(paths, *document_, options_.dialogs);
     window->show();
     return window;
 }

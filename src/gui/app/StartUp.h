@@ -3,6 +3,7 @@
 // picture, the default card data folder on a user's first start, the
 // Configuration File, then the main window.
 #include "app/SingleInstance.h"
+#include "document/Document.h"
 #include "ui/UserDialogs.h"
 
 #include <QString>
@@ -30,7 +31,8 @@ public:
 
     // Runs the steps in order and returns the shown main window, or nullptr
     // when another copy runs: message 2000 is then shown and nothing else is
-    // done. The lock of this copy is held for the life of this object.
+    // done. The lock of this copy and the run's Document are held for the
+    // life of this object, which outlives the window.
     std::unique_ptr<FrmMain> run();
 
     // The per-user record of the first start, in the user's configuration folder.
@@ -42,6 +44,7 @@ private:
     StartUpOptions options_;
     std::unique_ptr<UserDialogs> ownDialogs_;
     SingleInstance instance_;
+    std::unique_ptr<Document> document_;
 };
 
 }  // namespace vexa::gui

@@ -42,10 +42,15 @@ FgMemo::FgMemo(QWidget* parent) : QTableWidget(1, 4, parent) {
     setAttribute(Qt::WA_InputMethodEnabled, true);
     connect(this, &QTableWidget::currentCellChanged, this,
             [this](int row, int column, int, int) { onCurrentCellChanged(row, column); });
+    connect(this, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* changed) {
+        if (!settingTexts_ && (changed->column() == kNameColumn || changed->column() == kMemoColumn))
+            emit edited(changed->column());
+    });
     resetMemo();
 }
 
 void FgMemo::resetMemo() {
+    settingTexts_ = true;
     clearContents();
     setItem(0, 0, labelItem("名称"));
     setItem(0, kNameColumn, textItem());
@@ -59,14 +64,17 @@ void FgMemo::resetMemo() {
     setRowHeight(0, kRowHeightTwips / kTwipsPerPixel + 4);
     setFixedHeight(rowHeight(0) + 2 * frameWidth());
     setMinimumWidth(total + 2 * frameWidth());
+    settingTexts_ = false;
 }
 
 QString FgMemo::name() const { return item(0, kNameColumn)->text(); }
 QString FgMemo::memo() const { return item(0, kMemoColumn)->text(); }
 
 void FgMemo::setTexts(const QString& nameText, const QString& memoText) {
+    settingTexts_ = true;
     item(0, kNameColumn)->setText(nameText);
     item(0, kMemoColumn)->setText(memoText);
+    settingTexts_ = false;
 }
 
 void FgMemo::editCell(int column) {

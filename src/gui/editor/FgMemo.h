@@ -1,7 +1,8 @@
 #pragma once
 // The memo grid: one row of four cells, "名称" and the sheet's Name, "メモ" and
 // its Memo. The cursor never rests on a label: it moves on to the cell beside
-// it and opens the editor there. Edits here do not mark the Project modified.
+// it and opens the editor there. A committed Name or Memo is reported with
+// edited(); texts put in by the window are not.
 #include <QTableWidget>
 
 namespace vexa::gui {
@@ -29,6 +30,8 @@ public:
     void endEdit();
 
 signals:
+    // The user changed the Name (kNameColumn) or the Memo (kMemoColumn).
+    void edited(int column);
     // Tab from the Memo cell (forward) or Shift+Tab from the Name cell (back).
     void leftForward();
     void leftBackward();
@@ -42,6 +45,8 @@ protected:
 private:
     void tab(bool forward);
     void onCurrentCellChanged(int row, int column);
+
+    bool settingTexts_ = false;
 };
 
 }  // namespace vexa::gui

@@ -9,9 +9,9 @@
 
 namespace vexa::gui {
 
-FgProgramView::FgProgramView(Project& project, std::filesystem::path elementFile, UserDialogs& dialogs,
+FgProgramView::FgProgramView(Document& document, std::filesystem::path elementFile, UserDialogs& dialogs,
                              QWidget* parent, WaveLengthFunction measure)
-    : QWidget(parent), grid_(project, std::move(elementFile), std::move(measure)), dialogs_(dialogs) {
+    : QWidget(parent), grid_(document, std::move(elementFile), std::move(measure)), dialogs_(dialogs) {
     setObjectName("FgProgram");
     model_ = new ProgramGridModel(grid_, this);
     table_ = new ProgramTableView(grid_, *model_, this);
@@ -39,12 +39,10 @@ void FgProgramView::setupGrid(int lineCount) {
     model_->reload();
 }
 
-void FgProgramView::showLines(const ProgramSheet& sheet) {
-    grid_.showLines(sheet);
+void FgProgramView::showSheet() {
+    grid_.showSheet();
     model_->refreshAll();
 }
-
-void FgProgramView::storeLines(ProgramSheet& sheet) const { grid_.storeLines(sheet); }
 
 void FgProgramView::rebuildVoiceLists() { model_->refreshAll(); }
 
@@ -56,10 +54,11 @@ void FgProgramView::RefreshVoiceCell() {
 
 bool FgProgramView::checkSheet() {
     table_->finishEditing();
-    const auto failure = grid_.checkSheet(dialogs_);
-    if (!failure)
+    const CheckResult refusal = grid_.checkSheet();
+    if (!refusal)
         return true;
-    table_->placeCursor(*failure);
+    ShowRefusal(dialogs_, *refusal);
+    table_->placeCursor({refusal->row, refusal->col, true});
     return false;
 }
 
@@ -91,7 +90,7 @@ void FgProgramView::setPicture(int row, int col, StatePicture picture) {
 
 void FgProgramView::runLineCommand(int index) {
     table_->finishEditing();
-    apply(grid_.runLineCommand(index, cursorRow(), cursorColumn(), currentSheet_, dialogs_));
+    apply(grid_.runLineCommand(index, cursorRow(), cursorColumn(), dialogs_));
 }
 
 void FgProgramView::apply(const GridCommandResult& result) {
@@ -99,8 +98,8 @@ void FgProgramView::apply(const GridCommandResult& result) {
         model_->reload();
     else
         model_->refreshAll();
-    if (result.sheetCleared)
-        emit sheetCleared();
+    if (result.refusal)
+        ShowRefusal(dialogs_, *result.refusal);
     if (result.state)
         emit commandStateRequested(*result.state);
     if (result.cursor)

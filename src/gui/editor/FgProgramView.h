@@ -1,9 +1,9 @@
 #pragma once
 // The programme grid FgProgram as one widget for the main window: the table
 // with its two-row header, the model over ProgramGrid, and the operations the
-// window runs on it (set-up, showing and storing lines, RefreshVoiceCell, the
-// line commands, the check before a test, ending an edit). Messages go through
-// the UserDialogs given.
+// window runs on it (set-up, showing the sheet, RefreshVoiceCell, the line
+// commands, the check before a test, ending an edit). Edits reach the Project
+// through the Document; messages go through the UserDialogs given.
 #include "editor/ProgramGrid.h"
 
 #include <QWidget>
@@ -21,7 +21,7 @@ class FgProgramView : public QWidget {
 public:
     // `elementFile`: the Element Pattern File; `measure`: the play length of a
     // WAVE file (GetWaveLength when empty).
-    FgProgramView(Project& project, std::filesystem::path elementFile, UserDialogs& dialogs,
+    FgProgramView(Document& document, std::filesystem::path elementFile, UserDialogs& dialogs,
                   QWidget* parent = nullptr, WaveLengthFunction measure = {});
     ~FgProgramView() override;
 
@@ -33,9 +33,9 @@ public:
     // read the Project (Show Sheet follows where needed) and does not touch
     // the window caption.
     void setupGrid(int lineCount);
-    // The line part of Show Sheet and Store Sheet.
-    void showLines(const ProgramSheet& sheet);
-    void storeLines(ProgramSheet& sheet) const;
+    // The line part of Show Sheet: the lines of the current sheet as the
+    // Project holds them.
+    void showSheet();
     // The voice lists follow the Sound Table; this only redraws.
     void rebuildVoiceLists();
     void RefreshVoiceCell();
@@ -51,9 +51,9 @@ public:
     int cursorRow() const;
     int cursorColumn() const;
 
-    // The sheet that Clear Sheet clears in the Project.
-    void setCurrentSheet(int sheet) { currentSheet_ = sheet; }
-    int currentSheet() const { return currentSheet_; }
+    // The sheet shown and edited.
+    void setCurrentSheet(int sheet) { grid_.setSheet(sheet); }
+    int currentSheet() const { return grid_.sheet(); }
     // While a test runs, clicks outside the line-test columns are ignored and
     // moving the cursor asks for no command state.
     void setTestRunning(bool running);
@@ -67,9 +67,6 @@ signals:
     void commandStateRequested(vexa::CommandState state);
     // Left click on column 0, 1, 13 or 16 of a usable line (grid row).
     void lineTestClicked(int row);
-    // Clear Sheet ran: the grid is set up again and the Project's sheet is
-    // cleared; the header controls and the memo grid are to be reset.
-    void sheetCleared();
 
 private:
     void apply(const GridCommandResult& result);
@@ -79,7 +76,6 @@ private:
     UserDialogs& dialogs_;
     ProgramGridModel* model_ = nullptr;
     ProgramTableView* table_ = nullptr;
-    int currentSheet_ = 0;
 };
 
 }  // namespace vexa::gui

@@ -17,7 +17,6 @@ ProgramGridDelegate::ProgramGridDelegate(ProgramGrid& grid, QObject* parent)
 QWidget* ProgramGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                            const QModelIndex& index) const {
     const int col = index.column();
-    ProgramGrid* grid = &grid_;
     switch (gridColumn(col).kind) {
     case ColumnKind::Choice:
     case ColumnKind::Voice: {
@@ -26,7 +25,6 @@ QWidget* ProgramGridDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         for (const ChoiceItem& item : list.items())
             combo->addItem(QString::fromStdString(item.name), QString::fromStdString(item.value));
         combo->setFrame(false);
-        connect(combo, &QComboBox::activated, combo, [grid] { grid->noteTyping(); });
         return combo;
     }
     case ColumnKind::OutputTime: {
@@ -34,7 +32,6 @@ QWidget* ProgramGridDelegate::createEditor(QWidget* parent, const QStyleOptionVi
         edit->setMaxLength(ProgramGrid::maxLength(col));
         edit->setAlignment(Qt::AlignCenter);
         edit->setFrame(false);
-        connect(edit, &QLineEdit::textEdited, edit, [grid] { grid->noteTyping(); });
         return edit;
     }
     case ColumnKind::LineNumber:

@@ -9,8 +9,8 @@
 
 namespace vexa::gui {
 
-FrmCopy::FrmCopy(Project& project, int currentSheet, UserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), project_(project), dialogs_(dialogs), duplication_(currentSheet) {
+FrmCopy::FrmCopy(Document& document, int currentSheet, UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), document_(document), dialogs_(dialogs), duplication_(currentSheet) {
     setObjectName("FrmCopy");
     setWindowTitle(QString::fromUtf8("シート複製"));
     setModal(true);
@@ -64,7 +64,7 @@ void FrmCopy::onOk() {
     for (int i = 0; i < list1_->count(); ++i)
         if (list1_->item(i)->isSelected())
             selected.push_back(list1_->item(i)->text().toStdString());
-    copied_ = duplication_.copy(project_, selected, dialogs_);
+    copied_ = Passed(dialogs_, duplication_.copy(document_, selected));
     if (copied_)
         accept();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The sheet duplication window "シート複製": one source sheet, one or more
-// destination sheets. exec() returns QDialog::Accepted once it has copied.
-#include "ui/SheetDuplication.h"
+// destination sheets. exec() returns QDialog::Accepted once it has copied (as
+// one step of the Document).
+#include "editor/SheetDuplication.h"
+#include "ui/UserDialogs.h"
 
 #include <QDialog>
 
@@ -15,7 +17,7 @@ class FrmCopy : public QDialog {
     Q_OBJECT
 
 public:
-    FrmCopy(Project& project, int currentSheet, UserDialogs& dialogs, QWidget* parent = nullptr);
+    FrmCopy(Document& document, int currentSheet, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     // The Copied flag.
     bool copied() const { return copied_; }
@@ -29,7 +31,7 @@ private:
     void listDestinations();
     void onOk();
 
-    Project& project_;
+    Document& document_;
     UserDialogs& dialogs_;
     SheetDuplication duplication_;
     bool copied_ = false;

@@ -1,5 +1,6 @@
 #include "app/EditorProject.h"
 
+#include "document/SheetEdit.h"
 #include "model/ControlFileWriter.h"
 
 #include "ScriptedDialogs.h"
@@ -19,40 +20,53 @@ Configuration configuration() {
     return c;
 }
 
+// An edit the user made and did not write anywhere.
+void editSheetName(Document& document, const std::string& name) {
+    SheetHeader header = document.project().sheets[0].header;
+    header.name = name;
+    auto edit = std::make_unique<SheetEdit>(SheetEditKind::Name);
+    edit->addHeader(0, document.project().sheets[0].header, header);
+    document.apply(std::move(edit));
+}
+
 TEST(EditorProject, StartsClearedWithTheDefaultsOfTheConfiguration) {
-    const Project p = StartingProject(configuration());
+    const Document document(configuration());
+    const Project& p = document.project();
     EXPECT_EQ(p.patterns, configuration().patternDefaults);
     EXPECT_EQ(p.user, configuration().user);
     EXPECT_EQ(p.sounds.size(), 1u);
     EXPECT_FALSE(p.soundPresent);
-    EXPECT_FALSE(p.modified);
+    EXPECT_FALSE(document.modified());
     EXPECT_EQ(p.sheets[0], ProgramSheet{});
 }
 
-TEST(EditorProject, NewClearsTheEditingContents) {
+TEST(EditorProject, NewClearsTheEditingContentsAndTheHistory) {
     const Configuration c = configuration();
     Project p = StartingProject(c);
     p.card.cardName = "CARD01";
     p.card.memo2 = "x";
-    p.sheets[0].header.name = "朝";
     p.sheets[7].lines[29].voices[0] = "A.WAV";
     p.sheets[3].lines[40].voices[0] = "B.WAV";  // past the Line Count: not a line in use
     p.sounds.emplace_back().fileName = "A.WAV";
     p.soundPresent = true;
     p.patterns.led[0] = {"9.9", "9.9"};
-    p.modified = true;
     p.user.values[1] = "部署";
+    Document document(c, p);
+    editSheetName(document, "朝");
+    ASSERT_TRUE(document.modified());
 
-    NewDataMake(p, c);
+    NewDataMake(document);
 
-    EXPECT_EQ(p.card, CardInformation{});
-    EXPECT_EQ(p.sheets[0].header.name, "");
-    EXPECT_EQ(p.sheets[7].lines[29], ProgramLine{});
-    EXPECT_EQ(p.sheets[3].lines[40].voices[0], "B.WAV");
-    EXPECT_FALSE(p.soundPresent);
-    EXPECT_FALSE(p.modified);
-    EXPECT_EQ(p.patterns, c.patternDefaults);
-    EXPECT_EQ(p.user.values[1], "部署");  // the User Information is not New's
+    const Project& cleared = document.project();
+    EXPECT_EQ(cleared.card, CardInformation{});
+    EXPECT_EQ(cleared.sheets[0].header.name, "");
+    EXPECT_EQ(cleared.sheets[7].lines[29], ProgramLine{});
+    EXPECT_EQ(cleared.sheets[3].lines[40].voices[0], "B.WAV");
+    EXPECT_FALSE(cleared.soundPresent);
+    EXPECT_EQ(cleared.patterns, c.patternDefaults);
+    EXPECT_EQ(cleared.user.values[1], "部署");  // the User Information is not New's
+    EXPECT_FALSE(document.modified());
+    EXPECT_FALSE(document.canUndo());
 }
 
 // A card written by the editor itself: one named sheet, no sounds.
@@ -65,84 +79,72 @@ std::filesystem::path writeCard(const test::TempDir& dir, const Configuration& c
     return path;
 }
 
-TEST(EditorProject, LoadReadsTheChosenFileAndClearsModified) {
+TEST(EditorProject, LoadReadsTheChosenFileAndClearsModifiedAndTheHistory) {
     test::TempDir dir;
     Configuration c = configuration();
     c.settings.cardPath = dir.path().string();
     c.settings.addFunction1 = 1;  // sheet headers are carried in multi-sheet mode
     const auto card = writeCard(dir, c);
 
-    Project p = StartingProject(c);
-    p.modified = true;
-    p.card.memo1 = "before";
+    Project start = StartingProject(c);
+    start.card.memo1 = "before";
+    Document document(c, start);
+    editSheetName(document, "unsaved");
     test::ScriptedDialogs dialogs;
     dialogs.answers = {MessageAnswer::Yes};
     dialogs.fileAnswers = {{card.string()}};
     std::string path;
 
-    EXPECT_EQ(RunLoadCommand(p, c, dialogs, path), LoadOutcome::Loaded);
+    EXPECT_EQ(RunLoadCommand(document, dialogs, path), LoadOutcome::Loaded);
     EXPECT_EQ(path, card.string());
     EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"編集内容がクリアされますがよろしいですか？　　"});
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].initialFolder, dir.path().string());
-    EXPECT_EQ(p.sheets[0].header.name, "朝の放送");
-    EXPECT_EQ(p.card.cardName, "CARD01");
-    EXPECT_EQ(p.card.memo1, "");
-    EXPECT_FALSE(p.modified);
+    EXPECT_EQ(document.project().sheets[0].header.name, "朝の放送");
+    EXPECT_EQ(document.project().card.cardName, "CARD01");
+    EXPECT_EQ(document.project().card.memo1, "");
+    EXPECT_FALSE(document.modified());
+    EXPECT_FALSE(document.canUndo());
 }
 
-TEST(EditorProject, LoadDeclinedOrCancelledChangesNothing) {
-    const Configuration c = configuration();
-    Project p = StartingProject(c);
-    p.modified = true;
-    p.sheets[0].header.name = "kept";
-    p.card.memo1 = "kept";
-    const Project before = p;
-    std::string path;
-
-    test::ScriptedDialogs declined;
-    declined.answers = {MessageAnswer::No};
-    EXPECT_EQ(RunLoadCommand(p, c, declined, path), LoadOutcome::Declined);
-    EXPECT_TRUE(declined.fileRequests.empty());
-
-    test::ScriptedDialogs cancelled;  // Yes to the question, then no file
-    EXPECT_EQ(RunLoadCommand(p, c, cancelled, path), LoadOutcome::Cancelled);
-    EXPECT_EQ(path, "");
-    EXPECT_EQ(p.sheets[0], before.sheets[0]);
-    EXPECT_EQ(p.card, before.card);
-    EXPECT_TRUE(p.modified);
-}
-
-TEST(EditorProject, LoadOfAnotherKindOfFileIsRefusedAndChangesNothing) {
+TEST(EditorProject, LoadDeclinedCancelledRefusedOrFailedChangesNothing) {
     test::TempDir dir;
     const Configuration c = configuration();
     test::writeBytes(dir / "notes.txt", "text\r\n");
-    Project p = StartingProject(c);
-    p.card.memo1 = "kept";
-    test::ScriptedDialogs dialogs;
-    dialogs.fileAnswers = {{(dir / "notes.txt").string()}};
-    std::string path;
+    Project start = StartingProject(c);
+    start.card.memo1 = "kept";
+    Document document(c, start);
+    editSheetName(document, "kept");
+    const Project before = document.project();
 
-    EXPECT_EQ(RunLoadCommand(p, c, dialogs, path), LoadOutcome::Failed);
-    EXPECT_EQ(p.card.memo1, "kept");
-    ASSERT_EQ(dialogs.shown.size(), 1u);  // not modified: no question, only the refusal
-    EXPECT_EQ(dialogs.shown[0].text, "コントロールファイルの読込に失敗しました。    ");
-    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Error);
-}
-
-TEST(EditorProject, LoadOfAnUnreadableFileFailsAndKeepsModified) {
-    test::TempDir dir;
-    const Configuration c = configuration();
-    Project p = StartingProject(c);
-    p.modified = true;
-    test::ScriptedDialogs dialogs;
-    dialogs.answers = {MessageAnswer::Yes};
-    dialogs.fileAnswers = {{(dir / "missing.vxa").string()}};
-    std::string path;
-
-    EXPECT_EQ(RunLoadCommand(p, c, dialogs, path), LoadOutcome::Failed);
-    EXPECT_TRUE(p.modified);
-    EXPECT_EQ(dialogs.shown.back().text, "コントロールファイルの読込に失敗しました。    ");
+    struct Case {
+        const char* name;
+        std::vector<MessageAnswer> answers;
+        std::vector<std::string> file;
+        LoadOutcome outcome;
+        std::vector<std::string> texts;
+    };
+    const std::string question = "編集内容がクリアされますがよろしいですか？　　";
+    const std::string failed = "コントロールファイルの読込に失敗しました。    ";
+    const Case cases[] = {
+        {"declined", {MessageAnswer::No}, {}, LoadOutcome::Declined, {question}},
+        {"cancelled", {MessageAnswer::Yes}, {}, LoadOutcome::Cancelled, {question}},
+        {"another kind", {MessageAnswer::Yes}, {(dir / "notes.txt").string()}, LoadOutcome::Failed, {question, failed}},
+        {"missing", {MessageAnswer::Yes}, {(dir / "missing.vxa").string()}, LoadOutcome::Failed, {question, failed}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        test::ScriptedDialogs dialogs;
+        dialogs.answers.assign(k.answers.begin(), k.answers.end());
+        dialogs.fileAnswers = {k.file};
+        std::string path;
+        EXPECT_EQ(RunLoadCommand(document, dialogs, path), k.outcome);
+        EXPECT_EQ(dialogs.texts(), k.texts);
+        EXPECT_EQ(document.project().sheets, before.sheets);
+        EXPECT_EQ(document.project().card, before.card);
+        EXPECT_TRUE(document.modified());
+        EXPECT_TRUE(document.canUndo());  // the user's steps are still there
+    }
 }
 
 }  // namespace

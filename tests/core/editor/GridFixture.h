@@ -1,5 +1,5 @@
 #pragma once
-// A programme grid over a Project whose sounds have lengths the test sets,
+// A programme grid over a Document whose sounds have lengths the test sets,
 // measured without files, and dialogs answered from a script.
 #include "editor/ProgramGrid.h"
 
@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -23,11 +24,11 @@ constexpr int rowOf(int line) { return line + kGridHeaderRows; }
 class GridFixture : public ::testing::Test {
 protected:
     TempDir dir;
-    Project project;
+    Document document{Configuration{}};
     ScriptedDialogs dialogs;
     std::map<std::string, long long> lengthsMs;  // by source path; missing → -1
     int measurements = 0;
-    ProgramGrid grid{project, dir / "elmptnvxa.elm", [this](const std::filesystem::path& path) {
+    ProgramGrid grid{document, dir / "elmptnvxa.elm", [this](const std::filesystem::path& path) {
                          ++measurements;
                          const auto it = lengthsMs.find(path.string());
                          return it == lengthsMs.end() ? -1LL : it->second;
@@ -44,6 +45,14 @@ protected:
         writeBytes(dir / "elmptnvxa.elm", bytes);
     }
 
+    const Project& project() const { return document.project(); }
+    // Sets the Project up for a test (not an edit: the history starts anew).
+    void changeProject(const std::function<void(Project&)>& change) {
+        Project p = document.project();
+        change(p);
+        document.replaceProject(std::move(p));
+    }
+
     // Registers a sound whose file measures `ms` and whose Length text is
     // `length` (by default the measured length in "0.000" form).
     void addSound(const std::string& name, long long ms, std::string length = "-") {
@@ -52,12 +61,14 @@ protected:
         entry.sourcePath = "/sounds/" + name;
         entry.length = length == "-" ? numfmt::format(static_cast<double>(ms) / 1000.0, "0.000") : length;
         lengthsMs[entry.sourcePath] = ms;
-        if (project.soundPresent) {
-            project.sounds.push_back(entry);
-        } else {
-            project.sounds[0] = entry;
-            project.soundPresent = true;
-        }
+        changeProject([&entry](Project& p) {
+            if (p.soundPresent) {
+                p.sounds.push_back(entry);
+            } else {
+                p.sounds[0] = entry;
+                p.soundPresent = true;
+            }
+        });
     }
 
     void setVoices(int row, std::initializer_list<const char*> names) {

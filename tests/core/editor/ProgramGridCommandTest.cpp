@@ -54,7 +54,7 @@ TEST_F(GridCommand, MoveUpIntoAnEmptyCellTakesTheLeftmostGap) {
     setVoices(upper, {"a.wav"});
     setVoices(lower, {"b.wav", "c.wav", "d.wav"});
     grid.setText(upper, gridcol::kRepeat, "2");
-    const GridCommandResult r = grid.moveVoiceUp(lower, 7, dialogs);  // d.wav; cell (upper, 7) is empty
+    const GridCommandResult r = grid.moveVoiceUp(lower, 7);  // d.wav; cell (upper, 7) is empty
     EXPECT_EQ(r.cursor, (CursorMove{upper, 6, true}));
     EXPECT_EQ(voices(upper), voiceRow({"a.wav", "d.wav"}));
     EXPECT_EQ(voices(lower), voiceRow({"b.wav", "c.wav"}));
@@ -68,7 +68,7 @@ TEST_F(GridCommand, MoveDownIntoAnOccupiedCellShiftsTheTargetLineRight) {
     const int lower = rowOf(4);
     setVoices(upper, {"a.wav", "b.wav", "c.wav"});
     setVoices(lower, {"d.wav", "c.wav"});
-    const GridCommandResult r = grid.moveVoiceDown(upper, 6, dialogs);
+    const GridCommandResult r = grid.moveVoiceDown(upper, 6);
     EXPECT_EQ(r.cursor, (CursorMove{lower, 6, true}));
     EXPECT_EQ(voices(lower), voiceRow({"d.wav", "b.wav", "c.wav"}));
     EXPECT_EQ(voices(upper), voiceRow({"a.wav", "c.wav"}));  // gap closed
@@ -82,28 +82,28 @@ TEST_F(GridCommand, MovingIntoAFullLineIsRefusedWith2088AndChangesNothing) {
     setVoices(upper, {"a.wav", "b.wav", "c.wav", "d.wav", "a.wav", "b.wav", "c.wav", "d.wav"});
     setVoices(lower, {"a.wav"});
     grid.setText(upper, gridcol::kTime, "keep");
-    ProgramSheet before;
-    grid.storeLines(before);
+    const ProgramLine upperBefore = grid.lineAt(upper);
+    const ProgramLine lowerBefore = grid.lineAt(lower);
 
-    const GridCommandResult r = grid.moveVoiceUp(lower, 5, dialogs);
+    const GridCommandResult r = grid.moveVoiceUp(lower, 5);
     EXPECT_EQ(r.cursor, (CursorMove{lower, 5, true}));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0], warning(2088));
-    ProgramSheet after;
-    grid.storeLines(after);
-    EXPECT_EQ(after, before);
+    EXPECT_EQ(r.refusal, Refusal::warning(msg::kVoiceMoveRefused));
+    EXPECT_EQ(GetMsg(msg::kVoiceMoveRefused), "ファイルの移動は出来ません。　　");
+    EXPECT_EQ(grid.lineAt(upper), upperBefore);
+    EXPECT_EQ(grid.lineAt(lower), lowerBefore);
+    EXPECT_FALSE(document.canUndo());
 }
 
 TEST_F(GridCommand, VerticalMovesStopAtTheFirstAndLastUsableLine) {
     setVoices(rowOf(0), {"a.wav"});
     setVoices(rowOf(29), {"b.wav"});
-    EXPECT_EQ(grid.moveVoiceUp(rowOf(0), 5, dialogs).cursor, (CursorMove{rowOf(0), 5, true}));
-    EXPECT_EQ(grid.moveVoiceDown(rowOf(29), 5, dialogs).cursor, (CursorMove{rowOf(29), 5, true}));
+    EXPECT_EQ(grid.moveVoiceUp(rowOf(0), 5).cursor, (CursorMove{rowOf(0), 5, true}));
+    EXPECT_EQ(grid.moveVoiceDown(rowOf(29), 5).cursor, (CursorMove{rowOf(29), 5, true}));
     EXPECT_EQ(grid.text(rowOf(0), 5), "a.wav");
     EXPECT_EQ(grid.text(rowOf(29), 5), "b.wav");
     EXPECT_EQ(grid.text(rowOf(30), 5), "");
     // From an empty cell nothing moves either.
-    EXPECT_EQ(grid.moveVoiceDown(rowOf(0), 6, dialogs).cursor, (CursorMove{rowOf(0), 6, true}));
+    EXPECT_EQ(grid.moveVoiceDown(rowOf(0), 6).cursor, (CursorMove{rowOf(0), 6, true}));
     EXPECT_EQ(voices(rowOf(1)), voiceRow({}));
 }
 
@@ -111,13 +111,13 @@ TEST_F(GridCommand, DeleteVoicePacksRetimesAndReportsTheNewState) {
     const int row = rowOf(0);
     setVoices(row, {"a.wav", "b.wav", "c.wav", "d.wav"});
     grid.setText(row, gridcol::kTime, "5.0");
-    project.modified = false;
     GridCommandResult r = grid.deleteVoice(row, 6);
     EXPECT_EQ(voices(row), voiceRow({"a.wav", "c.wav", "d.wav"}));
     EXPECT_EQ(grid.text(row, gridcol::kTime), "4.2");
     EXPECT_EQ(r.cursor, (CursorMove{row, 6, true}));
     EXPECT_EQ(r.state, CommandState::VoiceCell);  // c.wav is under the cursor now
-    EXPECT_FALSE(project.modified);
+    EXPECT_TRUE(document.modified());  // a delete is an edit like any other
+    EXPECT_EQ(project().sheets[0].lines[0].voices[1], "c.wav");
 
     r = grid.deleteVoice(row, 7);  // the last voice
     EXPECT_EQ(voices(row), voiceRow({"a.wav", "c.wav"}));
@@ -125,19 +125,20 @@ TEST_F(GridCommand, DeleteVoicePacksRetimesAndReportsTheNewState) {
 }
 
 TEST_F(GridCommand, BatchFillPutsOneSoundPerLineUpToTheLineCount) {
-    project.sounds.clear();
-    for (int i = 0; i < 200; ++i) {
-        SoundEntry entry;
-        entry.fileName = "s" + std::to_string(i) + ".wav";
-        entry.length = i == 1 ? "0.250" : "1.240";
-        project.sounds.push_back(entry);
-    }
+    changeProject([](Project& p) {
+        p.sounds.clear();
+        for (int i = 0; i < 200; ++i) {
+            SoundEntry entry;
+            entry.fileName = "s" + std::to_string(i) + ".wav";
+            entry.length = i == 1 ? "0.250" : "1.240";
+            p.sounds.push_back(entry);
+        }
+    });
     grid.setup(95);
     setVoices(rowOf(0), {"x.wav", "y.wav"});
     grid.setText(rowOf(0), gridcol::kLedType, "2");
-    project.modified = false;
 
-    const GridCommandResult r = grid.runLineCommand(linecmd::kBatchFill, rowOf(0), 5, 0, dialogs);
+    const GridCommandResult r = grid.runLineCommand(linecmd::kBatchFill, rowOf(0), 5, dialogs);
     EXPECT_TRUE(r.gridReset);
     EXPECT_EQ(dialogs.shown, (std::vector<MessageRequest>{question(2521)}));
     EXPECT_EQ(voices(rowOf(0)), voiceRow({"s0.wav"}));  // the rest of the line set up again
@@ -146,7 +147,12 @@ TEST_F(GridCommand, BatchFillPutsOneSoundPerLineUpToTheLineCount) {
     EXPECT_EQ(grid.text(rowOf(1), gridcol::kTime), "0.3");  // 0.25 rounds away from zero
     EXPECT_EQ(grid.text(rowOf(94), 5), "s94.wav");
     EXPECT_EQ(grid.rowCount(), 97);
-    EXPECT_FALSE(project.modified);
+    // One step that reached the Project, and one undo takes it back.
+    EXPECT_TRUE(document.modified());
+    EXPECT_EQ(project().sheets[0].lines[94].voices[0], "s94.wav");
+    document.undo();
+    EXPECT_EQ(project().sheets[0].lines[94].voices[0], "");
+    EXPECT_FALSE(document.modified());
 }
 
 TEST_F(GridCommand, BatchFillRefusedWithoutSoundsOrAfterNo) {
@@ -155,34 +161,44 @@ TEST_F(GridCommand, BatchFillRefusedWithoutSoundsOrAfterNo) {
     EXPECT_EQ(grid.batchFill(dialogs), GridCommandResult{});
     EXPECT_EQ(grid.text(rowOf(0), 5), "a.wav");
 
-    project.resetSoundTable();
-    EXPECT_EQ(grid.batchFill(dialogs), GridCommandResult{});
-    EXPECT_EQ(dialogs.shown, (std::vector<MessageRequest>{question(2521), warning(2520)}));
+    changeProject([](Project& p) { p.resetSoundTable(); });
+    GridCommandResult refused;
+    refused.refusal = Refusal::warning(msg::kNoSounds);
+    EXPECT_EQ(grid.batchFill(dialogs), refused);
+    EXPECT_EQ(dialogs.shown, (std::vector<MessageRequest>{question(2521)}));
     EXPECT_EQ(grid.text(rowOf(0), 5), "a.wav");
+    EXPECT_FALSE(document.modified());
 }
 
 TEST_F(GridCommand, ClearSheetClearsTheProjectSheetAndTheGrid) {
-    project.sheets[2].lines[0].select = "2";
-    project.sheets[2].header.name = "朝";
-    project.sheets[1].lines[0].select = "2";
-    project.modified = false;
-    setVoices(rowOf(0), {"a.wav"});
+    changeProject([](Project& p) {
+        p.sheets[2].lines[0].select = "2";
+        p.sheets[2].lines[0].voices[0] = "a.wav";
+        p.sheets[2].header.name = "朝";
+        p.sheets[1].lines[0].select = "2";
+    });
+    grid.setSheet(2);
+    grid.showSheet();
 
     dialogs.answers = {MessageAnswer::No};
-    EXPECT_EQ(grid.runLineCommand(linecmd::kClearSheet, rowOf(0), 5, 2, dialogs), GridCommandResult{});
-    EXPECT_EQ(project.sheets[2].lines[0].select, "2");
-    EXPECT_FALSE(project.modified);
+    EXPECT_EQ(grid.runLineCommand(linecmd::kClearSheet, rowOf(0), 5, dialogs), GridCommandResult{});
+    EXPECT_EQ(project().sheets[2].lines[0].select, "2");
+    EXPECT_FALSE(document.modified());
 
-    const GridCommandResult r = grid.runLineCommand(linecmd::kClearSheet, rowOf(0), 5, 2, dialogs);
+    const GridCommandResult r = grid.runLineCommand(linecmd::kClearSheet, rowOf(0), 5, dialogs);
     EXPECT_EQ(dialogs.shown, (std::vector<MessageRequest>{question(2032), question(2032)}));
     EXPECT_EQ(r.state, CommandState::Idle);
-    EXPECT_TRUE(r.sheetCleared);
     EXPECT_TRUE(r.gridReset);
-    EXPECT_TRUE(project.modified);
-    EXPECT_EQ(project.sheets[2].lines[0].select, "1");
-    EXPECT_EQ(project.sheets[2].header.name, "");
-    EXPECT_EQ(project.sheets[1].lines[0].select, "2");
+    EXPECT_TRUE(document.modified());
+    EXPECT_EQ(project().sheets[2].lines[0].select, "1");
+    EXPECT_EQ(project().sheets[2].header.name, "");
+    EXPECT_EQ(project().sheets[1].lines[0].select, "2");
     EXPECT_EQ(grid.text(rowOf(0), 5), "");
+
+    document.undo();  // header and lines come back together
+    EXPECT_EQ(project().sheets[2].header.name, "朝");
+    EXPECT_EQ(project().sheets[2].lines[0].voices[0], "a.wav");
+    EXPECT_FALSE(document.modified());
 }
 
 TEST_F(GridCommand, CheckSheetStopsAtTheFirstFailureInLineAndColumnOrder) {
@@ -216,22 +232,20 @@ TEST_F(GridCommand, CheckSheetStopsAtTheFirstFailureInLineAndColumnOrder) {
         if (c.type)
             grid.setText(row, c.col - 1, c.type);
         grid.setText(rowOf(20), gridcol::kSelect, "");  // a later failure
-        const auto failure = grid.checkSheet(dialogs);
+        const CheckResult failure = grid.checkSheet();
         ASSERT_TRUE(failure);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
         if (c.message == 0) {
-            EXPECT_EQ(*failure, (CursorMove{rowOf(20), gridcol::kSelect, true}));
+            EXPECT_EQ(*failure, Refusal::warning(msg::kRequiredMissing).atCell(rowOf(20), gridcol::kSelect));
             continue;
         }
-        EXPECT_EQ(dialogs.shown[0], warning(c.message));
         const int col = c.message == 2003 && c.type ? c.col - 1 : c.col;
-        EXPECT_EQ(*failure, (CursorMove{row, col, true}));
+        EXPECT_EQ(*failure, Refusal::warning(c.message).atCell(row, col));
+        ShowRefusal(dialogs, *failure);
+        EXPECT_EQ(dialogs.shown.back(), warning(c.message));
     }
     grid.setup(30);
-    dialogs.shown.clear();
     grid.setText(rowOf(30), gridcol::kSelect, "");  // grey rows are not checked
-    EXPECT_FALSE(grid.checkSheet(dialogs));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_FALSE(grid.checkSheet());
 }
 
 TEST_F(GridCommand, TypedLedTimeThreeBecomesThreePointZeroAndAbcIsRefusedOnlyWithAType) {
@@ -239,10 +253,9 @@ TEST_F(GridCommand, TypedLedTimeThreeBecomesThreePointZeroAndAbcIsRefusedOnlyWit
     grid.commitEdit(row, gridcol::kLedTime, "3");
     EXPECT_EQ(grid.text(row, gridcol::kLedTime), "3.0");
     grid.commitEdit(row, gridcol::kLedTime, "abc");
-    EXPECT_FALSE(grid.checkSheet(dialogs));  // type "0"
+    EXPECT_FALSE(grid.checkSheet());  // type "0"
     grid.setText(row, gridcol::kLedType, "1");
-    EXPECT_EQ(grid.checkSheet(dialogs), (CursorMove{row, gridcol::kLedTime, true}));
-    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{GetMsg(2004)}));
+    EXPECT_EQ(grid.checkSheet(), Refusal::warning(msg::kEnterNumber).atCell(row, gridcol::kLedTime));
 }
 
 TEST_F(GridCommand, StateOfACurrentCell) {
@@ -280,7 +293,7 @@ TEST_F(GridCommand, Clicks) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(grid.click(c.row, c.col, c.testRunning), c.expected) << c.row << "," << c.col;
-    project.resetSoundTable();
+    changeProject([](Project& p) { p.resetSoundTable(); });
     EXPECT_EQ(grid.click(row, 5, false), GridClick{});
 }
 

@@ -91,26 +91,51 @@ TEST_F(GridEdit, LengthsAreMeasuredAtEveryEditAndAFailedMeasurementAddsNothing) 
 
 TEST_F(GridEdit, VoiceRulesNeedTheSoundPresentFlagAndAUsableCell) {
     const int row = rowOf(0);
-    project.soundPresent = false;
+    changeProject([](Project& p) { p.soundPresent = false; });
     grid.setText(row, 5, "");
     grid.commitEdit(row, 8, "a.wav");
     EXPECT_EQ(grid.text(row, 8), "a.wav");
     EXPECT_EQ(grid.text(row, gridcol::kTime), "0.0");
     EXPECT_EQ(measurements, 0);
 
-    project.soundPresent = true;
+    changeProject([](Project& p) { p.soundPresent = true; });
     grid.commitEdit(rowOf(35), 8, "a.wav");  // grey line
     EXPECT_EQ(grid.text(rowOf(35), 8), "a.wav");
     EXPECT_EQ(grid.text(rowOf(35), 5), "");
 }
 
-TEST_F(GridEdit, TypingSetsModifiedButCommittingDoesNot) {
-    project.modified = false;
-    grid.commitEdit(rowOf(0), 5, "a.wav");
+TEST_F(GridEdit, EachCommittedCellIsOneStepAndRepeatedEditsOfACellMerge) {
+    EXPECT_FALSE(document.modified());
     grid.commitEdit(rowOf(0), gridcol::kLedTime, "3");
-    EXPECT_FALSE(project.modified);
-    grid.noteTyping();
-    EXPECT_TRUE(project.modified);
+    grid.commitEdit(rowOf(0), gridcol::kLedTime, "4");  // same cell: merges
+    grid.commitEdit(rowOf(0), 6, "a.wav");               // packed into Voice 1, TIME 1.2
+    EXPECT_TRUE(document.modified());
+    const ProgramLine& line = project().sheets[0].lines[0];
+    EXPECT_EQ(line.ledTime, "4.0");
+    EXPECT_EQ(line.voices[0], "a.wav");
+    EXPECT_EQ(line.time, "1.2");
+
+    document.undo();  // the voice, with its packing and TIME
+    EXPECT_EQ(project().sheets[0].lines[0].voices[0], "");
+    EXPECT_EQ(project().sheets[0].lines[0].time, "0.0");
+    EXPECT_EQ(project().sheets[0].lines[0].ledTime, "4.0");
+    document.undo();  // both LED time edits at once
+    EXPECT_EQ(project().sheets[0].lines[0], ProgramLine{});
+    EXPECT_FALSE(document.modified());
+    EXPECT_FALSE(document.canUndo());
+
+    // An edit that changes nothing is no step.
+    grid.showSheet();
+    grid.commitEdit(rowOf(0), gridcol::kRepeat, "1");
+    EXPECT_FALSE(document.modified());
+    EXPECT_TRUE(document.canRedo());
+
+    // Edits go to the sheet shown.
+    grid.setSheet(3);
+    grid.showSheet();
+    grid.commitEdit(rowOf(2), gridcol::kSelect, "2");
+    EXPECT_EQ(project().sheets[3].lines[2].select, "2");
+    EXPECT_EQ(project().sheets[0].lines[2].select, "1");
 }
 
 TEST_F(GridEdit, RefreshVoiceCellDropsUnknownVoicesPacksAndRetimes) {
@@ -129,7 +154,7 @@ TEST_F(GridEdit, RefreshVoiceCellDropsUnknownVoicesPacksAndRetimes) {
     EXPECT_EQ(grid.text(rowOf(1), gridcol::kTime), "0.0");
     EXPECT_EQ(grid.text(rowOf(30), 5), "a.wav");
 
-    project.soundPresent = false;  // every voice goes
+    changeProject([](Project& p) { p.soundPresent = false; });  // every voice goes
     grid.RefreshVoiceCell();
     EXPECT_EQ(voices(full), voiceRow({}));
     EXPECT_EQ(grid.text(full, gridcol::kTime), "0.0");

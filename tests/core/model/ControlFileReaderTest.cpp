@@ -50,7 +50,6 @@ protected:
 
 TEST_F(ControlFileReaderTest, DocumentedExampleLoads) {
     std::filesystem::copy_file(test::fixture("model/example.vxa"), dir / "CHIME01.vxa");
-    project->modified = true;
     project->user.values[0] = "running";
     ASSERT_TRUE(LoadKtrFile(dir / "CHIME01.vxa", *project, settingsFor(3, false), dialogs));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -63,7 +62,6 @@ TEST_F(ControlFileReaderTest, DocumentedExampleLoads) {
     EXPECT_EQ(project->patterns, expected->patterns);
     EXPECT_EQ(project->card, expected->card);
     EXPECT_EQ(project->user.values[0], "running");  // not read from the file
-    EXPECT_FALSE(project->modified);
 }
 
 TEST_F(ControlFileReaderTest, LineEndsCrLfCrOrLf) {
@@ -274,7 +272,6 @@ TEST_F(ControlFileReaderTest, EveryReadErrorFailsTheSameWay) {
 }
 
 TEST_F(ControlFileReaderTest, FailureClearsTheSheetsAndKeepsWhatWasRead) {
-    project->modified = true;
     EXPECT_FALSE(load({"#1", "TITLE", "#2", "0,a.wav", "#4A", "0,00700,00300", "#3", "0,1,1,0",
                        "#6X01A", "名前", "#2", "1,missing.wav", "#4A", "1,01000,01000"},
                       3, true));
@@ -288,7 +285,6 @@ TEST_F(ControlFileReaderTest, FailureClearsTheSheetsAndKeepsWhatWasRead) {
     EXPECT_EQ(project->sounds[0].fileName, "a.wav");
     EXPECT_EQ(project->sounds[1].fileName, "missing.wav");
     EXPECT_TRUE(project->soundPresent);
-    EXPECT_TRUE(project->modified);
 }
 
 TEST_F(ControlFileReaderTest, WaveReaderMessageComesFirst) {

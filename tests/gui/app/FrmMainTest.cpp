@@ -2,6 +2,7 @@
 
 #include "app/MainWindowSize.h"
 #include "config/Messages.h"
+#include "document/SheetEdit.h"
 #include "editor/FgMemo.h"
 #include "model/ControlFileWriter.h"
 
@@ -30,12 +31,23 @@ Configuration configuration(bool multiSheet) {
     return c;
 }
 
+// An edit of the first sheet's name, as the memo grid makes it.
+void renameFirstSheet(Document& document, const std::string& name) {
+    SheetHeader header = document.project().sheets[0].header;
+    header.name = name;
+    auto edit = std::make_unique<SheetEdit>(SheetEditKind::Name);
+    edit->addHeader(0, document.project().sheets[0].header, header);
+    document.apply(std::move(edit));
+}
+
 struct Window {
     test::ScriptedDialogs dialogs;
+    Document document;
     FrmMain frm;
 
     explicit Window(bool multiSheet = false, Configuration c = {})
-        : frm(ProgramPaths::forFolder("/program"), c == Configuration{} ? configuration(multiSheet) : c, &dialogs) {
+        : document(c == Configuration{} ? configuration(multiSheet) : c),
+          frm(ProgramPaths::forFolder("/program"), document, &dialogs) {
         frm.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frm));
     }
@@ -56,7 +68,7 @@ TEST(FrmMain, OpensWithCaptionAttentionAndTheWorkAreaSize) {
     EXPECT_TRUE(w.child<QLabel>("LblState")->text().isEmpty());
     EXPECT_TRUE(w.panel1().isEmpty());
     EXPECT_EQ(w.frm.currentSheet(), 0);
-    EXPECT_FALSE(w.frm.project().modified);
+    EXPECT_FALSE(w.document.modified());
     EXPECT_EQ(w.frm.project().patterns.led[0].on, "0.5");
 
     const QRect area = w.frm.screen()->availableGeometry();
@@ -138,7 +150,8 @@ TEST(FrmMain, ClosingAsksAndOnlyTheEndingAnswersClose) {
         SCOPED_TRACE(c.message);
         Window w;
         QSignalSpy cardCreation(&w.frm, &FrmMain::cardCreationRequested);
-        w.frm.project().modified = c.modified;
+        if (c.modified)
+            renameFirstSheet(w.document, "朝");
         w.dialogs.answers = {c.answer};
         w.frm.close();
         ASSERT_EQ(w.dialogs.shown.size(), 1u);
@@ -163,10 +176,13 @@ TEST(FrmMain, TheExitButtonClosesThroughTheSameQuestion) {
 TEST(FrmMain, NewAsksOnlyWhenModifiedAndClearsTheProject) {
     Window w;
     auto edit = [&w](bool modified) {
-        w.frm.memoGrid()->setTexts("朝", "");  // typed into the memo grid
-        w.frm.project().card.cardName = "CARD01";
-        w.frm.project().patterns.led[0].on = "9.9";
-        w.frm.project().modified = modified;
+        Project p = w.document.project();  // as a loaded file left it
+        p.card.cardName = "CARD01";
+        p.patterns.led[0].on = "9.9";
+        w.document.replaceProject(p);
+        renameFirstSheet(w.document, "朝");
+        if (!modified)
+            w.document.markWritten();
     };
     edit(false);
     w.frm.toolbarAction(ToolbarKey::New)->trigger();
@@ -179,13 +195,14 @@ TEST(FrmMain, NewAsksOnlyWhenModifiedAndClearsTheProject) {
     w.dialogs.answers = {MessageAnswer::No};
     w.frm.toolbarAction(ToolbarKey::New)->trigger();
     EXPECT_EQ(w.frm.project().sheets[0].header.name, "朝");
-    EXPECT_TRUE(w.frm.project().modified);
+    EXPECT_TRUE(w.document.modified());
 
     w.dialogs.answers = {MessageAnswer::Yes};
     w.frm.toolbarAction(ToolbarKey::New)->trigger();
     EXPECT_EQ(w.frm.project().sheets[0].header.name, "");
     EXPECT_EQ(w.frm.memoGrid()->name(), "");
-    EXPECT_FALSE(w.frm.project().modified);
+    EXPECT_FALSE(w.document.modified());
+    EXPECT_FALSE(w.frm.undoAction()->isEnabled());  // New cannot be undone
     EXPECT_EQ(w.dialogs.texts(), std::vector<std::string>(2, GetMsg(2032)));
 }
 
@@ -208,7 +225,7 @@ TEST(FrmMain, LoadShowsThePathAndNewEmptiesIt) {
     EXPECT_EQ(w.dialogs.fileRequests[0].initialFolder, dir.path().string());
     EXPECT_EQ(w.panel1().toStdString(), card.string());
     EXPECT_EQ(w.frm.project().sheets[0].header.name, "昼");
-    EXPECT_FALSE(w.frm.project().modified);
+    EXPECT_FALSE(w.document.modified());
 
     // A cancelled chooser keeps what the status bar showed.
     w.frm.toolbarAction(ToolbarKey::Load)->trigger();

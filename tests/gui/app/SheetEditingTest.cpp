@@ -5,7 +5,7 @@
 #include "config/Messages.h"
 #include "editor/FgMemo.h"
 #include "editor/FgProgramView.h"
-#include "editor/FrmSetting.h"
+#include "editor/SheetHeaderFrame.h"
 #include "editor/ProgramTableView.h"
 #include "model/ControlFileWriter.h"
 #include "ui/FrmCopy.h"
@@ -39,9 +39,11 @@ Configuration multiSheet() {
 
 struct Window {
     test::ScriptedDialogs dialogs;
+    Document document;
     FrmMain frm;
 
-    explicit Window(Configuration c = multiSheet()) : frm(ProgramPaths::forFolder("/program"), c, &dialogs) {
+    explicit Window(Configuration c = multiSheet())
+        : document(c), frm(ProgramPaths::forFolder("/program"), document, &dialogs) {
         frm.show();
         QApplication::setActiveWindow(&frm);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frm));
@@ -102,7 +104,7 @@ TEST(SheetEditing, ChoosingAVoicePacksItAndRecomputesTime) {
     EXPECT_EQ(w.grid().text(kFirstLineRow, 6), "b.wav");
     EXPECT_EQ(w.grid().text(kFirstLineRow, 8), "");
     EXPECT_EQ(w.grid().text(kFirstLineRow, gridcol::kTime), "4.0");  // 2 × (1.2 + 0.8)
-    EXPECT_TRUE(w.frm.project().modified);
+    EXPECT_TRUE(w.document.modified());
 }
 
 TEST(SheetEditing, LoadedHeadersShowAsWrittenAndTabsKeepWhatWasTyped) {
@@ -117,8 +119,8 @@ TEST(SheetEditing, LoadedHeadersShowAsWrittenAndTabsKeepWhatWasTyped) {
     EXPECT_EQ(w.frm.headerFrame()->cmbHourEd()->currentText(), "17");
     EXPECT_EQ(w.grid().text(kFirstLineRow, 5), "b.wav");
 
-    // A name typed on sheet 02 survives going to sheet 01 and back; typing
-    // a name alone does not mark the Project modified.
+    // A name typed on sheet 02 survives going to sheet 01 and back, and
+    // marks the Project modified like every other edit.
     w.frm.memoGrid()->editCell(FgMemo::kNameColumn);
     QWidget* editor = QApplication::focusWidget();
     ASSERT_NE(editor, nullptr);
@@ -132,18 +134,26 @@ TEST(SheetEditing, LoadedHeadersShowAsWrittenAndTabsKeepWhatWasTyped) {
     EXPECT_EQ(w.grid().text(kFirstLineRow, 5), "a.wav");
     w.clickTab(1);
     EXPECT_EQ(w.frm.memoGrid()->name(), "昼の放送夕");
-    EXPECT_FALSE(w.frm.project().modified);
+    EXPECT_TRUE(w.document.modified());
 
-    // A header list marks it.
+    // A header list is a step of its own; undoing both is back to clean.
+    w.frm.headerFrame()->cmbVolume()->setCurrentIndex(3);
     emit w.frm.headerFrame()->cmbVolume()->activated(3);
-    EXPECT_TRUE(w.frm.project().modified);
+    EXPECT_EQ(w.frm.project().sheets[1].header.volume, 3);
+    w.frm.undoAction()->trigger();
+    EXPECT_EQ(w.frm.project().sheets[1].header.volume, 0);
+    EXPECT_EQ(w.frm.headerFrame()->cmbVolume()->currentIndex(), 0);
+    w.frm.undoAction()->trigger();
+    EXPECT_EQ(w.frm.memoGrid()->name(), "昼の放送");
+    EXPECT_FALSE(w.document.modified());
 }
 
 TEST(SheetEditing, DuplicatesTheShownSheetOntoTwoSheets) {
     Window w;
-    w.frm.memoGrid()->setTexts("原本", "メモ");
+    w.frm.memoGrid()->item(0, FgMemo::kNameColumn)->setText("原本");  // as an editor commits it
+    w.frm.headerFrame()->cmbHourSt()->setCurrentIndex(9);
     emit w.frm.headerFrame()->cmbHourSt()->activated(9);  // "08"
-    w.frm.project().modified = false;
+    w.document.markWritten();
 
     whenModalOpens<FrmCopy>([](FrmCopy* window) {
         window->list1()->item(2)->setSelected(true);  // "04"
@@ -157,10 +167,64 @@ TEST(SheetEditing, DuplicatesTheShownSheetOntoTwoSheets) {
         EXPECT_EQ(w.frm.project().sheets[static_cast<std::size_t>(sheet)].header.startHour, "08");
     }
     EXPECT_EQ(w.frm.project().sheets[1].header.name, "");
-    EXPECT_TRUE(w.frm.project().modified);
+    EXPECT_TRUE(w.document.modified());
     w.clickTab(3);
     EXPECT_EQ(w.frm.memoGrid()->name(), "原本");
     EXPECT_EQ(w.frm.headerFrame()->cmbHourSt()->currentText(), "08");
+}
+
+TEST(SheetEditing, UndoAndRedoFollowTheStepsAcrossSheetsAndDecideTheExitQuestion) {
+    test::TempDir dir;
+    Window w;
+    ASSERT_TRUE(w.frm.loadControlFile(writeCardWithSounds(dir, multiSheet()).string()));
+    EXPECT_FALSE(w.frm.undoAction()->isEnabled());
+
+    // Sheet 01: b.wav picked into the first line.
+    w.frm.programGrid()->editCellAt(kFirstLineRow, 6);
+    auto* list = qobject_cast<QComboBox*>(w.frm.programGrid()->table()->currentEditor());
+    ASSERT_NE(list, nullptr);
+    QTest::keyClicks(list, "b");
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(w.frm.project().sheets[0].lines[0].voices[1], "b.wav");
+
+    // Sheet 02: Batch Fill, answered Yes.
+    w.clickTab(1);
+    w.frm.lineCommand(linecmd::kBatchFill)->click();
+    EXPECT_EQ(w.dialogs.texts().back(), GetMsg(msg::kOverwriteAllQuestion));
+    EXPECT_EQ(w.frm.project().sheets[1].lines[1].voices[0], "b.wav");
+    w.clickTab(2);
+
+    // Ctrl+Z twice: each step comes back on its own sheet.
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : &w.frm;
+    QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(w.frm.currentSheet(), 1);
+    EXPECT_EQ(w.frm.tabStrip()->currentIndex(), 1);
+    EXPECT_EQ(w.frm.project().sheets[1].lines[1].voices[0], "");
+    EXPECT_EQ(w.grid().text(kFirstLineRow + 1, 5), "");
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 5), "b.wav");  // sheet 02 as loaded
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w.frm, Qt::Key_Z,
+                    Qt::ControlModifier);
+    EXPECT_EQ(w.frm.currentSheet(), 0);
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 6), "");
+    EXPECT_EQ(w.grid().text(kFirstLineRow, gridcol::kTime), "2.4");
+    EXPECT_FALSE(w.document.modified());
+    EXPECT_FALSE(w.frm.undoAction()->isEnabled());
+
+    // Ctrl+Y redoes the voice.
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w.frm, Qt::Key_Y,
+                    Qt::ControlModifier);
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 6), "b.wav");
+    EXPECT_TRUE(w.document.modified());
+
+    // Modified asks 2036 on closing; undone back to the load, 2037 again.
+    w.dialogs.shown.clear();
+    w.dialogs.answers = {MessageAnswer::Cancel};
+    w.frm.close();
+    w.frm.undoAction()->trigger();
+    w.dialogs.answers = {MessageAnswer::No};
+    w.frm.close();
+    EXPECT_EQ(w.dialogs.texts(), (std::vector<std::string>{GetMsg(msg::kSaveBeforeExit), GetMsg(msg::kExitQuestion)}));
+    EXPECT_TRUE(w.frm.isVisible());
 }
 
 TEST(SheetEditing, SingleSheetModeHidesTheSheetControls) {

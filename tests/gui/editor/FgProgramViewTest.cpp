@@ -29,7 +29,7 @@ constexpr int rowOf(int line) { return line + kGridHeaderRows; }
 
 class FgProgramViewTest : public ::testing::Test {
 protected:
-    Project project;
+    Document document{Configuration{}};
     test::ScriptedDialogs dialogs;
     std::map<std::string, long long> lengthsMs;
     std::unique_ptr<FgProgramView> view;
@@ -37,7 +37,7 @@ protected:
     void SetUp() override {
         addSound("a.wav", 1240);
         addSound("b.wav", 760);
-        view = std::make_unique<FgProgramView>(project, "/nonexistent/elmptnvxa.elm", dialogs, nullptr,
+        view = std::make_unique<FgProgramView>(document, "/nonexistent/elmptnvxa.elm", dialogs, nullptr,
                                                [this](const std::filesystem::path& path) {
                                                    const auto it = lengthsMs.find(path.string());
                                                    return it == lengthsMs.end() ? -1LL : it->second;
@@ -55,10 +55,12 @@ protected:
         entry.sourcePath = "/sounds/" + name;
         entry.length = std::to_string(ms / 1000) + "." + std::to_string(ms % 1000);
         lengthsMs[entry.sourcePath] = ms;
-        if (project.soundPresent)
-            project.sounds.push_back(entry);
+        Project p = document.project();
+        if (p.soundPresent)
+            p.sounds.push_back(entry);
         else
-            project.sounds[0] = entry, project.soundPresent = true;
+            p.sounds[0] = entry, p.soundPresent = true;
+        document.replaceProject(p);
     }
 
     ProgramTableView& table() { return *view->table(); }
@@ -73,19 +75,19 @@ protected:
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
         QTest::keyClick(QApplication::focusWidget(), k, modifiers);
     }
+    // Puts voices into a line of sheet 0 as a loaded file would, and shows it.
     void showVoices(int line, std::initializer_list<const char*> names) {
-        ProgramSheet sheet;
-        view->storeLines(sheet);
+        Project p = document.project();
         int v = 0;
         for (const char* name : names)
-            sheet.lines[static_cast<std::size_t>(line)].voices[static_cast<std::size_t>(v++)] = name;
-        view->showLines(sheet);
+            p.sheets[0].lines[static_cast<std::size_t>(line)].voices[static_cast<std::size_t>(v++)] = name;
+        document.replaceProject(p);
+        view->showSheet();
     }
 };
 
 TEST_F(FgProgramViewTest, ChoosingAVoiceInColumnEightPacksItAndUpdatesTime) {
     showVoices(0, {"a.wav"});
-    project.modified = false;
     QSignalSpy states(view.get(), &FgProgramView::commandStateRequested);
     click(rowOf(0), 8);
     auto* combo = qobject_cast<QComboBox*>(editor());
@@ -99,8 +101,10 @@ TEST_F(FgProgramViewTest, ChoosingAVoiceInColumnEightPacksItAndUpdatesTime) {
 
     QTest::keyClicks(combo, "b");  // picks b.wav, as typing in a list does
     EXPECT_EQ(combo->currentText(), "b.wav");
-    EXPECT_TRUE(project.modified);
+    EXPECT_FALSE(document.modified());  // not before the cell is committed
     key(Qt::Key_Return);
+    EXPECT_TRUE(document.modified());
+    EXPECT_EQ(document.project().sheets[0].lines[0].voices[1], "b.wav");
 
     EXPECT_EQ(text(rowOf(0), 6), "b.wav");
     EXPECT_EQ(text(rowOf(0), 8), "");
@@ -134,11 +138,10 @@ TEST_F(FgProgramViewTest, TimeCellsTakeFiveCharactersAndFormatOnCommit) {
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->maxLength(), 5);
     EXPECT_EQ(first->selectedText(), "0.0");  // typing replaces the set-up value
-    project.modified = false;
     QTest::keyClicks(first, "1234567");
     EXPECT_EQ(first->text(), "12345");
-    EXPECT_TRUE(project.modified);
     key(Qt::Key_Tab);  // commits and moves on
+    EXPECT_TRUE(document.modified());
     EXPECT_EQ(text(rowOf(3), gridcol::kLedTime), "12345.0");
     EXPECT_EQ(view->cursorColumn(), gridcol::kBuzzerPicture);
     EXPECT_EQ(editor(), nullptr);  // a picture cell opens no editor
@@ -165,7 +168,6 @@ TEST_F(FgProgramViewTest, JapaneseInputOpensTheEditorAndKeepsTheFirstCharacter) 
     key(Qt::Key_Escape);
     ASSERT_EQ(editor(), nullptr);
     ASSERT_EQ(QApplication::focusWidget(), &table());
-    project.modified = false;
 
     QInputMethodEvent preedit("あ", {});
     QApplication::sendEvent(&table(), &preedit);
@@ -180,8 +182,8 @@ TEST_F(FgProgramViewTest, JapaneseInputOpensTheEditorAndKeepsTheFirstCharacter) 
     commit2.setCommitString("い");
     QApplication::sendEvent(QApplication::focusWidget(), &commit2);
     EXPECT_EQ(edit->text(), "あい");
-    EXPECT_TRUE(project.modified);  // composing is typing
     key(Qt::Key_Return);
+    EXPECT_TRUE(document.modified());
     EXPECT_EQ(text(rowOf(0), gridcol::kLedTime), "あい");  // not a number: kept as typed
 
     // A commit without preedit, sent to the grid, reaches the editor too.
@@ -276,13 +278,14 @@ TEST_F(FgProgramViewTest, LineCommandsApplyTheirResults) {
     EXPECT_EQ(view->cursorRow(), rowOf(1));
     EXPECT_EQ(view->cursorColumn(), 6);
 
-    QSignalSpy cleared(view.get(), &FgProgramView::sheetCleared);
+    Project p = document.project();
+    p.sheets[3].lines[0].select = "2";
+    document.replaceProject(p);
     view->setCurrentSheet(3);
-    project.sheets[3].lines[0].select = "2";
+    view->showSheet();
     view->runLineCommand(linecmd::kClearSheet);
-    EXPECT_EQ(cleared.count(), 1);
     EXPECT_EQ(states.last().at(0).value<CommandState>(), CommandState::Idle);
-    EXPECT_EQ(project.sheets[3].lines[0].select, "1");
+    EXPECT_EQ(document.project().sheets[3].lines[0].select, "1");
     EXPECT_EQ(shown(rowOf(0), 5), "");
 }
 
@@ -294,9 +297,7 @@ TEST_F(FgProgramViewTest, EndEditCommitsAndLeavesNoCursor) {
     EXPECT_EQ(editor(), nullptr);
     EXPECT_EQ(view->cursorRow(), 0);
     EXPECT_EQ(view->cursorColumn(), 0);
-    ProgramSheet sheet;
-    view->storeLines(sheet);
-    EXPECT_EQ(sheet.lines[4].buzzerTime, "2.0");
+    EXPECT_EQ(document.project().sheets[0].lines[4].buzzerTime, "2.0");
 }
 
 TEST_F(FgProgramViewTest, CheckSheetMovesToTheFailingCell) {

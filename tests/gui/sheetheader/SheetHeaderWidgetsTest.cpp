@@ -1,5 +1,5 @@
 #include "editor/FgMemo.h"
-#include "editor/FrmSetting.h"
+#include "editor/SheetHeaderFrame.h"
 #include "ui/FrmCopy.h"
 
 #include "ScriptedDialogs.h"
@@ -20,7 +20,7 @@ namespace vexa::gui {
 namespace {
 
 TEST(SheetHeaderWidgets, ShowsEmptyAndForeignTimesAndKeepsThem) {
-    FrmSetting frame;
+    SheetHeaderFrame frame;
     SheetHeaderControls shown;
     shown.volume = 2;
     shown.startHour = "";
@@ -47,8 +47,8 @@ TEST(SheetHeaderWidgets, ShowsEmptyAndForeignTimesAndKeepsThem) {
 }
 
 TEST(SheetHeaderWidgets, UserChoicesUpdateTheRecordAndMarkAnEdit) {
-    FrmSetting frame;
-    QSignalSpy edited(&frame, &FrmSetting::edited);
+    SheetHeaderFrame frame;
+    QSignalSpy edited(&frame, &SheetHeaderFrame::edited);
     frame.show();
     QTest::mouseClick(frame.chkWeek(2), Qt::LeftButton);
     emit frame.cmbHourEd()->activated(18);  // "17"
@@ -109,12 +109,14 @@ TEST(SheetHeaderWidgets, LabelsPassTheCursorOn) {
 }
 
 TEST(SheetHeaderWidgets, DuplicatesOntoTwoSheets) {
-    Project project;
-    project.sheets[0].header.name = "source";
-    project.sheets[0].lines[3].voices[0] = "a.wav";
+    Project start;
+    start.sheets[0].header.name = "source";
+    start.sheets[0].lines[3].voices[0] = "a.wav";
+    Document document(Configuration{}, start);
+    const Project& project = document.project();
     test::ScriptedDialogs dialogs;
 
-    FrmCopy window(project, 0, dialogs);
+    FrmCopy window(document, 0, dialogs);
     EXPECT_EQ(window.windowTitle(), "シート複製");
     EXPECT_EQ(window.combo1()->currentText(), "01");
     ASSERT_EQ(window.list1()->count(), 7);

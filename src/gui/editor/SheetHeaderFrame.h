@@ -1,7 +1,8 @@
 #pragma once
-// The sheet header frame: volume, start and end time, weekday and season
-// boxes. It shows a SheetHeaderControls record and keeps it in step with what
-// the user picks; the memo grid holds the name and memo.
+// The sheet header frame (object name "FrmSetting"): volume, start and end
+// time, weekday and season boxes. It shows a SheetHeaderControls record and
+// keeps it in step with what the user picks; the memo grid holds the name and
+// memo.
 #include "editor/SheetHeaderControls.h"
 
 #include <QFrame>
@@ -13,11 +14,11 @@ class QComboBox;
 
 namespace vexa::gui {
 
-class FrmSetting : public QFrame {
+class SheetHeaderFrame : public QFrame {
     Q_OBJECT
 
 public:
-    explicit FrmSetting(QWidget* parent = nullptr);
+    explicit SheetHeaderFrame(QWidget* parent = nullptr);
 
     // The header part of the record (name and memo are the memo grid's).
     void showHeader(const SheetHeaderControls& controls);
@@ -34,7 +35,7 @@ public:
     QCheckBox* chkSeason(int i) const { return chkSeason_.at(static_cast<std::size_t>(i)); }
 
 signals:
-    // The user picked a list entry or clicked a box (the Project is modified).
+    // The user picked a list entry or clicked a box; controls() holds it.
     void edited();
 
 private:

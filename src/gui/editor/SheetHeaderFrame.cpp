@@ -1,4 +1,4 @@
-#include "editor/FrmSetting.h"
+#include "editor/SheetHeaderFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,7 +29,7 @@ void removeForeignItems(QComboBox* list) {
 
 }  // namespace
 
-FrmSetting::FrmSetting(QWidget* parent) : QFrame(parent) {
+SheetHeaderFrame::SheetHeaderFrame(QWidget* parent) : QFrame(parent) {
     setObjectName("FrmSetting");
     setFrameShape(QFrame::StyledPanel);
 
@@ -106,7 +106,7 @@ FrmSetting::FrmSetting(QWidget* parent) : QFrame(parent) {
     layout->addLayout(weekRow);
 }
 
-QComboBox* FrmSetting::makeTimeList(const std::vector<std::string>& entries,
+QComboBox* SheetHeaderFrame::makeTimeList(const std::vector<std::string>& entries,
                                     std::string SheetHeaderControls::*field) {
     auto* list = new QComboBox(this);
     fill(list, entries);
@@ -118,7 +118,7 @@ QComboBox* FrmSetting::makeTimeList(const std::vector<std::string>& entries,
     return list;
 }
 
-void FrmSetting::showTime(QComboBox* list, const std::string& text) {
+void SheetHeaderFrame::showTime(QComboBox* list, const std::string& text) {
     const QString value = QString::fromStdString(text);
     int index = list->findText(value, Qt::MatchExactly);
     if (index < 0) {  // a text only a loaded file holds: shown as it stands
@@ -129,7 +129,7 @@ void FrmSetting::showTime(QComboBox* list, const std::string& text) {
     list->setCurrentIndex(index);
 }
 
-void FrmSetting::showHeader(const SheetHeaderControls& controls) {
+void SheetHeaderFrame::showHeader(const SheetHeaderControls& controls) {
     clear();
     controls_ = controls;
     const bool listed = controls.volume >= 0 && controls.volume < cmbVolume_->count();
@@ -144,7 +144,7 @@ void FrmSetting::showHeader(const SheetHeaderControls& controls) {
         chkSeason_[i]->setChecked(controls.seasons[i]);
 }
 
-void FrmSetting::clear() {
+void SheetHeaderFrame::clear() {
     controls_ = SheetHeaderControls{};
     cmbVolume_->setCurrentIndex(0);
     for (auto* list : {cmbHourSt_, cmbMinuteSt_, cmbHourEd_, cmbMinuteEd_}) {

@@ -1,8 +1,8 @@
 #pragma once
 // What the sheet duplication window decides: the source list preset to the
 // Current Sheet, the destinations without the source, and the copy itself.
-#include "model/Project.h"
-#include "ui/UserDialogs.h"
+#include "document/Document.h"
+#include "ui/Refusal.h"
 
 #include <string>
 #include <vector>
@@ -25,10 +25,10 @@ public:
     std::vector<std::string> destinations() const;
 
     // OK with the selected destination captions: copies the source sheet
-    // whole (header with every flag, all 256 line slots) onto each of them.
-    // Without a source or a destination it shows 2094 and copies nothing.
-    // Returns the Copied flag: true when the window may close.
-    bool copy(Project& project, const std::vector<std::string>& selected, UserDialogs& dialogs) const;
+    // whole (header with every flag, all 256 line slots) onto each of them,
+    // as one step. Without a source or a destination it refuses with 2094 and
+    // copies nothing; no refusal means copied (the window may close).
+    CheckResult copy(Document& document, const std::vector<std::string>& selected) const;
 
 private:
     std::string source_;

@@ -1,4 +1,6 @@
-#include "ui/SheetDuplication.h"
+#include "editor/SheetDuplication.h"
+
+#include "document/SheetEdit.h"
 
 #include "config/Messages.h"
 #include "text/NumberFormat.h"
@@ -14,10 +16,6 @@ std::optional<int> sheetOf(const std::string& caption) {
     if (!n || *n < 1 || *n > kSheetCount)
         return std::nullopt;
     return static_cast<int>(*n) - 1;
-}
-
-void refuse(UserDialogs& dialogs) {
-    dialogs.showMessage({GetMsg(2094), GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
 }
 
 }  // namespace
@@ -42,26 +40,26 @@ std::vector<std::string> SheetDuplication::destinations() const {
     return list;
 }
 
-bool SheetDuplication::copy(Project& project, const std::vector<std::string>& selected,
-                            UserDialogs& dialogs) const {
+CheckResult SheetDuplication::copy(Document& document, const std::vector<std::string>& selected) const {
     const auto from = sheetOf(source_);
-    if (!from) {
-        refuse(dialogs);
-        return false;
-    }
-    const auto offered = destinations();
-    bool copied = false;
-    for (const auto& caption : offered) {
+    if (!from)
+        return Refusal::warning(msg::kChooseCopySheets);
+    const auto& sheets = document.project().sheets;
+    const ProgramSheet& source = sheets[static_cast<std::size_t>(*from)];
+    auto edit = std::make_unique<SheetEdit>(SheetEditKind::Duplicate);
+    bool chosen = false;
+    for (const auto& caption : destinations()) {
         if (std::find(selected.begin(), selected.end(), caption) == selected.end())
             continue;
         if (const auto to = sheetOf(caption)) {
-            project.sheets[static_cast<std::size_t>(*to)] = project.sheets[static_cast<std::size_t>(*from)];
-            copied = true;
+            edit->addSheet(*to, sheets[static_cast<std::size_t>(*to)], source);
+            chosen = true;
         }
     }
-    if (!copied)
-        refuse(dialogs);
-    return copied;
+    if (!chosen)
+        return Refusal::warning(msg::kChooseCopySheets);
+    document.apply(std::move(edit));  // sheets already equal to the source add no step
+    return std::nullopt;
 }
 
 }  // namespace vexa
