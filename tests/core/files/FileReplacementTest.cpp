@@ -83,7 +83,7 @@ TEST(FileReplacement, WritesANewFileAndReplacesAnOldOneKeepingItsMode) {
     EXPECT_EQ(readBytes(fresh), "first");
     EXPECT_EQ(modeOf(fresh), 0666 & ~currentUmask());
 
-    for (const mode_t mode : {0600, 0640, 0604, 0755, 0200, 02664}) {
+    for (const mode_t mode : {0600, 0640, 0604, 0755, 0620, 02664}) {
         const fs::path old = dir / "old.ini";
         writeBytes(old, "old bytes that are longer than the new ones");
         ASSERT_EQ(::chmod(old.c_str(), mode), 0);
