@@ -24,8 +24,8 @@ int run(const ResaveArguments& args, const CliContext& context) {
     auto project = std::make_unique<Project>();
     if (!loadProject(args.file, configuration, *project, dialogs))
         return 1;
-    if (!WriteControlFile(*project, configuration.settings, args.out)) {
-        std::cerr << "cannot write the Control File: " << args.out << std::endl;
+    if (const WriteResult written = WriteControlFile(*project, configuration.settings, args.out); !written) {
+        std::cerr << "cannot write the Control File: " << args.out << "\n" << written.message << std::endl;
         return 1;
     }
     return 0;

@@ -1,9 +1,9 @@
 #include "app/FirstStart.h"
 
 #include "config/ConfigurationFile.h"
+#include "files/FileReplacement.h"
 #include "text/TextRules.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace vexa {
@@ -15,20 +15,7 @@ bool createRecord(const fs::path& record, const std::string& cardPath) {
     std::error_code ec;
     if (record.has_parent_path())
         fs::create_directories(record.parent_path(), ec);
-    fs::path temporary = record;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << "CardPath written on the first start: " << cardPath << "\n";
-        if (!out.flush())
-            return false;
-    }
-    fs::rename(temporary, record, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    return ReplaceFileContents(record, "CardPath written on the first start: " + cardPath + "\n").ok();
 }
 
 }  // namespace

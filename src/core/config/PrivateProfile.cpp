@@ -1,15 +1,11 @@
 #include "config/PrivateProfile.h"
 
+#include "files/FileReplacement.h"
 #include "text/Cp932.h"
 
-#include <atomic>
-#include <cerrno>
 #include <exception>
-#include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace vexa {
 namespace fs = std::filesystem;
@@ -97,67 +93,6 @@ std::string quoteIfNeeded(std::string text) {
 }
 
 bool hasLineBreak(std::string_view t) { return t.find_first_of("\r\n") != npos; }
-
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
-// Replaces `target` with `bytes` so that a crash leaves either the old or the
-// new file: the bytes go to a temporary file in the same folder, which is
-// flushed and then renamed over the target.
-bool replaceFile(const fs::path& requested, std::string_view bytes) {
-    std::error_code ec;
-    fs::path target = requested;
-    if (fs::is_symlink(target, ec)) {  // replace the file the link names, keep the link
-        target = fs::weakly_canonical(target, ec);
-        if (ec)
-            return false;
-    }
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode))
-        return false;
-
-    static std::atomic<unsigned> counter{0};
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    fs::path temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                         std::to_string(counter++));
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-
-    bool ok = writeAll(fd, bytes);
-    if (ok && exists)
-        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return false;
-    }
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {  // make the rename itself durable; the data is already safe
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -301,7 +236,7 @@ bool PrivateProfile::save() const {
             bytes += line.raw;
             bytes += "\r\n";
         }
-        return replaceFile(file_, bytes);
+        return ReplaceFileContents(file_, bytes).ok();
     } catch (const std::exception&) {  // out of memory: report, never throw at the caller
         return false;
     }

@@ -206,42 +206,18 @@ private:
     bool ok_ = true;
 };
 
-// Writes beside the target under a temporary name and renames it over the
-// target only when every byte is on disk.
-bool replaceFile(const std::filesystem::path& target, const std::string& bytes) {
-    std::filesystem::path temporary = target;
-    temporary += "." + std::to_string(::getpid()) + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, target, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 std::optional<std::string> ControlFileText(const Project& project, const Settings& settings) {
     return Composer(project, settings).compose();
 }
 
-bool WriteControlFile(const Project& project, const Settings& settings,
-                      const std::filesystem::path& path) {
+WriteResult WriteControlFile(const Project& project, const Settings& settings,
+                             const std::filesystem::path& path) {
     const auto text = ControlFileText(project, settings);
     if (!text)
-        return false;
-    return replaceFile(path, cp932::fromUtf8(*text));
+        return WriteResult::failure(WriteProblem::InvalidContent, path);
+    return ReplaceFileContents(path, cp932::fromUtf8(*text));
 }
 
 }  // namespace vexa

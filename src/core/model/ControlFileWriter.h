@@ -2,6 +2,7 @@
 // Writes the Project as a Control File (CP932, CR LF). The file appears under
 // its name only when it was written completely.
 #include "config/Configuration.h"
+#include "files/FileReplacement.h"  // WriteResult; the writer replaces files through it
 #include "model/Project.h"
 
 #include <filesystem>
@@ -14,9 +15,10 @@ namespace vexa {
 // type that must become a number is not one.
 std::optional<std::string> ControlFileText(const Project& project, const Settings& settings);
 
-// Writes the file, replacing any file of that name; false when nothing was
-// written (the file that was there before stays).
-bool WriteControlFile(const Project& project, const Settings& settings,
-                      const std::filesystem::path& path);
+// Writes the file, replacing any file of that name (through a symbolic link,
+// the file it points at). A failure, with the reason to show, when nothing was
+// written: the file that was there before stays.
+WriteResult WriteControlFile(const Project& project, const Settings& settings,
+                             const std::filesystem::path& path);
 
 }  // namespace vexa

@@ -1,7 +1,8 @@
 #include "wavetools/ConvertToMono.h"
 
+#include "files/FileReplacement.h"
 #include "wavetools/ByteOrder.h"
-#include "wavetools/ReplacingFile.h"
+#include "wavetools/LeaveEmptyFile.h"
 #include "wavetools/SourceFile.h"
 #include "wavetools/StereoSource.h"
 
@@ -24,7 +25,7 @@ bool sameFile(const fs::path& a, const fs::path& b) {
 
 // The source's bytes before the samples, copied unchanged, then the fields
 // that depend on the channel count rewritten in place.
-bool writeHeader(const SourceFile& in, const StereoSource& source, ReplacingFile& out,
+bool writeHeader(const SourceFile& in, const StereoSource& source, FileReplacement& out,
                  std::vector<std::uint8_t>& buffer) {
     for (std::uint64_t pos = 0; pos < source.headerSize();) {
         const std::size_t piece = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), source.headerSize() - pos));
@@ -65,7 +66,7 @@ enum class CopyEnd { Done, Stopped, Failed };
 
 // Converts the frames block by block; after a stop the rest of the data is
 // written as zero bytes so the file keeps its full length.
-CopyEnd writeSamples(const SourceFile& in, const StereoSource& source, ReplacingFile& out,
+CopyEnd writeSamples(const SourceFile& in, const StereoSource& source, FileReplacement& out,
                      ProgressLink& link, std::vector<std::uint8_t>& inBlock) {
     const bool eightBit = source.bits == 8;
     const std::size_t frameBytes = eightBit ? 2 : 4;
@@ -111,7 +112,7 @@ JobResult ConvertToMono(const fs::path& source, const fs::path& destination, Pro
     const auto layout = in.isOpen() ? ReadStereoSource(in) : std::nullopt;
     if (!layout)
         return fail(destination);
-    ReplacingFile out(destination);
+    FileReplacement out(destination);
     std::vector<std::uint8_t> block(kBlockBytes);
     if (!out.isOpen() || !writeHeader(in, *layout, out, block))
         return fail(destination);

@@ -1,7 +1,8 @@
 #include "wavetools/MakeSilence.h"
 
+#include "files/FileReplacement.h"
 #include "wavetools/ByteOrder.h"
-#include "wavetools/ReplacingFile.h"
+#include "wavetools/LeaveEmptyFile.h"
 
 #include <algorithm>
 #include <array>
@@ -40,7 +41,7 @@ enum class FillEnd { Done, Stopped, Failed };
 
 // Writes the silent level block by block; after a stop the rest is written as
 // zero bytes so the file keeps its full length.
-FillEnd writeSilence(ReplacingFile& out, std::uint64_t dataSize, std::uint8_t level, ProgressLink& link) {
+FillEnd writeSilence(FileReplacement& out, std::uint64_t dataSize, std::uint8_t level, ProgressLink& link) {
     const std::vector<std::uint8_t> block(std::min<std::uint64_t>(kBlockBytes, dataSize), level);
     std::uint64_t done = 0;
     bool stopped = false;
@@ -79,7 +80,7 @@ JobResult MakeSilence(const std::filesystem::path& path, int seconds, int rate, 
     // Other widths would get a header that contradicts itself.
     if ((bits != 8 && bits != 16) || seconds < 0 || dataSize + 36 > kLargestRiff)
         return fail(path);
-    ReplacingFile out(path);
+    FileReplacement out(path);
     const auto h = header(static_cast<std::uint32_t>(dataSize), rate, bits);
     if (!out.isOpen() || !out.write(h.data(), h.size()))
         return fail(path);

@@ -216,5 +216,27 @@ TEST_F(ModelCommands, ResaveFailureLeavesNoFile) {
     EXPECT_FALSE(fs::exists(work / "out.vxa"));
 }
 
+TEST_F(ModelCommands, ResaveThroughASymbolicLinkKeepsTheLinkAndReadOnlyFilesAreRefused) {
+    fs::copy_file(test::fixture("model/example.vxa"), work / "in.vxa");
+    fs::create_directory(work / "cards");
+    test::writeBytes(work / "cards" / "card.vxa", "old");
+    fs::create_symlink("cards/card.vxa", work / "link.vxa");
+    auto r = vexa({"resave", (work / "in.vxa").string(), (work / "link.vxa").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(fs::is_symlink(work / "link.vxa"));
+    EXPECT_EQ(fs::read_symlink(work / "link.vxa"), "cards/card.vxa");
+    EXPECT_EQ(test::readBytes(work / "cards" / "card.vxa"), test::readBytes(work / "in.vxa"));
+
+    // The reason is told, naming the file; the file stays as it was.
+    test::writeBytes(work / "cards" / "card.vxa", "old");
+    fs::permissions(work / "cards" / "card.vxa", fs::perms::owner_read | fs::perms::group_read);
+    r = vexa({"resave", (work / "in.vxa").string(), (work / "link.vxa").string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("「" + (work / "link.vxa").string() + "」に書き込めません：読み取り専用のファイルです。\n"),
+              std::string::npos) << r.err;
+    EXPECT_EQ(test::readBytes(work / "cards" / "card.vxa"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(work / "cards"), {}), 1);
+}
+
 }  // namespace
 }  // namespace vexa

@@ -173,7 +173,9 @@ TEST(ControlFileWriter, TimeThatIsNoNumberWritesNothing) {
     project.sheets[0].lines[0].voices[0] = "a.wav";
     project.sheets[0].lines[0].ledType = "1";
     project.sheets[0].lines[0].ledTime = "1,5";
-    EXPECT_FALSE(WriteControlFile(project, settingsFor(1, false), target));
+    const WriteResult refused = WriteControlFile(project, settingsFor(1, false), target);
+    EXPECT_EQ(refused.problem, WriteProblem::InvalidContent);
+    EXPECT_TRUE(refused.message.starts_with("「" + target.string() + "」に書き込めません：")) << refused.message;
     project.sheets[0].lines[0].ledTime = "1.5";
     project.patterns.led[1].off = "x";
     EXPECT_FALSE(WriteControlFile(project, settingsFor(1, false), target));
