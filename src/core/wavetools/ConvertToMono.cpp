@@ -113,8 +113,10 @@ JobResult ConvertToMono(const fs::path& source, const fs::path& destination, Pro
     if (!layout)
         return fail(destination);
     FileReplacement out(destination);
+    if (!out.isOpen())  // a refused destination (read-only, a folder) is left as it is
+        return JobResult::Failed;
     std::vector<std::uint8_t> block(kBlockBytes);
-    if (!out.isOpen() || !writeHeader(in, *layout, out, block))
+    if (!writeHeader(in, *layout, out, block))
         return fail(destination);
     link.count(layout->headerSize());
     const CopyEnd end = writeSamples(in, *layout, out, link, block);

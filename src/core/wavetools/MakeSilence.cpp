@@ -81,8 +81,10 @@ JobResult MakeSilence(const std::filesystem::path& path, int seconds, int rate, 
     if ((bits != 8 && bits != 16) || seconds < 0 || dataSize + 36 > kLargestRiff)
         return fail(path);
     FileReplacement out(path);
+    if (!out.isOpen())  // a refused destination (read-only, a folder) is left as it is
+        return JobResult::Failed;
     const auto h = header(static_cast<std::uint32_t>(dataSize), rate, bits);
-    if (!out.isOpen() || !out.write(h.data(), h.size()))
+    if (!out.write(h.data(), h.size()))
         return fail(path);
     link.count(kHeaderBytes);
     const FillEnd end = writeSilence(out, dataSize, bits == 8 ? 128 : 0, link);

@@ -98,6 +98,13 @@ TEST_F(MakeSilenceTest, FailuresLeaveAnEmptyFileOrNone) {
     ProgressLink link(progress, 100);
     EXPECT_EQ(MakeSilence(dir / "missing" / "s.wav", 1, 22050, 16, link), JobResult::Failed);
     EXPECT_FALSE(fs::exists(dir / "missing"));
+
+    // A destination the replacement refuses is not emptied either (even for root).
+    test::writeBytes(file, "read-only");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(make(1, 22050, 16), JobResult::Failed);
+    fs::permissions(file, fs::perms::owner_all);
+    EXPECT_EQ(test::readBytes(file), "read-only");
 }
 
 TEST_F(MakeSilenceTest, ReplacesAnExistingFile) {
