@@ -5,9 +5,9 @@
 #include "ConsoleDialogs.h"
 #include "ProjectOptions.h"
 #include "config/Messages.h"
-#include "sound/WaveInspection.h"
-#include "sound/WaveTexts.h"
+#include "sound/WaveRegistrationCheck.h"
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <iomanip>
@@ -25,72 +25,18 @@ struct InspectArguments {
     ProjectOptions options;
 };
 
-// Prints like the console and keeps the last text, which the verdict shows.
-class RecordingDialogs final : public UserDialogs {
-public:
-    std::string lastText;
+std::string message(const WaveRegistrationCheck& c) { return c.refusal ? c.refusal->text : std::string(); }
 
-    MessageAnswer showMessage(const MessageRequest& request) override {
-        lastText = request.text;
-        return console_.showMessage(request);
-    }
-    std::vector<std::string> chooseFiles(const FileChooserRequest& r) override { return console_.chooseFiles(r); }
-    std::string chooseFolder(const std::string& f) override { return console_.chooseFolder(f); }
-
-private:
-    ConsoleDialogs console_;
-};
-
-struct Inspection {
-    std::string path, name, rate, bits, channels, length, size;
-    bool accepted = false;
-    std::string message;  // what the registration window shows; "" for none
-};
-
-Inspection inspect(const std::string& path, bool stereoAllowed) {
-    Inspection result;
-    result.path = path;
-    result.name = std::filesystem::path(path).filename().string();
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (!ec)
-        result.size = std::to_string(size);
-
-    RecordingDialogs dialogs;
-    const auto format = ReadWaveFormat(path, dialogs);
-    if (!format) {
-        result.message = dialogs.lastText;
-        return result;
-    }
-    result.rate = RateText(format->samplesPerSec);
-    result.bits = BitsText(format->bitsPerSample);
-    result.channels = ChannelsText(format->channels);
-    result.length = LengthText(GetWaveLength(path));
-    if (!CheckWaveFormat(*format, path, stereoAllowed, dialogs)) {
-        result.message = dialogs.lastText;  // "" for a refused name
-        return result;
-    }
-    if (!CheckWaveHeader(path, stereoAllowed)) {
-        result.message = GetMsg(2811);
-        dialogs.showMessage({result.message, GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
-        return result;
-    }
-    result.accepted = true;
-    return result;
+Json toJson(const WaveRegistrationCheck& c) {
+    return {{"path", c.path},         {"name", c.name},         {"rate", c.rate},
+            {"bits", c.bits},         {"channels", c.channels}, {"length", c.length},
+            {"size", c.size},         {"accepted", c.accepted()}, {"message", message(c)}};
 }
 
-Json toJson(const Inspection& i) {
-    return {{"path", i.path},         {"name", i.name},   {"rate", i.rate},
-            {"bits", i.bits},         {"channels", i.channels}, {"length", i.length},
-            {"size", i.size},         {"accepted", i.accepted}, {"message", i.message}};
-}
-
-std::string verdict(const Inspection& i) {
-    if (i.accepted)
-        return "accepted";
-    if (i.message.empty())
-        return "refused: not a short (8.3) file name";
-    return "refused: " + i.message;
+std::string verdict(const WaveRegistrationCheck& c) {
+    std::string text = c.accepted() ? "accepted" : "refused: " + message(c);
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
 }
 
 void printRow(const std::array<std::string, 7>& cells) {
@@ -100,7 +46,7 @@ void printRow(const std::array<std::string, 7>& cells) {
     std::cout << cells[6] << '\n';
 }
 
-void printTable(const std::vector<Inspection>& rows) {
+void printTable(const std::vector<WaveRegistrationCheck>& rows) {
     printRow({"NAME", "SampleRate", "BitRate", "TYPE", "SEC", "BYTES", "VERDICT"});
     for (const auto& r : rows)
         printRow({r.name, r.rate, r.bits, r.channels, r.length, r.size, verdict(r)});
@@ -108,11 +54,13 @@ void printTable(const std::vector<Inspection>& rows) {
 
 int run(const InspectArguments& args, const CliContext& context) {
     const bool stereoAllowed = runningConfiguration(context, args.options).settings.stereoAllowed();
-    std::vector<Inspection> rows;
+    ConsoleDialogs console;
+    std::vector<WaveRegistrationCheck> rows;
     bool allAccepted = true;
     for (const auto& file : args.files) {
-        rows.push_back(inspect(file, stereoAllowed));
-        allAccepted = allAccepted && rows.back().accepted;
+        rows.push_back(CheckWaveForRegistration(file, stereoAllowed));
+        Passed(console, rows.back().refusal);  // the window's message, on stderr
+        allAccepted = allAccepted && rows.back().accepted();
     }
     if (args.json) {
         Json list = Json::array();

@@ -15,13 +15,7 @@ constexpr std::uint32_t kMaxFormatSize = 18;
 constexpr std::size_t kHeaderScanSize = 512;
 constexpr std::size_t kHeaderScanLimit = 255;  // a match must start below this
 
-void showReadError(UserDialogs& dialogs, int number) {
-    dialogs.showMessage({GetMsg(number), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
-}
-
-void showWarning(UserDialogs& dialogs, int number) {
-    dialogs.showMessage({GetMsg(number), GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
-}
+WaveFormatRead refused(int number) { return {std::nullopt, Refusal::error(number)}; }
 
 WaveFormat decodeFormat(std::string_view body) {
     WaveFormat f;
@@ -49,50 +43,48 @@ std::optional<std::size_t> scanFor(std::string_view header, std::string_view id,
 
 }  // namespace
 
-std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, UserDialogs& dialogs) {
+WaveFormatRead ReadWaveFormat(const std::filesystem::path& path) {
     RiffFile file;
-    if (!file.open(path)) {
-        showReadError(dialogs, 2800);
-        return std::nullopt;
-    }
+    if (!file.open(path))
+        return refused(msg::kWaveReadFailed);
     const auto riff = file.riff();
-    if (!riff) {
-        showReadError(dialogs, 2801);
-        return std::nullopt;
-    }
+    if (!riff)
+        return refused(msg::kWaveNotRiff);
     const auto fmt = file.findChunk(*riff, "fmt ");
-    if (!fmt) {
-        showReadError(dialogs, 2802);
-        return std::nullopt;
-    }
-    if (fmt->size > kMaxFormatSize) {
-        showReadError(dialogs, 2803);
-        return std::nullopt;
-    }
+    if (!fmt)
+        return refused(msg::kWaveChunkMissing);
+    if (fmt->size > kMaxFormatSize)
+        return refused(msg::kWaveUnsupported);
     // A body cut short by the end of the file is read as far as it goes.
     const std::string body = file.read(fmt->bodyOffset, fmt->size);
-    if (body.empty()) {
-        dialogs.showMessage({"mmioRead failed - 0", GetMsg(1000), MessageIcon::None, MessageButtons::Ok});
-        return std::nullopt;
-    }
-    return decodeFormat(body);
+    if (body.empty())
+        return {std::nullopt, Refusal{"mmioRead failed - 0", msg::kAppTitle, MessageIcon::None, {}, -1, -1}};
+    return {decodeFormat(body), std::nullopt};
 }
 
-bool CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed,
-                     UserDialogs& dialogs) {
+std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, UserDialogs& dialogs) {
+    WaveFormatRead read = ReadWaveFormat(path);
+    Passed(dialogs, read.refusal);
+    return read.format;
+}
+
+Refusal FileNameRefusal(const std::string& name) {
+    return {"「" + name +
+                "」はカードで使えないファイル名です。\n"
+                "ファイル名は半角文字の8.3形式（名前8文字以内・拡張子3文字以内、記号は一部のみ）にしてください。",
+            msg::kTitleConfirm, MessageIcon::Warning, "name", -1, -1};
+}
+
+CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed) {
     std::string folder;
     const std::string name = SplitPath(path, folder);
     if (HasWideChar(name) || ByteLength(name) > 12 || !IsValidFileName(name))
-        return false;
-    if (format.channels != 1 && !stereoAllowed) {
-        showWarning(dialogs, 2805);
-        return false;
-    }
-    if (!isAcceptedRate(format.samplesPerSec)) {
-        showWarning(dialogs, 2806);
-        return false;
-    }
-    return true;
+        return FileNameRefusal(name);
+    if (format.channels != 1 && !stereoAllowed)
+        return Refusal::warning(msg::kWaveStereo);
+    if (!isAcceptedRate(format.samplesPerSec))
+        return Refusal::warning(msg::kWaveRate);
+    return std::nullopt;
 }
 
 bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed) {

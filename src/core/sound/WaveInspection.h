@@ -1,6 +1,7 @@
 #pragma once
 // Reading, checking and measuring WAVE files. The RIFF chunks are walked here,
 // without any multimedia library, and the audio data is never read.
+#include "ui/Refusal.h"
 #include "ui/UserDialogs.h"
 
 #include <array>
@@ -29,13 +30,24 @@ struct WaveFormat {
 inline constexpr std::array<std::uint32_t, 7> kAcceptedRates = {8000,  11025, 12800, 16000,
                                                                 22050, 32000, 44100};
 
-// The format of the file, or nullopt after showing the refusal (messages 2800-2804).
+// The format of a file, or what refuses it (messages 2800-2803, or the read
+// that failed).
+struct WaveFormatRead {
+    std::optional<WaveFormat> format;
+    CheckResult refusal;  // set exactly when there is no format
+};
+WaveFormatRead ReadWaveFormat(const std::filesystem::path& path);
+// The same, showing the refusal; nullopt after it.
 std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, UserDialogs& dialogs);
 
-// Whether a file of this format and path may be registered: an 8.3 file name
-// (refused silently), mono unless stereo is allowed (2805), an accepted rate (2806).
-bool CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed,
-                     UserDialogs& dialogs);
+// What refuses a file of this format and path for registration, in this
+// order: a name the card cannot hold (not an 8.3 name of half-width
+// characters; field "name"), stereo unless allowed (2805), a rate the device
+// does not play (2806). None when it may be registered.
+CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed);
+
+// The refusal of a file name the card cannot hold, naming the file.
+Refusal FileNameRefusal(const std::string& name);
 
 // The raw scan of the first 512 bytes; no message (the caller shows 2811).
 bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed);

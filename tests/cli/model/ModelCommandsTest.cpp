@@ -1,6 +1,7 @@
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
 #include "config/Messages.h"
+#include "sound/WaveInspection.h"
 #include "text/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -74,7 +75,7 @@ TEST_F(ModelCommands, InspectRunsTheRegistrationChecksOnEachFile) {
         {false, GetMsg(2805)},
         {false, GetMsg(2806)},
         {false, GetMsg(2811)},
-        {false, ""},  // a name refusal shows nothing
+        {false, FileNameRefusal("LONGNAME9.wav").text},  // named, not silent
         {false, GetMsg(2801)},
         {false, GetMsg(2800)},
     };

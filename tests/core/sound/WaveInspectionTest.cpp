@@ -140,15 +140,20 @@ TEST(CheckWaveFormat, NameThenChannelsThenRate) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path + " " + std::to_string(c.channels) + " " + std::to_string(c.rate));
-        test::ScriptedDialogs dialogs;
         WaveFormat format{1, c.channels, c.rate, 0, 0, c.bits, 0};
-        EXPECT_EQ(CheckWaveFormat(format, c.path, c.stereoAllowed, dialogs), c.accepted);
-        if (c.message == 0) {
-            EXPECT_TRUE(dialogs.shown.empty());
+        const CheckResult refusal = CheckWaveFormat(format, c.path, c.stereoAllowed);
+        EXPECT_EQ(!refusal, c.accepted);
+        if (c.accepted)
+            continue;
+        if (c.message == 0) {  // the name: a warning that names the file
+            ASSERT_TRUE(refusal);
+            EXPECT_EQ(refusal->field, "name");
+            EXPECT_NE(refusal->text.find("「" + std::filesystem::path(c.path).filename().string() + "」"),
+                      std::string::npos);
+            EXPECT_EQ(refusal->icon, MessageIcon::Warning);
         } else {
-            ASSERT_EQ(dialogs.shown.size(), 1U);
-            EXPECT_EQ(dialogs.shown[0], (MessageRequest{GetMsg(c.message), "確認", MessageIcon::Warning,
-                                                        MessageButtons::Ok}));
+            EXPECT_EQ(refusal, Refusal::warning(c.message));
+            EXPECT_EQ(refusal->text, GetMsg(c.message));
         }
     }
 }
