@@ -1,8 +1,8 @@
 #pragma once
-// Loading a Control File for a command, into a Project set up as the editor's
-// is at start-up (Pattern Times from the defaults, the running User Information).
-#include "config/Configuration.h"
-#include "model/Project.h"
+// Loading a Control File for a command into the command's Document, whose
+// Project starts as the editor's does (Pattern Times from the defaults, the
+// running User Information).
+#include "document/Document.h"
 #include "ui/UserDialogs.h"
 
 #include <string>
@@ -10,7 +10,6 @@
 namespace vexa::cli {
 
 // False after a message on stderr when the file is not loaded.
-bool loadProject(const std::string& file, const Configuration& configuration, Project& project,
-                 UserDialogs& dialogs);
+bool loadDocument(const std::string& file, Document& document, UserDialogs& dialogs);
 
 }  // namespace vexa::cli

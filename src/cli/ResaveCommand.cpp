@@ -21,10 +21,11 @@ struct ResaveArguments {
 int run(const ResaveArguments& args, const CliContext& context) {
     const Configuration configuration = runningConfiguration(context, args.options);
     ConsoleDialogs dialogs;
-    auto project = std::make_unique<Project>();
-    if (!loadProject(args.file, configuration, *project, dialogs))
+    const auto document = std::make_unique<Document>(configuration);
+    if (!loadDocument(args.file, *document, dialogs))
         return 1;
-    if (const WriteResult written = WriteControlFile(*project, configuration.settings, args.out); !written) {
+    const Project& project = document->project();
+    if (const WriteResult written = WriteControlFile(project, configuration.settings, args.out); !written) {
         std::cerr << "cannot write the Control File: " << args.out << "\n" << written.message << std::endl;
         return 1;
     }

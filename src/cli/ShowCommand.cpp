@@ -77,10 +77,11 @@ Json projectJson(const Project& project, const Settings& settings) {
 int run(const ShowArguments& args, const CliContext& context) {
     const Configuration configuration = runningConfiguration(context, args.options);
     ConsoleDialogs dialogs;
-    auto project = std::make_unique<Project>();
-    if (!loadProject(args.file, configuration, *project, dialogs))
+    const auto document = std::make_unique<Document>(configuration);
+    if (!loadDocument(args.file, *document, dialogs))
         return 1;
-    std::cout << projectJson(*project, configuration.settings).dump(2, ' ', false, Json::error_handler_t::replace)
+    const Project& project = document->project();
+    std::cout << projectJson(project, configuration.settings).dump(2, ' ', false, Json::error_handler_t::replace)
               << '\n';
     return 0;
 }
