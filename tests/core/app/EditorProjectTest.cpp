@@ -1,8 +1,8 @@
 #include "app/EditorProject.h"
 
-#include "document/SheetEdit.h"
 #include "model/ControlFileWriter.h"
 
+#include "DocumentEdits.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 
@@ -18,15 +18,6 @@ Configuration configuration() {
     c.patternDefaults.buzzer[2] = {"1.0", "2.0"};
     c.user.values[0] = "会社";
     return c;
-}
-
-// An edit the user made and did not write anywhere.
-void editSheetName(Document& document, const std::string& name) {
-    SheetHeader header = document.project().sheets[0].header;
-    header.name = name;
-    auto edit = std::make_unique<SheetEdit>(SheetEditKind::Name);
-    edit->addHeader(0, document.project().sheets[0].header, header);
-    document.apply(std::move(edit));
 }
 
 TEST(EditorProject, StartsClearedWithTheDefaultsOfTheConfiguration) {
@@ -52,7 +43,7 @@ TEST(EditorProject, NewClearsTheEditingContentsAndTheHistory) {
     p.patterns.led[0] = {"9.9", "9.9"};
     p.user.values[1] = "部署";
     Document document(c, p);
-    editSheetName(document, "朝");
+    test::renameSheet(document, 0, "朝");
     ASSERT_TRUE(document.modified());
 
     NewDataMake(document);
@@ -89,7 +80,7 @@ TEST(EditorProject, LoadReadsTheChosenFileAndClearsModifiedAndTheHistory) {
     Project start = StartingProject(c);
     start.card.memo1 = "before";
     Document document(c, start);
-    editSheetName(document, "unsaved");
+    test::renameSheet(document, 0, "unsaved");
     test::ScriptedDialogs dialogs;
     dialogs.answers = {MessageAnswer::Yes};
     dialogs.fileAnswers = {{card.string()}};
@@ -114,7 +105,7 @@ TEST(EditorProject, LoadDeclinedCancelledRefusedOrFailedChangesNothing) {
     Project start = StartingProject(c);
     start.card.memo1 = "kept";
     Document document(c, start);
-    editSheetName(document, "kept");
+    test::renameSheet(document, 0, "kept");
     const Project before = document.project();
 
     struct Case {

@@ -2,10 +2,10 @@
 
 #include "app/MainWindowSize.h"
 #include "config/Messages.h"
-#include "document/SheetEdit.h"
 #include "editor/FgMemo.h"
 #include "model/ControlFileWriter.h"
 
+#include "DocumentEdits.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 
@@ -29,15 +29,6 @@ Configuration configuration(bool multiSheet) {
     c.settings.addFunction1 = multiSheet ? 1 : 0;
     c.patternDefaults.led[0] = {"0.5", "0.5"};
     return c;
-}
-
-// An edit of the first sheet's name, as the memo grid makes it.
-void renameFirstSheet(Document& document, const std::string& name) {
-    SheetHeader header = document.project().sheets[0].header;
-    header.name = name;
-    auto edit = std::make_unique<SheetEdit>(SheetEditKind::Name);
-    edit->addHeader(0, document.project().sheets[0].header, header);
-    document.apply(std::move(edit));
 }
 
 struct Window {
@@ -151,7 +142,7 @@ TEST(FrmMain, ClosingAsksAndOnlyTheEndingAnswersClose) {
         Window w;
         QSignalSpy cardCreation(&w.frm, &FrmMain::cardCreationRequested);
         if (c.modified)
-            renameFirstSheet(w.document, "朝");
+            test::renameSheet(w.document, 0, "朝");
         w.dialogs.answers = {c.answer};
         w.frm.close();
         ASSERT_EQ(w.dialogs.shown.size(), 1u);
@@ -180,7 +171,7 @@ TEST(FrmMain, NewAsksOnlyWhenModifiedAndClearsTheProject) {
         p.card.cardName = "CARD01";
         p.patterns.led[0].on = "9.9";
         w.document.replaceProject(p);
-        renameFirstSheet(w.document, "朝");
+        test::renameSheet(w.document, 0, "朝");
         if (!modified)
             w.document.markWritten();
     };
