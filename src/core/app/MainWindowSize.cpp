@@ -13,4 +13,14 @@ WindowGeometry MainWindowGeometry(const WorkArea& area) {
     return g;
 }
 
+WindowGeometry MainWindowInnerGeometry(const WorkArea& area, const FrameMargins& frame) {
+    const WindowGeometry outer = MainWindowGeometry(area);
+    WindowGeometry inner;
+    inner.x = outer.x + frame.left;
+    inner.y = outer.y + frame.top;
+    inner.width = std::max(outer.width - frame.left - frame.right, 0);
+    inner.height = std::max(outer.height - frame.top - frame.bottom, 0);
+    return inner;
+}
+
 }  // namespace vexa

@@ -26,6 +26,19 @@ inline constexpr int kMainWindowMaxHeight = 768;
 // The work area's size held to 1024 × 768, at the work area's top-left
 // corner. The limits apply to the size, not to the right and bottom edges,
 // so that a work area not starting at 0 never gets a window wider than itself.
+// This is the whole window, frame and title bar included.
 WindowGeometry MainWindowGeometry(const WorkArea& area);
+
+// The frame the window system draws around the window's inner area.
+struct FrameMargins {
+    int left = 0;
+    int top = 0;  // the title bar
+    int right = 0;
+    int bottom = 0;
+};
+
+// The inner area (what the program lays out) of a window whose frame takes
+// MainWindowGeometry(area): the frame stays on screen, title bar included.
+WindowGeometry MainWindowInnerGeometry(const WorkArea& area, const FrameMargins& frame);
 
 }  // namespace vexa

@@ -25,6 +25,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -223,10 +224,30 @@ void FrmMain::placeOnScreen() {
     if (!where)
         return;
     const QRect area = where->availableGeometry();
-    const WindowGeometry g =
-        MainWindowGeometry({area.left(), area.top(), area.left() + area.width(), area.top() + area.height()});
-    resize(g.width, g.height);
-    move(g.x, g.y);
+    // The frame is known once the window system has framed the window.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const FrameMargins frame{inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                             outer.bottom() - inner.bottom()};
+    const WindowGeometry g = MainWindowInnerGeometry(
+        {area.left(), area.top(), area.left() + area.width(), area.top() + area.height()}, frame);
+    setGeometry(g.x, g.y, g.width, g.height);
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (placedWithFrame_)
+        return;
+    placedWithFrame_ = true;
+    // Again once the frame's size is known (at once offscreen, a little later
+    // under a window manager), so that the title bar and the status bar fit.
+    for (int delay : {0, 300})
+        QTimer::singleShot(delay, this, [this] {
+            if (frameGeometry() != lastPlacedFrame_) {
+                placeOnScreen();
+                lastPlacedFrame_ = frameGeometry();
+            }
+        });
 }
 
 QAction* FrmMain::toolbarAction(ToolbarKey key) const { return actions_[actionIndex(key)]; }

@@ -11,6 +11,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QMainWindow>
+#include <QRect>
 
 #include <array>
 #include <memory>
@@ -90,6 +91,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildUndoActions();
@@ -119,6 +121,8 @@ private:
     UserDialogs* dialogs_ = nullptr;
     int currentSheet_ = 0;
     bool testRunning_ = false;
+    bool placedWithFrame_ = false;
+    QRect lastPlacedFrame_;
 
     QToolBar* toolbar_ = nullptr;
     std::array<QAction*, kToolbarButtonCount> actions_{};

@@ -37,6 +37,7 @@ FgProgramView::~FgProgramView() {
 void FgProgramView::setupGrid(int lineCount) {
     grid_.setup(lineCount);
     model_->reload();
+    table_->fitColumns();  // the element lists were read again
 }
 
 void FgProgramView::showSheet() {
@@ -44,7 +45,10 @@ void FgProgramView::showSheet() {
     model_->refreshAll();
 }
 
-void FgProgramView::rebuildVoiceLists() { model_->refreshAll(); }
+void FgProgramView::rebuildVoiceLists() {
+    model_->refreshAll();
+    table_->fitColumns();
+}
 
 void FgProgramView::RefreshVoiceCell() {
     table_->finishEditing();

@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 
@@ -39,8 +41,48 @@ ProgramTableView::ProgramTableView(ProgramGrid& grid, ProgramGridModel& model, Q
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(kLineRowPixels);
-    for (int c = 0; c < gridcol::kCount; ++c)
-        horizontalHeader()->resizeSection(c, twipsToPixels(gridColumn(c).widthTwips));
+    fitColumns();
+}
+
+QString ProgramTableView::widestText(int col) const {
+    const QFontMetrics metrics = fontMetrics();
+    QStringList texts{QString::fromUtf8(gridColumn(col).bottom)};
+    switch (gridColumn(col).kind) {
+    case ColumnKind::Voice:
+        texts << QStringLiteral("ABCDEFGH.WAV");  // a full 8.3 name; registered names below
+        [[fallthrough]];
+    case ColumnKind::Choice: {
+        const ChoiceList list = grid_.choices(col);
+        for (const ChoiceItem& item : list.items())
+            texts << QString::fromStdString(item.name);
+        break;
+    }
+    case ColumnKind::LineNumber: texts << QStringLiteral("000"); break;
+    case ColumnKind::LineTime: texts << QStringLiteral("0000.0"); break;
+    case ColumnKind::OutputTime: texts << QStringLiteral("300.0"); break;
+    case ColumnKind::Picture: break;
+    }
+    return *std::max_element(texts.begin(), texts.end(), [&metrics](const QString& a, const QString& b) {
+        return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+    });
+}
+
+void ProgramTableView::fitColumns() {
+    const QFontMetrics metrics = fontMetrics();
+    for (int c = 0; c < gridcol::kCount; ++c) {
+        const int text = metrics.horizontalAdvance(widestText(c));
+        const ColumnKind kind = gridColumn(c).kind;
+        int needed = text + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+        if (kind == ColumnKind::Choice || kind == ColumnKind::Voice) {  // room for the list's arrow
+            QStyleOptionComboBox option;
+            option.initFrom(this);
+            option.frame = false;
+            needed = std::max(needed,
+                              style()->sizeFromContents(QStyle::CT_ComboBox, &option,
+                                                        QSize(text, metrics.height()), this).width() + 2);
+        }
+        horizontalHeader()->resizeSection(c, std::max(twipsToPixels(gridColumn(c).widthTwips), needed));
+    }
 }
 
 QWidget* ProgramTableView::currentEditor() const {

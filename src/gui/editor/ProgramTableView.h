@@ -27,6 +27,13 @@ public:
     // asked and the cell is editable, opens its editor.
     void placeCursor(const CursorMove& move);
     bool isEditing() const { return state() == QAbstractItemView::EditingState; }
+    // Columns at least their set widths and wide enough for their header, the
+    // longest name of their list (with the list's arrow: for the voice
+    // columns every registered name) and a full 12-character 8.3 name, in the
+    // current font.
+    void fitColumns();
+    // The widest text a column shows, as fitColumns measures it.
+    QString widestText(int col) const;
     QWidget* currentEditor() const;
 
 signals:

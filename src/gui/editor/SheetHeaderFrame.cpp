@@ -89,21 +89,26 @@ SheetHeaderFrame::SheetHeaderFrame(QWidget* parent) : QFrame(parent) {
     volumeRow->addWidget(heading("分", this));
     volumeRow->addStretch();
 
+    // Weekdays and seasons on rows of their own, so that the frame fits a
+    // 1024-pixel screen.
     auto* weekRow = new QHBoxLayout;
     weekRow->addWidget(heading("〔曜日〕", this));
     for (auto* box : chkWeek_)
         weekRow->addWidget(box);
-    weekRow->addSpacing(16);
-    weekRow->addWidget(heading("〔シーズン管理〕", this));
-    for (auto* box : chkSeason_)
-        weekRow->addWidget(box);
     weekRow->addStretch();
 
+    auto* seasonRow = new QHBoxLayout;
+    seasonRow->addWidget(heading("〔シーズン管理〕", this));
+    for (auto* box : chkSeason_)
+        seasonRow->addWidget(box);
+    seasonRow->addStretch();
+
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(2);
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setSpacing(0);
     layout->addLayout(volumeRow);
     layout->addLayout(weekRow);
+    layout->addLayout(seasonRow);
 }
 
 QComboBox* SheetHeaderFrame::makeTimeList(const std::vector<std::string>& entries,

@@ -25,5 +25,13 @@ TEST(MainWindowSize, TakesTheWorkAreaUpTo1024By768) {
             << c.area.left << "," << c.area.top << "," << c.area.right << "," << c.area.bottom;
 }
 
+TEST(MainWindowSize, TheFrameStaysInsideTheWorkArea) {
+    const FrameMargins frame{1, 24, 1, 4};  // borders and a title bar
+    EXPECT_EQ(MainWindowInnerGeometry({0, 0, 1024, 768}, frame), (WindowGeometry{1, 24, 1022, 740}));
+    EXPECT_EQ(MainWindowInnerGeometry({0, 32, 1920, 1080}, frame), (WindowGeometry{1, 56, 1022, 740}));
+    EXPECT_EQ(MainWindowInnerGeometry({0, 0, 1024, 768}, {}), (WindowGeometry{0, 0, 1024, 768}));
+    EXPECT_EQ(MainWindowInnerGeometry({0, 0, 10, 10}, {8, 30, 8, 8}), (WindowGeometry{8, 30, 0, 0}));
+}
+
 }  // namespace
 }  // namespace vexa
