@@ -40,6 +40,25 @@ SheetModeView SheetModeViewFor(bool multiSheet) {
     return multiSheet ? SheetModeView{true, false, true} : SheetModeView{false, true, false};
 }
 
+bool ToolbarCommandAvailable(ToolbarKey key) {
+    switch (key) {
+    case ToolbarKey::Sound:   // sound registration
+    case ToolbarKey::Seting:  // settings
+    case ToolbarKey::Sim:     // the test run
+    case ToolbarKey::Card:    // control data creation
+    case ToolbarKey::Print:   // printing
+        return false;
+    case ToolbarKey::Load:
+    case ToolbarKey::New:
+    case ToolbarKey::Copy:
+    case ToolbarKey::Others1:
+    case ToolbarKey::Others2:
+    case ToolbarKey::Append:
+        break;
+    }
+    return true;
+}
+
 ToolbarButtonState ToolbarButtonStateFor(ToolbarKey key, bool multiSheet, bool testRunning) {
     ToolbarButtonState state;
     for (const auto& item : kItems)
@@ -55,6 +74,10 @@ ToolbarButtonState ToolbarButtonStateFor(ToolbarKey key, bool multiSheet, bool t
         state.enabled = key == ToolbarKey::Sim || spare;
         if (key == ToolbarKey::Sim)
             state.caption = GetMsg(msg::kTestStop);
+    }
+    if (!ToolbarCommandAvailable(key)) {
+        state.enabled = false;
+        state.toolTip = kNotAvailableToolTip;
     }
     return state;
 }

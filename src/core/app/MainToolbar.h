@@ -30,6 +30,7 @@ struct ToolbarButtonState {
     bool visible = true;
     bool enabled = true;
     std::string caption;
+    std::string toolTip;  // why a button is disabled, when it is not for the test
 
     bool operator==(const ToolbarButtonState&) const = default;
 };
@@ -45,8 +46,15 @@ struct SheetModeView {
 
 SheetModeView SheetModeViewFor(bool multiSheet);
 
+// Whether this build has the window or command behind a key. A key without
+// one is disabled with a tooltip instead of doing nothing when clicked.
+bool ToolbarCommandAvailable(ToolbarKey key);
+// The tooltip of such a key.
+inline constexpr const char* kNotAvailableToolTip = "この機能はこの版ではまだ使えません。";
+
 // A button's look: COPY and the spares follow the sheet mode; during a test
-// only SIM (captioned "テスト停止") and the spares stay enabled.
+// only SIM (captioned "テスト停止") and the spares stay enabled; a key
+// without its command is disabled with a tooltip.
 ToolbarButtonState ToolbarButtonStateFor(ToolbarKey key, bool multiSheet, bool testRunning);
 
 }  // namespace vexa

@@ -275,6 +275,7 @@ void FrmMain::applyToolbarState() {
         action->setVisible(state.visible);
         action->setEnabled(state.enabled);
         action->setText(QString::fromStdString(state.caption));
+        action->setToolTip(state.toolTip.empty() ? action->text() : QString::fromStdString(state.toolTip));
     }
     toolbarAction(ToolbarKey::Sim)
         ->setIcon(testRunning_ ? stopTestIcon() : toolbarIcon(ToolbarKey::Sim));
@@ -344,6 +345,11 @@ void FrmMain::setCommandState(CommandState state) {
     for (int index = 0; index < kLineCommandSlots; ++index)
         if (QPushButton* button = lineCommand(index))
             button->setEnabled(controls.buttons[static_cast<std::size_t>(index)]);
+    // The line test is the test run's.
+    if (!ToolbarCommandAvailable(ToolbarKey::Sim)) {
+        lineCommand(linecmd::kPlay)->setEnabled(false);
+        lineCommand(linecmd::kPlay)->setToolTip(QString::fromUtf8(kNotAvailableToolTip));
+    }
     if (controls.playCaption)
         lineCommand(linecmd::kPlay)
             ->setText(QString::fromUtf8(controls.playCaption->data(),

@@ -72,7 +72,7 @@ void ProgramTableView::fitColumns() {
     for (int c = 0; c < gridcol::kCount; ++c) {
         const int text = metrics.horizontalAdvance(widestText(c));
         const ColumnKind kind = gridColumn(c).kind;
-        int needed = text + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
+        int needed = text == 0 ? 0 : text + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 6;
         if (kind == ColumnKind::Choice || kind == ColumnKind::Voice) {  // room for the list's arrow
             QStyleOptionComboBox option;
             option.initFrom(this);

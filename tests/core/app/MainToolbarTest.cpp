@@ -49,11 +49,13 @@ TEST(MainToolbar, DuringATestOnlySimAndTheSparesStayEnabled) {
             continue;
         const auto idle = ToolbarButtonStateFor(item.key, true, false);
         const auto testing = ToolbarButtonStateFor(item.key, true, true);
-        EXPECT_TRUE(idle.enabled) << item.keyText;
+        const bool available = ToolbarCommandAvailable(item.key);
+        EXPECT_EQ(idle.enabled, available) << item.keyText;
+        EXPECT_EQ(idle.toolTip.empty(), available) << item.keyText;
         EXPECT_EQ(idle.caption, item.caption);
         const bool stays = item.key == ToolbarKey::Sim || item.key == ToolbarKey::Others1 ||
                            item.key == ToolbarKey::Others2;
-        EXPECT_EQ(testing.enabled, stays) << item.keyText;
+        EXPECT_EQ(testing.enabled, stays && available) << item.keyText;
         EXPECT_EQ(testing.visible, idle.visible) << item.keyText;
     }
     EXPECT_EQ(ToolbarButtonStateFor(ToolbarKey::Sim, false, true).caption, "テスト停止");
