@@ -1,45 +1,17 @@
 // vexa-editor: the desktop editor.
+#include "app/EditorArguments.h"
 #include "app/FrmMain.h"
 #include "app/StartUp.h"
 #include "app/Translations.h"
 #include "app/UnattendedDialogs.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QCursor>
-#include <QDir>
 #include <QTimer>
 
 #include <cstdio>
 
 namespace {
-
-struct Arguments {
-    QString home;
-    bool splash = true;
-    QString screenshot;  // save a picture of the main window there, then end
-    QString load;        // a Control File to read at start
-};
-
-Arguments parseArguments(const QApplication& app) {
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    QCommandLineOption home("home", "Program Folder to use instead of the executable's folder", "DIR");
-    QCommandLineOption noSplash("no-splash", "Start without the splash picture");
-    QCommandLineOption screenshot("screenshot", "Save a picture of the main window to FILE and end", "FILE");
-    QCommandLineOption load("load", "Read the Control File FILE after the start", "FILE");
-    screenshot.setFlags(QCommandLineOption::HiddenFromHelp);
-    load.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({home, noSplash, screenshot, load});
-    parser.process(app);
-
-    Arguments a;
-    a.home = parser.isSet(home) ? QDir(parser.value(home)).absolutePath() : QCoreApplication::applicationDirPath();
-    a.splash = !parser.isSet(noSplash);
-    a.screenshot = parser.value(screenshot);
-    a.load = parser.value(load);
-    return a;
-}
 
 // Grabs the window once it has been laid out and shown, and ends the program
 // without the exit questions.
@@ -55,14 +27,42 @@ void saveScreenshotLater(vexa::gui::FrmMain& window, const QString& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The command line first: --help and mistakes need no display.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    using Action = vexa::gui::EditorArguments::Action;
+    const vexa::gui::EditorArguments arguments = vexa::gui::ParseEditorArguments(args);
+    switch (arguments.action) {
+    case Action::Help:
+        std::fputs(vexa::gui::EditorHelpText().toUtf8().constData(), stdout);
+        return 0;
+    case Action::Version:
+        std::printf("vexa-editor %s\n", VEXA_VERSION);
+        return 0;
+    case Action::Error:
+        std::fprintf(stderr, "vexa-editor: %s\n%s", qPrintable(arguments.error),
+                     vexa::gui::EditorHelpText().section('\n', 0, 0).toUtf8().constData());
+        std::fputc('\n', stderr);
+        return 2;
+    case Action::Run:
+        break;
+    }
+
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        std::fputs("vexa-editor: 画面（X11 または Wayland のディスプレイ）がないため起動できません。"
+                   "端末からは vexa コマンドを使えます（vexa --help）。\n",
+                   stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("VexaEditor");
     QApplication::setApplicationVersion(VEXA_VERSION);
     vexa::gui::installJapaneseTranslations(app);
-    const Arguments arguments = parseArguments(app);
 
     vexa::gui::StartUpOptions options;
-    options.programFolder = arguments.home;
+    options.programFolder = arguments.home.isEmpty() ? QCoreApplication::applicationDirPath() : arguments.home;
     options.splash = arguments.splash;
     // A screenshot run must never wait for an answer.
     vexa::gui::UnattendedDialogs unattended;
