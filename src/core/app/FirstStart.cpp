@@ -32,6 +32,11 @@ FirstStartResult RunFirstStart(const fs::path& record, const fs::path& configura
     const std::string cardPath = DefaultCardPath(documentsFolder);
     if (!WriteConfigurationValue(configurationFile, kSystemSection, "CardPath", cardPath))
         return FirstStartResult::Failed;
+    // Cards are made there; the Load chooser opens there from the start. Only
+    // inside an existing documents folder: nothing is made elsewhere, and a
+    // folder not made now is made by the first card creation.
+    if (!CutAtNul(documentsFolder).empty())
+        fs::create_directory(cardPath, ec);
     // A record that cannot be created only means the next start writes again.
     createRecord(record, cardPath);
     return FirstStartResult::Written;

@@ -3,6 +3,8 @@
 #include "config/Messages.h"
 #include "text/TextRules.h"
 
+#include <filesystem>
+
 namespace vexa {
 namespace {
 
@@ -30,9 +32,26 @@ std::string joinSelection(const std::vector<std::string>& paths) {
 
 }  // namespace
 
+std::string NearestExistingFolder(const std::string& folder) {
+    if (folder.empty())
+        return {};
+    std::error_code ec;
+    std::filesystem::path path = std::filesystem::absolute(folder, ec);
+    if (ec)
+        return {};
+    for (;;) {
+        std::error_code missing;  // a part that does not exist is no error here
+        if (std::filesystem::is_directory(path, missing))
+            return path.string();
+        if (!path.has_relative_path())
+            return {};
+        path = path.parent_path();
+    }
+}
+
 std::string OpenFileDialog(UserDialogs& dialogs, bool multiple, const std::vector<std::string>& filters,
                            const std::string& initialFolder, const std::string& title) {
-    FileChooserRequest request{title, initialFolder, filters, multiple};
+    FileChooserRequest request{title, NearestExistingFolder(initialFolder), filters, multiple};
     const std::vector<std::string> paths = dialogs.chooseFiles(request);
     if (paths.empty())
         return {};
@@ -46,7 +65,7 @@ std::string OpenFileDialog(UserDialogs& dialogs, bool multiple, const std::vecto
 }
 
 std::string BrowseFolder(UserDialogs& dialogs, const std::string& initialFolder) {
-    std::string folder = dialogs.chooseFolder(initialFolder);
+    std::string folder = dialogs.chooseFolder(NearestExistingFolder(initialFolder));
     while (folder.size() > 1 && folder.back() == '/')
         folder.pop_back();
     return folder;

@@ -26,12 +26,16 @@ TEST(FirstStart, FirstStartCreatesTheFileAndTheRecord) {
     const fs::path ini = dir / "vexacontrol.ini";
     const fs::path record = dir / "user" / "VexaEditor" / "first-start";
 
-    EXPECT_EQ(RunFirstStart(record, ini, "/home/u/文書"), FirstStartResult::Written);
+    const std::string documents = (dir / "u" / "文書").string();
+    fs::create_directories(documents);
+    EXPECT_EQ(RunFirstStart(record, ini, documents), FirstStartResult::Written);
     EXPECT_TRUE(fs::exists(record));
-    EXPECT_EQ(ReadConfigurationValue(ini, "System", "CardPath"), "/home/u/文書/VexaEditor CardData");
+    EXPECT_EQ(ReadConfigurationValue(ini, "System", "CardPath"), documents + "/VexaEditor CardData");
     // Stored in CP932 like every other value of the file.
-    EXPECT_NE(test::readBytes(ini).find(cp932::fromUtf8("CardPath=/home/u/文書/VexaEditor CardData")),
+    EXPECT_NE(test::readBytes(ini).find(cp932::fromUtf8("CardPath=" + documents + "/VexaEditor CardData")),
               std::string::npos);
+    // The card data folder is there for the Load chooser and the first card.
+    EXPECT_TRUE(fs::is_directory(documents + "/VexaEditor CardData"));
 }
 
 TEST(FirstStart, ReplacesCardPathAndKeepsTheRestOfTheFile) {
@@ -39,15 +43,17 @@ TEST(FirstStart, ReplacesCardPathAndKeepsTheRestOfTheFile) {
     const fs::path ini = dir / "vexacontrol.ini";
     test::writeBytes(ini, "[System]\r\nWaveRef=/w\r\nCardPath=/old\r\nMaxLine=95\r\n");
 
-    EXPECT_EQ(RunFirstStart(dir / "record", ini, "/docs"), FirstStartResult::Written);
-    EXPECT_EQ(test::readBytes(ini), "[System]\r\nWaveRef=/w\r\nCardPath=/docs/VexaEditor CardData\r\nMaxLine=95\r\n");
+    const std::string docs = (dir / "docs").string();
+    EXPECT_EQ(RunFirstStart(dir / "record", ini, docs), FirstStartResult::Written);
+    EXPECT_EQ(test::readBytes(ini),
+              "[System]\r\nWaveRef=/w\r\nCardPath=" + docs + "/VexaEditor CardData\r\nMaxLine=95\r\n");
 }
 
 TEST(FirstStart, LaterStartsKeepWhatTheUserSet) {
     test::TempDir dir;
     const fs::path ini = dir / "vexacontrol.ini";
     const fs::path record = dir / "record";
-    ASSERT_EQ(RunFirstStart(record, ini, "/docs"), FirstStartResult::Written);
+    ASSERT_EQ(RunFirstStart(record, ini, (dir / "docs").string()), FirstStartResult::Written);
     ASSERT_TRUE(WriteConfigurationValue(ini, "System", "CardPath", "/chosen/by/user"));
     const std::string before = test::readBytes(ini);
 
@@ -66,6 +72,7 @@ TEST(FirstStart, AFailedWriteLeavesNoRecordSoTheNextStartTriesAgain) {
     fs::create_directory(dir / "missing-folder");
     EXPECT_EQ(RunFirstStart(record, ini, "/docs"), FirstStartResult::Written);
     EXPECT_EQ(ReadConfigurationValue(ini, "System", "CardPath"), "/docs/VexaEditor CardData");
+    EXPECT_FALSE(fs::exists("/docs"));  // no folder is made outside an existing documents folder
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "app/MainWindowQuestions.h"
 
 #include "ScriptedDialogs.h"
+#include "TestPaths.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -49,15 +52,18 @@ TEST(MainWindowQuestions, DiscardIsAskedOnlyWhenModified) {
 }
 
 TEST(MainWindowQuestions, LoadChooserOffersTheThreeControlFileKinds) {
+    test::TempDir dir;
+    const std::string cardPath = (dir / "VexaEditor CardData").string();
+    std::filesystem::create_directory(cardPath);
     test::ScriptedDialogs dialogs;
     dialogs.fileAnswers = {{"/cards/a.vxa"}, {}};
-    EXPECT_EQ(ChooseControlFile(dialogs, "/home/u/VexaEditor CardData"), "/cards/a.vxa");
+    EXPECT_EQ(ChooseControlFile(dialogs, cardPath), "/cards/a.vxa");
     EXPECT_EQ(ChooseControlFile(dialogs, ""), "");
 
     ASSERT_EQ(dialogs.fileRequests.size(), 2u);
     const auto& request = dialogs.fileRequests[0];
     EXPECT_EQ(request.title, "ファイルを開く");
-    EXPECT_EQ(request.initialFolder, "/home/u/VexaEditor CardData");
+    EXPECT_EQ(request.initialFolder, cardPath);
     EXPECT_FALSE(request.multiple);
     const std::vector<std::string> filters = {"Vexa Editorファイル (*.vxa)|*.vxa",
                                               "KTR ControlEditorファイル (*.ktr)|*.ktr",

@@ -1,6 +1,9 @@
 #include "ui/FileChoosers.h"
 
 #include "ScriptedDialogs.h"
+#include "TestPaths.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -19,7 +22,7 @@ TEST(FileChoosers, OpenFileDialogGivesTheResultForms) {
     EXPECT_EQ(OpenFileDialog(dialogs, true, filters, "/w", "t"), "/w/\0a.wav\0b.wav"s);
 
     ASSERT_EQ(dialogs.fileRequests.size(), 3u);
-    EXPECT_EQ(dialogs.fileRequests[0].initialFolder, "/cards");
+    EXPECT_EQ(dialogs.fileRequests[0].initialFolder, "/");  // "/cards" does not exist
     EXPECT_EQ(dialogs.fileRequests[0].filters, filters);
     EXPECT_TRUE(dialogs.fileRequests[2].multiple);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -44,7 +47,29 @@ TEST(FileChoosers, BrowseFolderDropsTheTrailingSeparator) {
     EXPECT_EQ(BrowseFolder(dialogs, "/home/u"), "/home/u/cards");
     EXPECT_EQ(BrowseFolder(dialogs, ""), "");
     EXPECT_EQ(BrowseFolder(dialogs, ""), "/");
-    EXPECT_EQ(dialogs.folderRequests.front(), "/home/u");
+    EXPECT_EQ(dialogs.folderRequests.front(), std::filesystem::exists("/home/u") ? "/home/u" : "/home");
+}
+
+TEST(FileChoosers, ChoosersOpenInTheNearestExistingFolder) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir / "cards");
+    test::writeBytes(dir / "cards" / "file", "x");
+    const std::string root = dir.path().string();
+    const std::pair<std::string, std::string> cases[] = {
+        {root + "/cards", root + "/cards"},
+        {root + "/cards/VexaEditor CardData", root + "/cards"},  // not made yet
+        {root + "/a/b/c", root},
+        {root + "/cards/file", root + "/cards"},                 // a file is no folder
+        {"", ""},
+    };
+    for (const auto& [folder, expected] : cases) {
+        EXPECT_EQ(NearestExistingFolder(folder), expected) << folder;
+        test::ScriptedDialogs dialogs;
+        OpenFileDialog(dialogs, false, {}, folder, "t");
+        BrowseFolder(dialogs, folder);
+        EXPECT_EQ(dialogs.fileRequests.at(0).initialFolder, expected);
+        EXPECT_EQ(dialogs.folderRequests.at(0), expected);
+    }
 }
 
 }  // namespace
