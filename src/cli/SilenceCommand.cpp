@@ -33,11 +33,11 @@ int run(const SilenceArguments& args) {
 
 void addSilenceCommand(CLI::App& app, CliContext& context) {
     auto args = std::make_shared<SilenceArguments>();
-    CLI::App* sub = app.add_subcommand("silence", "Make a silent mono WAVE file (exit 0 done, 1 stopped, 2 failed)");
+    CLI::App* sub = app.add_subcommand("silence", "Make a silent mono WAVE file (exit 0 done, 1 stopped with Ctrl+C, 2 failed or refused)");
     addHomeOption(*sub, context);
     sub->add_option("--seconds", args->seconds, "Length in seconds")
         ->required()
-        ->check(CLI::Range(0, kLongestSeconds));
+        ->check(CLI::Range(0, kLongestSeconds).description("INT in [1 - 3659]"));  // 0 gets the tools' own refusal
     sub->add_option("--rate", args->rate, "Sampling rate in Hz")->check(CLI::IsMember({22050, 44100}));
     sub->add_option("--bits", args->bits, "Bits per sample")->check(CLI::IsMember({8, 16}));
     sub->add_option("DST", args->destination, "WAVE file to write")->required();
