@@ -82,6 +82,8 @@ public:
             return stopped_ ? CardCreationResult{Outcome::Stopped, {}} : failed(*failure);
         if (auto failure = check(work.path()))
             return stopped_ ? CardCreationResult{Outcome::Stopped, {}} : failed(*failure);
+        if (auto failure = flush(work.path()))
+            return failed(*failure);
         if (std::string problem = SwapCardFiles(work.path(), cardFolder_, method_); !problem.empty())
             return failed({problem});
         return {Outcome::Completed, {}};
@@ -214,6 +216,18 @@ private:
             }
             bar_.advance();
         }
+        return std::nullopt;
+    }
+
+    // The new set reaches the disk before it replaces the old one.
+    std::optional<Failure> flush(const fs::path& work) {
+        const int fd = ::open(work.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return Failure{WriteResult::fromError(errno, cardFolder_).message};
+        const int error = ::syncfs(fd) == 0 ? 0 : errno;
+        ::close(fd);
+        if (error != 0)
+            return Failure{WriteResult::fromError(error, cardFolder_).message};
         return std::nullopt;
     }
 

@@ -45,6 +45,7 @@ CopyOutcome CopyCardFile(const std::filesystem::path& source, const std::filesys
     if (input.fd() < 0)
         return failed(cardproblem::cannotRead(source, input.error()));
     FileReplacement output(target);
+    output.deferSync();  // the whole set is flushed at once before it is used
     if (!output.isOpen())
         return failed(output.result().message);
 

@@ -1,7 +1,8 @@
 #pragma once
 // Copies one WAVE file of a card into the work folder through the safe file
 // replacement, checking that the copy has the size the source had when the
-// card's space was counted.
+// card's space was counted. The copy is not flushed to the disk: the caller
+// flushes the work folder's file system once the whole set is there.
 #include "ui/Progress.h"
 
 #include <cstdint>
