@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     vexa::cli::addInspectCommand(app, context);
     vexa::cli::addShowCommand(app, context);
     vexa::cli::addResaveCommand(app, context);
+    vexa::cli::addCardCommand(app, context);
     vexa::cli::addMonoCommand(app, context);
     vexa::cli::addSilenceCommand(app, context);
     vexa::cli::addSettingsCommand(app, context);

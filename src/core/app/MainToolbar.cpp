@@ -45,9 +45,9 @@ bool ToolbarCommandAvailable(ToolbarKey key) {
     case ToolbarKey::Sound:   // sound registration
     case ToolbarKey::Seting:  // settings
     case ToolbarKey::Sim:     // the test run
-    case ToolbarKey::Card:    // control data creation
     case ToolbarKey::Print:   // printing
         return false;
+    case ToolbarKey::Card:
     case ToolbarKey::Load:
     case ToolbarKey::New:
     case ToolbarKey::Copy:

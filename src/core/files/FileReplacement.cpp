@@ -202,7 +202,7 @@ WriteResult FileReplacement::commit() {
         }
     }
     const int syncFault = TakeFileFault(FileCall::Sync);
-    if (syncFault != 0 || ::fsync(fd_) != 0) {
+    if (syncFault != 0 || (syncOnCommit_ && ::fsync(fd_) != 0)) {
         fail(syncFault != 0 ? syncFault : errno);
         return result_;
     }
@@ -221,7 +221,8 @@ WriteResult FileReplacement::commit() {
     slot_ = -1;
     temporary_.clear();
     committed_ = true;
-    syncFolder(target_.parent_path());
+    if (syncOnCommit_)
+        syncFolder(target_.parent_path());
     return result_;
 }
 

@@ -46,6 +46,11 @@ public:
     // Overwrites bytes already written.
     bool writeAt(std::uint64_t offset, const void* data, std::size_t count);
 
+    // For a caller that writes many files and flushes their file system once
+    // (syncfs) before it relies on any of them: commit() then renames without
+    // flushing the file and its folder first.
+    void deferSync() { syncOnCommit_ = false; }
+
     // Puts the temporary in the target's place. The first failure when one
     // happened before or during it; the target is then as it was.
     WriteResult commit();
@@ -62,6 +67,7 @@ private:
     std::filesystem::path temporary_;
     bool existed_ = false;
     bool committed_ = false;
+    bool syncOnCommit_ = true;
     mode_t mode_ = 0;
     uid_t owner_ = 0;
     gid_t group_ = 0;

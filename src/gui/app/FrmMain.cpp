@@ -4,6 +4,7 @@
 #include "app/MainWindowQuestions.h"
 #include "app/MainWindowSize.h"
 #include "app/ToolbarIcons.h"
+#include "card/FrmCardMake.h"
 #include "config/Messages.h"
 #include "editor/FgMemo.h"
 #include "editor/FgProgramView.h"
@@ -64,7 +65,10 @@ FrmMain::FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs, Q
     updateUndoActions();
 }
 
-FrmMain::~FrmMain() { document_.unsubscribe(documentListener_); }
+FrmMain::~FrmMain() {
+    delete cardMake_;  // a window of its own, not a child
+    document_.unsubscribe(documentListener_);
+}
 
 void FrmMain::buildUndoActions() {
     undoAction_ = new QAction(QString::fromUtf8("元に戻す"), this);
@@ -375,7 +379,7 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
         close();
         break;
     case ToolbarKey::Card:
-        emit cardCreationRequested();
+        openCardCreation();
         break;
     case ToolbarKey::Copy:
         commandCopy();
@@ -414,6 +418,23 @@ void FrmMain::commandCopy() {
     window.exec();
 }
 
+FrmCardMake* FrmMain::cardMakeWindow() const { return cardMake_; }
+
+void FrmMain::openCardCreation() {
+    if (cardMake_)
+        return;
+    // The main window stays disabled while the creation window is open.
+    cardMake_ = new FrmCardMake(document_, paths_, *dialogs_, this);
+    connect(cardMake_, &FrmCardMake::closed, this, [this] {
+        setEnabled(true);
+        cardMake_->deleteLater();
+        cardMake_ = nullptr;
+    });
+    setEnabled(false);
+    cardMake_->show();
+    emit cardCreationRequested();
+}
+
 bool FrmMain::loadControlFile(const std::string& path) {
     const bool loaded = LoadChosenFile(document_, *dialogs_, path) == LoadOutcome::Loaded;
     if (loaded)
@@ -441,7 +462,7 @@ void FrmMain::closeEvent(QCloseEvent* event) {
         return;
     case ExitDecision::OpenCardCreation:
         event->ignore();
-        emit cardCreationRequested();
+        openCardCreation();
         return;
     case ExitDecision::StayOpen:
         event->ignore();

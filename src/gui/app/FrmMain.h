@@ -11,6 +11,7 @@
 #include "ui/UserDialogs.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 
 #include <array>
@@ -27,6 +28,7 @@ class QToolBar;
 namespace vexa::gui {
 
 class FgMemo;
+class FrmCardMake;
 class FgProgramView;
 class SheetHeaderFrame;
 
@@ -83,9 +85,11 @@ public:
     FgMemo* memoGrid() const { return fgMemo_; }
     SheetHeaderFrame* headerFrame() const { return frmSetting_; }
     QTabBar* tabStrip() const { return tabStrip_; }
+    // The control data creation window while it is open, else nullptr.
+    FrmCardMake* cardMakeWindow() const;
 
 signals:
-    // Control data creation is to open (the CARD key, or Yes on the save
+    // Control data creation has opened (the CARD key, or Yes on the save
     // question when the window is closed).
     void cardCreationRequested();
 
@@ -110,6 +114,7 @@ private:
     void commandNew();
     void commandLoad();
     void commandCopy();
+    void openCardCreation();
     void clearSheetControls();
     void connectSheetControls();
     void applyHeader(SheetEditKind kind);
@@ -136,6 +141,7 @@ private:
     QLabel* lblAttention_ = nullptr;
     QLabel* lblState_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
+    QPointer<FrmCardMake> cardMake_;
 };
 
 }  // namespace vexa::gui

@@ -1,0 +1,26 @@
+#pragma once
+// One card to create, as the checks before it leave it: the Project to write
+// (its Card Information filled from the entries), the settings it is written
+// with, where the card goes and which WAVE files it takes.
+#include "card/CardFolder.h"
+#include "config/Configuration.h"
+#include "model/Project.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+struct CardJob {
+    Project project;
+    Settings settings;
+    std::filesystem::path cardFolder;
+    std::string controlFileName;   // CardName + ".vxa"
+    std::vector<CardSound> sounds;  // in index order
+
+    // The progress bar's end: two steps for the Control File and for each sound.
+    int barMaximum() const { return (static_cast<int>(sounds.size()) + 1) * 2; }
+};
+
+}  // namespace vexa

@@ -1,0 +1,42 @@
+#pragma once
+// Everything control data creation decides before it touches a file: the
+// entries copied into the Card Information, the sheet check, the entry check
+// and the card data folder; the result says which of them stopped it or
+// gives the card to create.
+#include "card/CardJob.h"
+#include "ui/Refusal.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+// What the creation window shows when it opens: the Card Information, with
+// the capacity class of the registered WAVE files as CardSize when none is
+// stored and the CardName setting when the CardName is empty.
+CardInformation CardEntriesOnOpening(const Project& project, const Settings& settings);
+
+// The Card Information as creation writes it: the entries, with the reserved
+// text "" and the reserved number "0".
+CardInformation CardInformationToWrite(CardInformation entries);
+
+enum class CardCheckOutcome {
+    SheetErrors,       // the error list is shown, the creation window closes
+    EntryRefused,      // the refusal is shown and its box gets the focus
+    NoCardDataFolder,  // the refusal (2070) is shown, the creation window closes
+    Ready,
+};
+
+struct CardCheck {
+    CardCheckOutcome outcome = CardCheckOutcome::Ready;
+    std::vector<std::string> sheetErrors;
+    CheckResult refusal;
+    std::optional<CardJob> job;
+};
+
+// Checks `project` (whose Card Information holds the entries) in the order
+// creation does: sheets, entries, the card data folder of `settings`.
+CardCheck CheckCardCreation(const Project& project, const Settings& settings);
+
+}  // namespace vexa

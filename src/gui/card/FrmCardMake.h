@@ -1,0 +1,83 @@
+#pragma once
+// The control data creation window "コントロールデータ作成": the card
+// description's entries (each change a step of the Document), the capacity
+// the registered WAVE files need, and Create, which checks and then writes
+// the Card Folder on a worker thread behind the progress window.
+#include "app/ProgramPaths.h"
+#include "card/CardJob.h"
+#include "document/Document.h"
+#include "ui/UserDialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vexa::gui {
+
+class CardCreationRun;
+class FrmProgress;
+
+class FrmCardMake : public QWidget {
+    Q_OBJECT
+
+public:
+    // `owner` (the main window) parents the error list shown after this
+    // window has closed; `document` and `dialogs` outlive the window.
+    FrmCardMake(Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner = nullptr);
+    ~FrmCardMake() override;
+
+    QLineEdit* box(const char* name) const;  // a text box by its name ("TxtTitle")
+    QComboBox* cmbCardSize() const { return cmbCardSize_; }
+    QLabel* lblUseSize() const { return lblUseSize_; }
+    QPushButton* cmdCardMake() const { return cmdCardMake_; }
+    QPushButton* cmdClose() const { return cmdClose_; }
+    // The progress window while a creation runs, else nullptr.
+    FrmProgress* progressWindow() const;
+    bool creating() const;
+
+    // Create, as the button runs it.
+    void create();
+
+signals:
+    // The window has closed (the main window is enabled again).
+    void closed();
+    // A creation has ended (completed, failed or stopped) and its message was shown.
+    void creationEnded(bool completed);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void fill();
+    void onBoxChanged(const char* field, const QString& text);
+    void onDateLeft();
+    CardInformation entriesOfControls() const;
+    void focusField(const std::string& field);
+    void showErrorList(const std::string& text);
+    void startCreation(const CardJob& job);
+    void onCreationFinished();
+
+    Document& document_;
+    ProgramPaths paths_;
+    UserDialogs& dialogs_;
+    QPointer<QWidget> owner_;
+    bool filling_ = false;
+    std::vector<std::pair<const char*, QLineEdit*>> boxes_;  // name → box
+    QComboBox* cmbCardSize_ = nullptr;
+    QLabel* lblUseSize_ = nullptr;
+    QPushButton* cmdCardMake_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+    QPointer<FrmProgress> progress_;
+    std::unique_ptr<CardCreationRun> run_;
+};
+
+}  // namespace vexa::gui

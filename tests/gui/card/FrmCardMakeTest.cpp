@@ -1,0 +1,262 @@
+// The real creation window from the CARD key to the completion message, its
+// refusals, and the small windows it opens.
+#include "FolderContents.h"
+#include "ScriptedDialogs.h"
+#include "TestPaths.h"
+#include "app/FrmMain.h"
+#include "card/CardCreation.h"
+#include "card/CardEntryCheck.h"
+#include "card/FrmCardMake.h"
+#include "config/Messages.h"
+#include "text/Cp932.h"
+#include "ui/FmtAttention.h"
+#include "ui/FrmChkMsg.h"
+#include "ui/FrmDisp2.h"
+#include "ui/FrmProgress.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace vexa::gui {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Presses the button of every format notice and error list that opens,
+// recording their names, for as long as it lives.
+class ModalCloser {
+public:
+    ModalCloser() {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* notice = qobject_cast<FmtAttention*>(modal)) {
+                seen.push_back("FmtAttention");
+                notice->okButton()->click();
+            } else if (auto* list = qobject_cast<FrmChkMsg*>(modal)) {
+                seen.push_back("FrmChkMsg");
+                errorList = list->txtDisp()->toPlainText().toStdString();
+                list->cmdClose()->click();
+            }
+        });
+        timer_.start();
+    }
+    std::vector<std::string> seen;
+    std::string errorList;
+
+private:
+    QTimer timer_;
+};
+
+struct Editor {
+    test::TempDir temp;
+    test::ScriptedDialogs dialogs;
+    Document document;
+    FrmMain frm;
+
+    Editor() : document(configuration(temp.path())), frm(ProgramPaths::forFolder(test::programFolder()), document, &dialogs) {
+        fs::create_directories(temp / "src");
+        test::writeBytes(temp / "src" / "A.WAV", "sound bytes");
+        Project project = document.project();
+        project.sounds[0].fileName = "A.WAV";
+        project.sounds[0].sourcePath = (temp / "src" / "A.WAV").string();
+        project.soundPresent = true;
+        document.replaceProject(project);
+        frm.show();
+    }
+
+    static Configuration configuration(const fs::path& folder) {
+        fs::create_directories(folder / "cards");
+        Configuration c;
+        c.settings.maxLine = 3;
+        c.settings.cardPath = (folder / "cards").string();
+        c.settings.cardName = "DEFAULT";
+        return c;
+    }
+
+    FrmCardMake* openWithCard() {
+        frm.toolbarAction(ToolbarKey::Card)->trigger();
+        return frm.cardMakeWindow();
+    }
+
+    static void fill(FrmCardMake& w) {
+        const std::pair<const char*, const char*> entries[] = {
+            {"TxtTitle", "VX-100"}, {"TxtCardName", "SHOP"},   {"TxtForder", "SHOP"},
+            {"TxtPrgCorp", "見本商店"}, {"TxtPrgMake", "見本 太郎"}, {"TxtPrgDate", "2004/07/01"},
+        };
+        for (const auto& [name, text] : entries)
+            w.box(name)->setText(QString::fromUtf8(text));
+    }
+};
+
+TEST(FrmCardMake, OpensFilledWithoutChangingTheProjectAndDisablesTheMainWindow) {
+    Editor e;
+    FrmCardMake* w = e.openWithCard();
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(e.frm.isEnabled());
+    EXPECT_EQ(w->windowTitle().toStdString(), GetMsg(msg::kCardMakeTitle));
+    EXPECT_EQ(w->box("TxtCardName")->text(), "DEFAULT");       // the CardName setting
+    EXPECT_EQ(w->cmbCardSize()->count(), 6);                    // from the Element Pattern File
+    EXPECT_EQ(w->cmbCardSize()->currentIndex(), 0);             // the class of 11 bytes
+    EXPECT_EQ(w->lblUseSize()->text(), "32MB");
+    EXPECT_NE(w->findChild<QLabel*>("LblNote"), nullptr);
+    EXPECT_FALSE(e.document.modified());
+
+    QTest::keyClicks(w->box("TxtTitle"), "VX");
+    EXPECT_TRUE(e.document.modified());
+    EXPECT_EQ(e.document.project().card.title, "VX");
+
+    w->cmdClose()->click();
+    EXPECT_TRUE(e.frm.isEnabled());
+    QTRY_COMPARE(e.frm.cardMakeWindow(), nullptr);
+}
+
+TEST(FrmCardMake, TheDateIsRewrittenWhenLeftAndAFocusedBoxIsSelectedWhole) {
+    Editor e;
+    FrmCardMake* w = e.openWithCard();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QLineEdit* date = w->box("TxtPrgDate");
+    date->setFocus();
+    QTest::keyClicks(date, "2004/7/1");
+    w->box("TxtMemo1")->setFocus();
+    EXPECT_EQ(date->text(), "2004/07/01");
+    EXPECT_EQ(e.document.project().card.prgDate, "2004/07/01");
+
+    date->setFocus();
+    QTRY_COMPARE(date->selectedText(), QString("2004/07/01"));
+}
+
+TEST(FrmCardMake, CreatesTheCardFromCardKeyToCompletionMessage) {
+    Editor e;
+    ModalCloser closer;
+    FrmCardMake* w = e.openWithCard();
+    Editor::fill(*w);
+    QSignalSpy ended(w, &FrmCardMake::creationEnded);
+
+    w->cmdCardMake()->click();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(10000));
+
+    EXPECT_TRUE(ended.at(0).at(0).toBool());
+    EXPECT_EQ(closer.seen, std::vector<std::string>{"FmtAttention"});
+    const fs::path cardFolder = e.temp / "cards" / "SHOP";
+    ASSERT_FALSE(e.dialogs.shown.empty());
+    EXPECT_EQ(e.dialogs.shown.back(), CardDoneMessage(cardFolder));
+    EXPECT_FALSE(e.document.modified());
+    EXPECT_FALSE(e.document.canUndo());
+    const auto contents = test::folderContents(cardFolder);
+    EXPECT_EQ(contents.size(), 2u);
+    EXPECT_EQ(contents.at("A.WAV"), "sound bytes");
+    EXPECT_EQ(contents.count("SHOP.vxa"), 1u);
+    EXPECT_EQ(w->progressWindow(), nullptr);
+    EXPECT_TRUE(w->isVisible());  // the window stays open after a completed creation
+}
+
+TEST(FrmCardMake, NoToReplacingTouchesNothingAndAFailureIsShown) {
+    Editor e;
+    ModalCloser closer;
+    const fs::path cardFolder = e.temp / "cards" / "SHOP";
+    fs::create_directories(cardFolder);
+    test::writeBytes(cardFolder / "OLD.WAV", "old");
+    FrmCardMake* w = e.openWithCard();
+    Editor::fill(*w);
+
+    e.dialogs.answers = {MessageAnswer::No};
+    w->cmdCardMake()->click();
+    EXPECT_EQ(e.dialogs.texts().back(), GetMsg(msg::kReplaceCardFolder));
+    EXPECT_FALSE(w->creating());
+    EXPECT_EQ(test::folderContents(e.temp / "cards"), (std::map<std::string, std::string>{
+                                                          {"SHOP/", ""}, {"SHOP/OLD.WAV", "old"}}));
+
+    fs::remove(e.temp / "src" / "A.WAV");
+    QSignalSpy ended(w, &FrmCardMake::creationEnded);
+    e.dialogs.answers = {MessageAnswer::Yes};
+    w->cmdCardMake()->click();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(10000));
+    EXPECT_FALSE(ended.at(0).at(0).toBool());
+    EXPECT_EQ(e.dialogs.shown.back().title, GetMsg(msg::kTitleError));
+    EXPECT_NE(e.dialogs.shown.back().text.find((e.temp / "src" / "A.WAV").string()), std::string::npos);
+    EXPECT_TRUE(e.document.modified());
+    EXPECT_EQ(test::readBytes(cardFolder / "OLD.WAV"), "old");
+}
+
+TEST(FrmCardMake, ARefusedEntryGetsTheFocusAndSheetErrorsOpenTheErrorList) {
+    Editor e;
+    ModalCloser closer;
+    FrmCardMake* w = e.openWithCard();
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    Editor::fill(*w);
+    w->box("TxtCardName")->setText("A-B");
+    w->cmdCardMake()->click();
+    EXPECT_EQ(e.dialogs.texts().back(), ForbiddenCharactersText());
+    QTRY_VERIFY(w->box("TxtCardName")->hasFocus());
+    EXPECT_EQ(w->box("TxtCardName")->selectedText(), "A-B");
+
+    w->box("TxtCardName")->setText("SHOP");
+    Project project = e.document.project();
+    project.sheets[0].lines[1].ledTime = "";
+    e.document.replaceProject(project);
+    w->cmdCardMake()->click();
+    EXPECT_FALSE(w->isVisible());
+    EXPECT_TRUE(e.frm.isEnabled());
+    QTRY_COMPARE(closer.seen, std::vector<std::string>{"FrmChkMsg"});
+    EXPECT_EQ(closer.errorList, "No.（02） " + GetMsg(msg::kLedTimeMissing) + "\n");
+    EXPECT_EQ(e.dialogs.texts().back(), GetMsg(msg::kInputErrors));  // on top of the list
+    EXPECT_FALSE(fs::exists(e.temp / "cards" / "SHOP"));
+}
+
+TEST(FrmCardMake, YesOnTheSaveQuestionOpensTheWindow) {
+    Editor e;
+    FrmCardMake* w = e.openWithCard();
+    QTest::keyClicks(w->box("TxtTitle"), "x");
+    w->close();
+    e.dialogs.answers = {MessageAnswer::Yes};
+    e.frm.close();
+    EXPECT_EQ(e.dialogs.texts().back(), GetMsg(msg::kSaveBeforeExit));
+    EXPECT_NE(e.frm.cardMakeWindow(), nullptr);
+    EXPECT_FALSE(e.frm.isEnabled());
+}
+
+TEST(SmallWindows, TheProgressWindowCannotBeClosedByTheUser) {
+    FrmProgress progress;
+    progress.show();
+    EXPECT_EQ(progress.windowTitle().toStdString(), GetMsg(msg::kCardProgressTitle));
+    EXPECT_FALSE(progress.windowFlags() & Qt::WindowCloseButtonHint);
+    progress.close();
+    QTest::keyClick(&progress, Qt::Key_Escape);
+    EXPECT_TRUE(progress.isVisible());
+    progress.finish();
+    EXPECT_FALSE(progress.isVisible());
+}
+
+TEST(SmallWindows, ReleaseNotesShowTheFileOrNothing) {
+    test::TempDir temp;
+    FrmDisp2 empty(temp / "Release.txt");
+    EXPECT_EQ(empty.windowTitle(), QString::fromUtf8("更新履歴"));
+    EXPECT_TRUE(empty.txtDisp()->toPlainText().isEmpty());
+    test::writeBytes(temp / "Release.txt", cp932::fromUtf8("一\r\n二\r\n三\r\n"));
+    FrmDisp2 notes(temp / "Release.txt");
+    EXPECT_EQ(notes.txtDisp()->toPlainText(), QString::fromUtf8("一\n二\n三"));
+}
+
+TEST(SmallWindows, TheFormatNoticeNamesFat16) {
+    FmtAttention notice;
+    EXPECT_EQ(notice.windowTitle().toStdString(), GetMsg(msg::kCardFormatTitle));
+    EXPECT_EQ(notice.lblInfo1()->text().toStdString(), GetMsg(msg::kCardFormatNote1));
+    EXPECT_EQ(notice.lblInfo2()->text().toStdString(), GetMsg(msg::kCardFormatNote2));
+}
+
+}  // namespace
+}  // namespace vexa::gui
