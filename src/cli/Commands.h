@@ -10,5 +10,6 @@ void addSilenceCommand(CLI::App& app, CliContext& context);   // silent WAVE fil
 void addInspectCommand(CLI::App& app, CliContext& context);   // WAVE files checked as registration does
 void addShowCommand(CLI::App& app, CliContext& context);      // Control File loaded, Project as JSON
 void addResaveCommand(CLI::App& app, CliContext& context);    // Control File loaded and written again
+void addPlayCommand(CLI::App& app, CliContext& context);      // WAVE files played through the sound output
 
 }  // namespace vexa::cli
