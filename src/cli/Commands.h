@@ -11,5 +11,6 @@ void addInspectCommand(CLI::App& app, CliContext& context);   // WAVE files chec
 void addShowCommand(CLI::App& app, CliContext& context);      // Control File loaded, Project as JSON
 void addResaveCommand(CLI::App& app, CliContext& context);    // Control File loaded and written again
 void addCardCommand(CLI::App& app, CliContext& context);      // card folder made from a Control File
+void addPlayCommand(CLI::App& app, CliContext& context);      // WAVE files played through the sound output
 
 }  // namespace vexa::cli

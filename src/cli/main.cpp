@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     vexa::cli::addMonoCommand(app, context);
     vexa::cli::addSilenceCommand(app, context);
     vexa::cli::addSettingsCommand(app, context);
+    vexa::cli::addPlayCommand(app, context);
 
     try {
         app.parse(argc, argv);

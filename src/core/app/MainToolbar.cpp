@@ -42,11 +42,11 @@ SheetModeView SheetModeViewFor(bool multiSheet) {
 
 bool ToolbarCommandAvailable(ToolbarKey key) {
     switch (key) {
-    case ToolbarKey::Sound:   // sound registration
     case ToolbarKey::Seting:  // settings
     case ToolbarKey::Sim:     // the test run
     case ToolbarKey::Print:   // printing
         return false;
+    case ToolbarKey::Sound:
     case ToolbarKey::Card:
     case ToolbarKey::Load:
     case ToolbarKey::New:

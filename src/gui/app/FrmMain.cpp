@@ -11,6 +11,7 @@
 #include "editor/ProgramTableView.h"
 #include "editor/SheetHeaderControls.h"
 #include "editor/SheetHeaderFrame.h"
+#include "sound/FrmSound.h"
 #include "ui/FrmCopy.h"
 #include "ui/QtUserDialogs.h"
 
@@ -384,7 +385,14 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
     case ToolbarKey::Copy:
         commandCopy();
         break;
-    case ToolbarKey::Sound:   // sound registration window: not built yet
+    case ToolbarKey::Sound: {
+        FrmSound window(document_, *dialogs_, this);
+        window.exec();  // OK hands the new Sound Table to the Document as one step
+        fgProgram_->rebuildVoiceLists();
+        showSheet(currentSheet_);
+        fgProgram_->RefreshVoiceCell();
+        break;
+    }
     case ToolbarKey::Seting:  // settings window: not built yet
     case ToolbarKey::Sim:     // test run: not built yet
     case ToolbarKey::Print:   // print selection window: not built yet

@@ -103,6 +103,9 @@ std::vector<std::string> QtUserDialogs::chooseFiles(const FileChooserRequest& re
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, true);
+    // Qt's own chooser matches "*.wav" to "CHIME.WAV" too (names on FAT cards
+    // are mostly upper case); some desktops' native choosers do not.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     const QStringList filters = nameFilters(request.filters);
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);

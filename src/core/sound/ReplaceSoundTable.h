@@ -1,0 +1,45 @@
+#pragma once
+// OK of the sound registration window as one undoable step: the Sound Table
+// and the Sound Present flag before and after, and the voices the new table
+// drops from the Program Lines of every sheet (packed and retimed), so that
+// undo gives back the old table and the voices that named it.
+#include "document/Command.h"
+#include "document/SheetEdit.h"
+#include "model/SoundEntry.h"
+#include "sound/VoiceRefresh.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vexa {
+
+class Document;
+
+class ReplaceSoundTable final : public Command {
+public:
+    // The step that gives `project` the table `sounds` (Sound Present
+    // `present`); lines 0 … lineCount - 1 of every sheet follow it.
+    static std::unique_ptr<ReplaceSoundTable> make(const Project& project, std::vector<SoundEntry> sounds,
+                                                   bool present, int lineCount, const MeasureWave& measure);
+
+    void redo(Project& project) override;
+    void undo(Project& project) override;
+    std::string text() const override { return "Sound登録"; }
+    bool isEmpty() const override;
+
+private:
+    ReplaceSoundTable() = default;
+
+    std::vector<SoundEntry> beforeSounds_;
+    std::vector<SoundEntry> afterSounds_;
+    bool beforePresent_ = false;
+    bool afterPresent_ = false;
+    std::unique_ptr<SheetEdit> voices_;
+};
+
+// OK of the window: hands the table to the Document as one step (nothing
+// when it is the table the Project holds). Line Count from the configuration.
+void ApplySoundTable(Document& document, std::vector<SoundEntry> sounds, bool present, const MeasureWave& measure);
+
+}  // namespace vexa

@@ -1,0 +1,36 @@
+#include "sound/WaveChoosers.h"
+
+#include "config/Messages.h"
+#include "sound/WaveFolderListing.h"
+#include "text/TextRules.h"
+#include "ui/FileChoosers.h"
+
+namespace vexa {
+
+std::vector<std::string> WaveFileFilters() { return {"Wave Files (*.wav)|*.wav"}; }
+
+std::vector<std::string> ChooseWaveFiles(UserDialogs& dialogs, const std::string& waveRef) {
+    const std::string selection =
+        OpenFileDialog(dialogs, true, WaveFileFilters(), waveRef, GetMsg(msg::kChooseFileTitle));
+    std::vector<std::string> paths;
+    if (!selection.empty())
+        SplitSelection(selection, paths);
+    return paths;
+}
+
+std::vector<std::string> ChooseWaveFolder(UserDialogs& dialogs, const std::string& waveRef) {
+    const std::string folder = BrowseFolder(dialogs, waveRef);
+    if (folder.empty())
+        return {};
+    return ListWaveFiles(folder);
+}
+
+std::string WaveRefAfter(const std::vector<std::string>& paths) {
+    if (paths.empty())
+        return {};
+    std::string folder;
+    SplitPath(paths.front(), folder);
+    return folder;
+}
+
+}  // namespace vexa

@@ -1,0 +1,101 @@
+#pragma once
+// The sound registration window "Sound登録": the window's own copy of the
+// Sound Table in a 255-row list, files added by the file chooser, a folder
+// or a drop from the file manager, entries deleted, moved, commented and
+// listened to, and OK handing the new table to the Document as one step.
+// Cancel (or closing) drops everything after question 2067 when changed.
+#include "document/Document.h"
+#include "sound/InspectForRegistration.h"
+#include "sound/SoundList.h"
+#include "sound/VoiceRefresh.h"
+#include "ui/UserDialogs.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+
+#include <array>
+#include <atomic>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+
+namespace vexa {
+class AudioOutput;
+}
+
+namespace vexa::gui {
+
+class SoundListModel;
+
+class FrmSound : public QDialog {
+    Q_OBJECT
+
+public:
+    // `output` plays the sounds (the Qt sound output when none is given);
+    // `measure` gives play lengths for the lines OK retimes (GetWaveLength
+    // when empty).
+    FrmSound(Document& document, UserDialogs& dialogs, QWidget* parent = nullptr, AudioOutput* output = nullptr,
+             MeasureWave measure = {});
+    ~FrmSound() override;
+
+    const SoundList& list() const { return list_; }
+    QTableView* fgWave() const { return fgWave_; }
+    QPushButton* cmdWave(int index) const { return cmdWave_[static_cast<std::size_t>(index)]; }
+    QPushButton* cmdTool() const { return cmdTool_; }
+    QPushButton* cmdOk() const { return cmdOk_; }
+    QPushButton* cmdCancel() const { return cmdCancel_; }
+    QLabel* timeDisplay() const { return lblTime_; }
+    QLabel* sizeDisplay() const { return lblSize_; }
+    // True while chosen files are being checked off the user-interface thread.
+    bool registering() const { return registering_; }
+
+    // Registers these files as if they had been chosen with "ファイル選択".
+    void registerChosen(const std::vector<std::string>& paths);
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void showList();
+    void onCurrentChanged(const QModelIndex& current);
+    void placeCurrent(int row, int col);
+    void clearSelection();
+    void onRegistered();
+    void play(const std::optional<PlayRequest>& request);
+    void onOk();
+    void setBusy(bool busy);
+    void stopRegistering();
+
+    Document& document_;
+    UserDialogs& dialogs_;
+    AudioOutput* output_ = nullptr;
+    std::unique_ptr<AudioOutput> ownOutput_;
+    MeasureWave measure_;
+    SoundList list_;
+    SoundListModel* model_ = nullptr;
+    bool placing_ = false;
+    bool registering_ = false;  // from the choice until the result is listed
+    std::atomic<bool> stopRequested_{false};
+    QFutureWatcher<InspectionRun> watcher_;
+
+    QTableView* fgWave_ = nullptr;
+    std::array<QPushButton*, 8> cmdWave_{};
+    QPushButton* cmdTool_ = nullptr;
+    QPushButton* cmdOk_ = nullptr;
+    QPushButton* cmdCancel_ = nullptr;
+    QPushButton* cmdStopRegistering_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* lblTime_ = nullptr;
+    QLabel* lblSize_ = nullptr;
+};
+
+}  // namespace vexa::gui
