@@ -10,17 +10,19 @@ namespace vexa {
 namespace {
 
 TEST(WaveChoosers, FilesFromTheChooserStartingInWaveRef) {
+    test::TempDir dir;
+    const std::string folder = dir.path().string();
     test::ScriptedDialogs dialogs;
-    dialogs.fileAnswers = {{"/cards/snd/B.WAV", "/cards/snd/A.WAV"}, {}};
-    const auto paths = ChooseWaveFiles(dialogs, "/cards/snd");
-    EXPECT_EQ(paths, (std::vector<std::string>{"/cards/snd/B.WAV", "/cards/snd/A.WAV"}));
+    dialogs.fileAnswers = {{folder + "/B.WAV", folder + "/A.WAV"}, {}};
+    const auto paths = ChooseWaveFiles(dialogs, folder);
+    EXPECT_EQ(paths, (std::vector<std::string>{folder + "/B.WAV", folder + "/A.WAV"}));
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].initialFolder, "/cards/snd");
+    EXPECT_EQ(dialogs.fileRequests[0].initialFolder, folder);
     EXPECT_EQ(dialogs.fileRequests[0].title, "ファイル選択");
     EXPECT_TRUE(dialogs.fileRequests[0].multiple);
     EXPECT_EQ(dialogs.fileRequests[0].filters, WaveFileFilters());
     EXPECT_TRUE(ChooseWaveFiles(dialogs, "/").empty());  // cancelled
-    EXPECT_EQ(WaveRefAfter(paths), "/cards/snd");
+    EXPECT_EQ(WaveRefAfter(paths), folder);
 }
 
 TEST(WaveChoosers, AFolderGivesItsWaveFilesByName) {
@@ -29,10 +31,10 @@ TEST(WaveChoosers, AFolderGivesItsWaveFilesByName) {
         test::writeBytes(dir / name, "x");
     test::ScriptedDialogs dialogs;
     dialogs.folderAnswers = {dir.path().string() + "/", ""};
-    EXPECT_EQ(ChooseWaveFolder(dialogs, "/start"),
+    EXPECT_EQ(ChooseWaveFolder(dialogs, dir.path().string()),
               (std::vector<std::string>{(dir / "bell.wav").string(), (dir / "CHIME.WAV").string()}));
-    EXPECT_EQ(dialogs.folderRequests, std::vector<std::string>{"/start"});
-    EXPECT_TRUE(ChooseWaveFolder(dialogs, "/start").empty());
+    EXPECT_EQ(dialogs.folderRequests, std::vector<std::string>{dir.path().string()});
+    EXPECT_TRUE(ChooseWaveFolder(dialogs, dir.path().string()).empty());
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ Project projectWith(std::vector<std::string> names) {
 Configuration configuration() {
     Configuration c;
     c.settings.maxLine = 10;
-    c.settings.waveRef = "/start";
+    c.settings.waveRef = "/tmp";  // an existing folder: choosers open in it
     return c;
 }
 
@@ -123,7 +123,7 @@ TEST(FrmSound, ChosenFilesAreCheckedOffTheWindowThreadAndListed) {
     w.dialogs.fileAnswers = {{w.wave("NEW1.WAV"), w.wave("NEW2.WAV")}};
     QTest::mouseClick(w.frm.cmdWave(0), Qt::LeftButton);
     w.waitForRegistration();
-    EXPECT_EQ(w.dialogs.fileRequests.at(0).initialFolder, "/start");
+    EXPECT_EQ(w.dialogs.fileRequests.at(0).initialFolder, "/tmp");
     EXPECT_EQ(w.text(1, 1), "NEW1.WAV");
     EXPECT_EQ(w.text(2, 1), "NEW2.WAV");
     EXPECT_EQ(w.text(2, 6), "1.000");
