@@ -132,8 +132,9 @@ bool replaceFile(const fs::path& requested, std::string_view bytes) {
     fs::path temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                         std::to_string(counter++));
+        // appended piece by piece: GCC 12 at -O3 takes "." + std::string for an overlapping copy
+        temp = folder / std::string(".").append(target.filename().string()).append(".tmp")
+                            .append(std::to_string(::getpid()) + "-" + std::to_string(counter++));
         fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return false;
