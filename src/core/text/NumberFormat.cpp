@@ -1,10 +1,8 @@
 #include "text/NumberFormat.h"
 
-#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 
 namespace vexa::numfmt {
@@ -50,8 +48,17 @@ std::size_t numberPrefixLength(std::string_view t) {
     return i;
 }
 
+// `t` has the syntax numberPrefixLength accepts. from_chars reads it as
+// strtod does, correctly rounded, but takes no "+" and reports out of range
+// where strtod gives ±HUGE_VAL, 0 or a subnormal: those few go to strtod.
 double toDouble(std::string_view t) {
-    std::string copy(t);
+    const std::string_view unsignedOrMinus = !t.empty() && t.front() == '+' ? t.substr(1) : t;
+    const char* const end = unsignedOrMinus.data() + unsignedOrMinus.size();
+    double value = 0;
+    const auto result = std::from_chars(unsignedOrMinus.data(), end, value);
+    if (result.ec == std::errc() && result.ptr == end)
+        return value;
+    const std::string copy(t);
     return std::strtod(copy.c_str(), nullptr);
 }
 
@@ -66,13 +73,18 @@ struct Decimal {
 Decimal roundDecimal(double value, int decimals) {
     Decimal d;
     d.negative = std::signbit(value);
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
-    // buf: d.dddddddddddddde±XX
+    // "%.14e" of |value|: d.dddddddddddddde±XX, as printf would give it
+    char buf[32];
+    const char* const end =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14).ptr;
     std::string mantissa;
     mantissa.push_back(buf[0]);
     mantissa.append(buf + 2, 14);
-    int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+    const char* e = buf + 16;  // the 'e'
+    int exponent = 0;
+    std::from_chars(e + 2, end, exponent);
+    if (e[1] == '-')
+        exponent = -exponent;
     // digits of mantissa stand for positions exponent, exponent-1, ...
     // Keep digits down to position -decimals.
     const int keep = exponent + 1 + decimals;  // number of mantissa digits kept
@@ -107,6 +119,11 @@ Decimal roundDecimal(double value, int decimals) {
     return d;
 }
 
+std::string nonFinite(double value) {
+    char buf[8];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+}
+
 }  // namespace
 
 std::optional<double> parseNumber(std::string_view text) {
@@ -132,6 +149,8 @@ double leadingNumber(std::string_view text) {
 }
 
 std::string format(double value, std::string_view pattern) {
+    if (!std::isfinite(value))  // no digits to round: "inf", "-inf" or "nan"
+        return nonFinite(value);
     const auto point = pattern.find('.');
     const std::string_view intPattern = pattern.substr(0, point);
     const std::string_view fracPattern =

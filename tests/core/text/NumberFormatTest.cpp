@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace vexa::numfmt {
 namespace {
 
@@ -14,7 +16,7 @@ TEST(NumberFormat, RecognisesWholeNumbersOnly) {
         {"1.5", 1.5},  {" -2 ", -2.0}, {"+3", 3.0},      {".5", 0.5},        {"5.", 5.0},
         {"1e3", 1000}, {"0", 0.0},     {"", std::nullopt}, {" ", std::nullopt}, {"abc", std::nullopt},
         {"1.2.3", std::nullopt}, {"12abc", std::nullopt}, {"-", std::nullopt}, {".", std::nullopt},
-        {"1e999", std::nullopt},
+        {"1e999", std::nullopt}, {"+1e3", 1000}, {"1e-400", 0.0}, {"-4.9e-324", -4.9e-324},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
@@ -42,6 +44,10 @@ TEST(NumberFormat, FormatsDisplayPatterns) {
         {44.1, "##.###", "44.1"}, {8, "##.###", "8."},       {22.05, "##.##", "22.05"},
         {12.8, "##.###", "12.8"}, {11.025, "##.###", "11.025"}, {0.5, "##.###", ".5"},
         {1500, "00000", "01500"}, {123456789, "0", "123456789"}, {0.5, "0", "1"},
+        {0.0015, "0.000", "0.002"}, {-0.0005, "0.000", "-0.001"}, {1e-100, "0.0", "0.0"},
+        {1e20, "0", "100000000000000000000"}, {123456789.123456789, "0.000", "123456789.123"},
+        {std::numeric_limits<double>::infinity(), "0.0", "inf"},
+        {-std::numeric_limits<double>::infinity(), "00000", "-inf"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(format(c.value, c.pattern), c.expected) << c.value << " as " << c.pattern;
