@@ -1,5 +1,6 @@
 #include "text/NumberFormat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -62,35 +63,61 @@ double toDouble(std::string_view t) {
     return std::strtod(copy.c_str(), nullptr);
 }
 
+// The 15 significant digits of a finite value ≥ 0 as "%.14e" gives them, and
+// the power of ten of the first one.
+struct Digits15 {
+    std::string mantissa;
+    int exponent = 0;
+};
+
+// Reads to_chars' scientific form "d[.ddd]e±XX" into `out`, padding the digits
+// with zeros to 15; false when it has more than 15 digits.
+bool readScientific(const char* text, const char* end, Digits15& out) {
+    const char* e = std::find(text, end, 'e');
+    out.mantissa.assign(1, text[0]);
+    if (e - text > 2)
+        out.mantissa.append(text + 2, e);
+    if (out.mantissa.size() > 15)
+        return false;
+    out.mantissa.resize(15, '0');
+    std::from_chars(e + 2, end, out.exponent);
+    if (e[1] == '-')
+        out.exponent = -out.exponent;
+    return true;
+}
+
+Digits15 digits15(double magnitude) {
+    Digits15 d;
+    char buf[32];
+    // The shortest form that reads back as the value. With at most 15 digits
+    // it is also the value rounded to 15 digits, as 15-digit decimals lie
+    // farther apart than doubles do: padded, it is the "%.14e" form.
+    const char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
+    if (readScientific(buf, end, d))
+        return d;
+    // Longer ones are rounded the slow way, as printf would.
+    end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14).ptr;
+    readScientific(buf, end, d);
+    return d;
+}
+
 // The decimal digits of |value| rounded half away from zero to `decimals`
-// places, taken from its 15-significant-digit form: integer part and fraction.
+// places, taken from its 15-significant-digit form.
 struct Decimal {
-    bool negative = false;
-    std::string integer;   // no leading zeros; "" for zero
-    std::string fraction;  // exactly `decimals` digits
+    bool negative = false;     // false for a value that rounds to zero: no "-0.0"
+    std::string digits;        // at least `decimals`; the last `decimals` are the fraction
+    std::size_t integer = 0;   // digits before the fraction, leading zeros not counted
 };
 
 Decimal roundDecimal(double value, int decimals) {
     Decimal d;
-    d.negative = std::signbit(value);
-    // "%.14e" of |value|: d.dddddddddddddde±XX, as printf would give it
-    char buf[32];
-    const char* const end =
-        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14).ptr;
-    std::string mantissa;
-    mantissa.push_back(buf[0]);
-    mantissa.append(buf + 2, 14);
-    const char* e = buf + 16;  // the 'e'
-    int exponent = 0;
-    std::from_chars(e + 2, end, exponent);
-    if (e[1] == '-')
-        exponent = -exponent;
+    const auto [mantissa, exponent] = digits15(std::fabs(value));
     // digits of mantissa stand for positions exponent, exponent-1, ...
     // Keep digits down to position -decimals.
     const int keep = exponent + 1 + decimals;  // number of mantissa digits kept
-    std::string digits;
+    std::string& digits = d.digits;
     if (keep > 0) {
-        digits = mantissa.substr(0, static_cast<std::size_t>(std::min<int>(keep, 15)));
+        digits.assign(mantissa, 0, static_cast<std::size_t>(std::min<int>(keep, 15)));
         if (keep > 15)
             digits.append(static_cast<std::size_t>(keep - 15), '0');
         const bool roundUp = keep < 15 && mantissa[static_cast<std::size_t>(keep)] >= '5';
@@ -104,18 +131,14 @@ Decimal roundDecimal(double value, int decimals) {
                 ++digits[static_cast<std::size_t>(i)];
         }
     } else if (keep == 0 && mantissa[0] >= '5') {
-        digits = "1";
+        digits.assign(1, '1');
     }
-    // Split into integer and fraction of `decimals` digits.
     if (digits.size() < static_cast<std::size_t>(decimals))
         digits.insert(0, static_cast<std::size_t>(decimals) - digits.size(), '0');
     const std::size_t split = digits.size() - static_cast<std::size_t>(decimals);
-    d.integer = digits.substr(0, split);
-    d.fraction = digits.substr(split);
-    const auto firstNonZero = d.integer.find_first_not_of('0');
-    d.integer = firstNonZero == std::string::npos ? "" : d.integer.substr(firstNonZero);
-    if (d.integer.empty() && d.fraction.find_first_not_of('0') == std::string::npos)
-        d.negative = false;  // no "-0.0"
+    const std::size_t firstNonZero = std::min(digits.find_first_not_of('0'), digits.size());
+    d.integer = split - std::min(firstNonZero, split);
+    d.negative = std::signbit(value) && firstNonZero < digits.size();
     return d;
 }
 
@@ -157,28 +180,34 @@ std::string format(double value, std::string_view pattern) {
         point == std::string_view::npos ? std::string_view{} : pattern.substr(point + 1);
 
     const Decimal d = roundDecimal(value, static_cast<int>(fracPattern.size()));
+    const std::string_view digits = d.digits;
+    const std::size_t split = digits.size() - fracPattern.size();
 
     // Integer part: at least as many digits as the pattern has "0"s.
     std::size_t minInt = 0;
     for (char c : intPattern)
         minInt += c == '0' ? 1 : 0;
-    std::string integer = d.integer;
-    if (integer.size() < minInt)
-        integer.insert(0, minInt - integer.size(), '0');
 
     // Fraction: "0" places always shown, trailing "#" places dropped when zero.
-    std::string fraction = d.fraction;
     std::size_t minFrac = 0;
     for (std::size_t i = 0; i < fracPattern.size(); ++i)
         if (fracPattern[i] == '0')
             minFrac = i + 1;
-    while (fraction.size() > minFrac && fraction.back() == '0')
-        fraction.pop_back();
+    std::size_t fraction = fracPattern.size();
+    while (fraction > minFrac && digits[split + fraction - 1] == '0')
+        --fraction;
 
-    std::string out = d.negative ? "-" : "";
-    out += integer;
-    if (point != std::string_view::npos)
-        out += "." + fraction;
+    std::string out;
+    out.reserve(1 + std::max(d.integer, minInt) + 1 + fraction);
+    if (d.negative)
+        out += '-';
+    if (d.integer < minInt)
+        out.append(minInt - d.integer, '0');
+    out += digits.substr(split - d.integer, d.integer);
+    if (point != std::string_view::npos) {
+        out += '.';
+        out += digits.substr(split, fraction);
+    }
     return out;
 }
 
