@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <unordered_map>
 #include <vector>
 
 namespace vexa {
@@ -188,6 +189,7 @@ private:
         if (leavesFolder(name))
             return false;
         project_.soundPresent = true;
+        soundsChanged_ = true;
         project_.growSoundTable(static_cast<std::size_t>(*k));
         SoundEntry& entry = project_.sounds[static_cast<std::size_t>(*k)];
         std::string comment = std::move(entry.comment);
@@ -260,12 +262,48 @@ private:
                 programLine.voices[static_cast<std::size_t>(j)] =
                     project_.sounds[static_cast<std::size_t>(*k)].fileName;
             }
-            const auto time = project_.lineTime(programLine);
+            const auto time = lineTime(programLine);
             if (!time)
                 return false;
             programLine.time = *time;
             return true;
         });
+    }
+
+    // Project::lineTime, with the Sound Table looked up through the tables below.
+    std::optional<std::string> lineTime(const ProgramLine& line) {
+        const auto repeat = numfmt::parseNumber(line.repeat.empty() ? "1" : line.repeat);
+        if (!repeat)
+            return std::nullopt;
+        if (soundsChanged_)
+            indexSounds();
+        double sum = 0;
+        for (const auto& voice : line.voices) {
+            const auto k = firstIndex_.find(voice);
+            if (k == firstIndex_.end())
+                continue;
+            const auto& seconds = roundedLength_[k->second];
+            if (!seconds)
+                return std::nullopt;
+            sum += *seconds;
+        }
+        return numfmt::format(*repeat * sum, "0.0");
+    }
+
+    // The first index of each File name, as Project::findSound gives it, and
+    // each entry's Length rounded to one decimal (nullopt when no number).
+    void indexSounds() {
+        const auto& sounds = project_.sounds;
+        firstIndex_.clear();
+        roundedLength_.assign(sounds.size(), std::nullopt);
+        for (std::size_t k = sounds.size(); k-- > 0;) {
+            if (!sounds[k].fileName.empty())
+                firstIndex_[sounds[k].fileName] = k;
+            const std::string& length = sounds[k].length;
+            if (const auto seconds = numfmt::parseNumber(length.empty() ? "0" : length))
+                roundedLength_[k] = numfmt::parseNumber(numfmt::format(*seconds, "0.0"));
+        }
+        soundsChanged_ = false;
     }
 
     bool patternLine(const std::string& line, std::array<PatternTime, 3>& patterns) {
@@ -361,6 +399,9 @@ private:
     Section section_ = Section::Ignored;
     int sheet_ = 0;
     int counter_ = 0;
+    bool soundsChanged_ = true;
+    std::unordered_map<std::string, std::size_t> firstIndex_;
+    std::vector<std::optional<double>> roundedLength_;
 };
 
 bool readAll(const std::filesystem::path& path, ControlFileReader& reader) {
@@ -410,7 +451,8 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
     ControlFileReader reader(project, lineCount, folder, *form, dialogs);
     if (ec || !readAll(path, reader)) {
         project.clearSheets(lineCount);
-        dialogs.showMessage({GetMsg(2504), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
+        dialogs.showMessage(
+            {GetMsg(msg::kLoadFailed), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
         return false;
     }
     project.modified = false;
