@@ -174,6 +174,8 @@ TEST(ControlFileWriter, TimeThatIsNoNumberWritesNothing) {
     project.sheets[0].lines[0].ledType = "1";
     project.sheets[0].lines[0].ledTime = "1,5";
     EXPECT_FALSE(WriteControlFile(project, settingsFor(1, false), target));
+    project.sheets[0].lines[0].ledTime = "1e306";  // too large for a number of milliseconds
+    EXPECT_FALSE(WriteControlFile(project, settingsFor(1, false), target));
     project.sheets[0].lines[0].ledTime = "1.5";
     project.patterns.led[1].off = "x";
     EXPECT_FALSE(WriteControlFile(project, settingsFor(1, false), target));
