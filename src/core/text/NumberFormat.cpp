@@ -109,13 +109,14 @@ struct Decimal {
     std::size_t integer = 0;   // digits before the fraction, leading zeros not counted
 };
 
-Decimal roundDecimal(double value, int decimals) {
-    Decimal d;
-    const auto [mantissa, exponent] = digits15(std::fabs(value));
+// The digits of a finite value ≥ 0 down to position -decimals, rounded half
+// up on its 15-digit form.
+std::string roundedDigits(double magnitude, int decimals) {
+    const auto [mantissa, exponent] = digits15(magnitude);
     // digits of mantissa stand for positions exponent, exponent-1, ...
     // Keep digits down to position -decimals.
     const int keep = exponent + 1 + decimals;  // number of mantissa digits kept
-    std::string& digits = d.digits;
+    std::string digits;
     if (keep > 0) {
         digits.assign(mantissa, 0, static_cast<std::size_t>(std::min<int>(keep, 15)));
         if (keep > 15)
@@ -133,6 +134,24 @@ Decimal roundDecimal(double value, int decimals) {
     } else if (keep == 0 && mantissa[0] >= '5') {
         digits.assign(1, '1');
     }
+    return digits;
+}
+
+// The same for a whole number below 10^15, whose 15-digit form is exact:
+// nothing to round, so its integer digits followed by `decimals` zeros.
+std::string wholeDigits(double magnitude, int decimals) {
+    char buf[16];
+    std::string digits(buf, std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(magnitude)).ptr);
+    digits.append(static_cast<std::size_t>(decimals), '0');
+    return digits;
+}
+
+Decimal roundDecimal(double value, int decimals) {
+    Decimal d;
+    const double magnitude = std::fabs(value);
+    d.digits = magnitude < 1e15 && magnitude == std::trunc(magnitude) ? wholeDigits(magnitude, decimals)
+                                                                        : roundedDigits(magnitude, decimals);
+    std::string& digits = d.digits;
     if (digits.size() < static_cast<std::size_t>(decimals))
         digits.insert(0, static_cast<std::size_t>(decimals) - digits.size(), '0');
     const std::size_t split = digits.size() - static_cast<std::size_t>(decimals);

@@ -49,6 +49,9 @@ TEST(NumberFormat, FormatsDisplayPatterns) {
         // 16 and 17 significant digits: rounded to 15 first
         {0.1 + 0.2, "0.0000000000000000", "0.3000000000000000"}, {0.9999999999999999, "#.###", "1."},
         {1.0000000000000002, "0.000", "1.000"},
+        // whole numbers
+        {-0.0, "0.0", "0.0"}, {-3, "00", "-03"}, {999999999999999, "0.0", "999999999999999.0"},
+        {1e15, "0", "1000000000000000"},
         {std::numeric_limits<double>::infinity(), "0.0", "inf"},
         {-std::numeric_limits<double>::infinity(), "00000", "-inf"},
     };
