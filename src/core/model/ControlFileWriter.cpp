@@ -76,7 +76,7 @@ public:
         comments();
         if (!ok_)
             return std::nullopt;
-        return text_;
+        return std::move(text_);
     }
 
 private:
