@@ -49,10 +49,38 @@ std::size_t numberPrefixLength(std::string_view t) {
     return i;
 }
 
+// A number without exponent and with at most 15 digits, which most texts
+// are: its digits as a whole number and the power of ten it is divided by
+// are both exact doubles, so the one division rounds as strtod does.
+std::optional<double> plainDecimal(std::string_view t) {
+    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !t.empty() && t.front() == '-';
+    if (!t.empty() && (t.front() == '-' || t.front() == '+'))
+        t.remove_prefix(1);
+    std::int64_t digits = 0;
+    int count = 0;
+    int decimals = -1;  // none until the point
+    for (const char c : t) {
+        if (c == '.' && decimals < 0) {
+            decimals = 0;
+            continue;
+        }
+        if (!isDigit(c) || ++count > 15)
+            return std::nullopt;
+        digits = digits * 10 + (c - '0');
+        decimals += decimals >= 0 ? 1 : 0;
+    }
+    const double value = static_cast<double>(digits) / kPowersOfTen[std::max(decimals, 0)];
+    return negative ? -value : value;
+}
+
 // `t` has the syntax numberPrefixLength accepts. from_chars reads it as
 // strtod does, correctly rounded, but takes no "+" and reports out of range
 // where strtod gives ±HUGE_VAL, 0 or a subnormal: those few go to strtod.
 double toDouble(std::string_view t) {
+    if (const auto plain = plainDecimal(t))
+        return *plain;
     const std::string_view unsignedOrMinus = !t.empty() && t.front() == '+' ? t.substr(1) : t;
     const char* const end = unsignedOrMinus.data() + unsignedOrMinus.size();
     double value = 0;

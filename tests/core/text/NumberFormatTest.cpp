@@ -17,6 +17,8 @@ TEST(NumberFormat, RecognisesWholeNumbersOnly) {
         {"1e3", 1000}, {"0", 0.0},     {"", std::nullopt}, {" ", std::nullopt}, {"abc", std::nullopt},
         {"1.2.3", std::nullopt}, {"12abc", std::nullopt}, {"-", std::nullopt}, {".", std::nullopt},
         {"1e999", std::nullopt}, {"+1e3", 1000}, {"1e-400", 0.0}, {"-4.9e-324", -4.9e-324},
+        {"0.1", 0.1}, {"00001500", 1500}, {"99999999999999.9", 99999999999999.9},
+        {"1234567890123456.7", 1234567890123456.7},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
