@@ -32,17 +32,17 @@ enum class Section {
     Comments,
 };
 
-// Fields of a data line; an empty line has none.
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
+// Fields of a data line into `fields`; an empty line has none.
+void splitFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     if (line.empty())
-        return fields;
+        return;
     std::size_t start = 0;
     while (true) {
         const auto comma = line.find(',', start);
         fields.push_back(line.substr(start, comma == std::string_view::npos ? comma : comma - start));
         if (comma == std::string_view::npos)
-            return fields;
+            return;
         start = comma + 1;
     }
 }
@@ -97,6 +97,12 @@ public:
 
 private:
     static bool isMarkerKey(char c) { return (c >= '0' && c <= '6') || c == 'S'; }
+
+    // The fields of a data line, valid until the next line is split.
+    const std::vector<std::string_view>& fieldsOf(std::string_view line) {
+        splitFields(line, fields_);
+        return fields_;
+    }
 
     bool marker(const std::string& line) {
         switch (line[1]) {
@@ -179,7 +185,7 @@ private:
         if (line.empty() || endsWithStar(line))
             return true;
         const std::string cut = CutAtNul(line);  // the fields below point into it
-        const auto fields = splitFields(cut);
+        const auto& fields = fieldsOf(cut);
         if (fields.size() < 2)
             return false;
         const auto k = wholeNumber(fields[0]);
@@ -236,7 +242,7 @@ private:
     bool sheetLine(const std::string& line, std::size_t minFields, Fill fill) {
         if (line.empty() || endsWithStar(line))
             return true;
-        const auto fields = splitFields(line);
+        const auto& fields = fieldsOf(line);
         const auto target = targetLine(fields);
         if (!target)
             return false;
@@ -307,7 +313,7 @@ private:
     }
 
     bool patternLine(const std::string& line, std::array<PatternTime, 3>& patterns) {
-        const auto fields = splitFields(line);
+        const auto& fields = fieldsOf(line);
         if (fields.size() < 3)
             return false;
         const auto i = wholeNumber(fields[0]);
@@ -352,7 +358,7 @@ private:
         if (sheet_ >= kSheetCount)
             return true;
         SheetHeader& header = project_.sheets[static_cast<std::size_t>(sheet_)].header;
-        const auto fields = splitFields(line);
+        const auto& fields = fieldsOf(line);
         if (i == 0) {
             if (fields.size() < 5)
                 return false;
@@ -399,6 +405,7 @@ private:
     Section section_ = Section::Ignored;
     int sheet_ = 0;
     int counter_ = 0;
+    std::vector<std::string_view> fields_;
     bool soundsChanged_ = true;
     std::unordered_map<std::string, std::size_t> firstIndex_;
     std::vector<std::optional<double>> roundedLength_;
@@ -414,9 +421,12 @@ bool readAll(const std::filesystem::path& path, ControlFileReader& reader) {
     try {
         LineReader lines(in);
         std::string raw;
-        while (lines.next(raw))
-            if (!reader.read(cp932::toUtf8(raw)))
+        while (lines.next(raw)) {
+            // most lines are ASCII, the same in both encodings: no copy for them
+            const bool ok = cp932::isAscii(raw) ? reader.read(raw) : reader.read(cp932::toUtf8(raw));
+            if (!ok)
                 return false;
+        }
     } catch (const std::ios_base::failure&) {  // the file buffer throws on a read error
         return false;
     }
