@@ -98,19 +98,43 @@ struct Digits15 {
     int exponent = 0;
 };
 
+// Adds one in the 15th digit, carrying into a new power of ten when all are 9.
+void addOneInLastDigit(Digits15& d) {
+    auto i = d.mantissa.size();
+    while (i > 0 && d.mantissa[i - 1] == '9')
+        d.mantissa[--i] = '0';
+    if (i > 0) {
+        ++d.mantissa[i - 1];
+        return;
+    }
+    d.mantissa.insert(0, 1, '1');
+    d.mantissa.pop_back();
+    ++d.exponent;
+}
+
 // Reads to_chars' scientific form "d[.ddd]e±XX" into `out`, padding the digits
-// with zeros to 15; false when it has more than 15 digits.
+// with zeros to 15. More digits are rounded to 15 when that is safe for the
+// shortest form, which lies within half a unit in the last place of the value:
+// less than 12 units of its 17th digit. So its 16th and 17th digits round the
+// way the value's do unless they are within that of a half; false then.
 bool readScientific(const char* text, const char* end, Digits15& out) {
     const char* e = std::find(text, end, 'e');
     out.mantissa.assign(1, text[0]);
     if (e - text > 2)
         out.mantissa.append(text + 2, e);
-    if (out.mantissa.size() > 15)
-        return false;
-    out.mantissa.resize(15, '0');
     std::from_chars(e + 2, end, out.exponent);
     if (e[1] == '-')
         out.exponent = -out.exponent;
+    if (out.mantissa.size() > 15) {
+        out.mantissa.resize(17, '0');
+        const int tail = (out.mantissa[15] - '0') * 10 + (out.mantissa[16] - '0');
+        if (tail > 38 && tail < 62)
+            return false;
+        out.mantissa.resize(15);
+        if (tail >= 62)
+            addOneInLastDigit(out);
+    }
+    out.mantissa.resize(15, '0');
     return true;
 }
 
@@ -119,12 +143,16 @@ Digits15 digits15(double magnitude) {
     char buf[32];
     // The shortest form that reads back as the value. With at most 15 digits
     // it is also the value rounded to 15 digits, as 15-digit decimals lie
-    // farther apart than doubles do: padded, it is the "%.14e" form.
-    const char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
-    if (readScientific(buf, end, d))
-        return d;
-    // Longer ones are rounded the slow way, as printf would.
-    end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14).ptr;
+    // farther apart than normal doubles do: padded, it is the "%.14e" form.
+    // Longer ones are rounded to 15 digits where readScientific finds that safe.
+    if (magnitude == 0 || magnitude >= std::numeric_limits<double>::min()) {
+        const char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific).ptr;
+        if (readScientific(buf, end, d))
+            return d;
+    }
+    // Near a half, and among the sparse subnormals, the value itself is
+    // rounded, the slow way, as printf would.
+    const char* end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14).ptr;
     readScientific(buf, end, d);
     return d;
 }

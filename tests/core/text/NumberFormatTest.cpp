@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 namespace vexa::numfmt {
 namespace {
@@ -48,9 +49,10 @@ TEST(NumberFormat, FormatsDisplayPatterns) {
         {1500, "00000", "01500"}, {123456789, "0", "123456789"}, {0.5, "0", "1"},
         {0.0015, "0.000", "0.002"}, {-0.0005, "0.000", "-0.001"}, {1e-100, "0.0", "0.0"},
         {1e20, "0", "100000000000000000000"}, {123456789.123456789, "0.000", "123456789.123"},
-        // 16 and 17 significant digits: rounded to 15 first
+        // 16 and 17 significant digits: rounded to 15 first, near a half by the exact value
         {0.1 + 0.2, "0.0000000000000000", "0.3000000000000000"}, {0.9999999999999999, "#.###", "1."},
-        {1.0000000000000002, "0.000", "1.000"},
+        {1.0000000000000002, "0.000", "1.000"}, {9.604308447003245, "0.00000000000000", "9.60430844700324"},
+        {8.519489903165045, "0.00000000000000", "8.51948990316505"},
         // whole numbers
         {-0.0, "0.0", "0.0"}, {-3, "00", "-03"}, {999999999999999, "0.0", "999999999999999.0"},
         {1e15, "0", "1000000000000000"},
@@ -59,6 +61,13 @@ TEST(NumberFormat, FormatsDisplayPatterns) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(format(c.value, c.pattern), c.expected) << c.value << " as " << c.pattern;
+}
+
+TEST(NumberFormat, SubnormalKeepsItsFifteenDigits) {
+    // 4.94065645841247e-324; its shortest form would be 5e-324
+    const std::string pattern = "0." + std::string(340, '0');
+    EXPECT_EQ(format(std::numeric_limits<double>::denorm_min(), pattern),
+              "0." + std::string(323, '0') + "494065645841247" + "00");
 }
 
 TEST(NumberFormat, IntegerConversionRoundsHalvesToEven) {
