@@ -9,6 +9,10 @@
 namespace vexa::numfmt {
 namespace {
 
+// 10^0 … 10^15, all exact doubles.
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -53,8 +57,6 @@ std::size_t numberPrefixLength(std::string_view t) {
 // are: its digits as a whole number and the power of ten it is divided by
 // are both exact doubles, so the one division rounds as strtod does.
 std::optional<double> plainDecimal(std::string_view t) {
-    constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                       1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const bool negative = !t.empty() && t.front() == '-';
     if (!t.empty() && (t.front() == '-' || t.front() == '+'))
         t.remove_prefix(1);
@@ -193,20 +195,29 @@ std::string roundedDigits(double magnitude, int decimals) {
     return digits;
 }
 
-// The same for a whole number below 10^15, whose 15-digit form is exact:
-// nothing to round, so its integer digits followed by `decimals` zeros.
-std::string wholeDigits(double magnitude, int decimals) {
-    char buf[16];
-    std::string digits(buf, std::to_chars(buf, buf + sizeof buf, static_cast<std::int64_t>(magnitude)).ptr);
-    digits.append(static_cast<std::size_t>(decimals), '0');
-    return digits;
+// The same for a value that reads back from a decimal k / 10^places of at
+// most 15 digits (places = `decimals`, at least 3), as whole numbers and
+// most times do. That decimal is then its 15-digit form, so whole-number
+// arithmetic on k rounds it; nullopt for any other value.
+std::optional<std::string> shortDecimalDigits(double magnitude, int decimals) {
+    const int places = std::max(decimals, 3);
+    if (places > 15 || !(magnitude < kPowersOfTen[15 - places]))
+        return std::nullopt;
+    const double scaled = std::nearbyint(magnitude * kPowersOfTen[places]);
+    if (scaled / kPowersOfTen[places] != magnitude)
+        return std::nullopt;
+    const auto k = static_cast<std::int64_t>(scaled);
+    const auto dropped = static_cast<std::int64_t>(kPowersOfTen[places - decimals]);
+    const std::int64_t rounded = k / dropped + (k % dropped >= (dropped + 1) / 2 ? 1 : 0);
+    char buf[24];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, rounded).ptr);
 }
 
 Decimal roundDecimal(double value, int decimals) {
     Decimal d;
     const double magnitude = std::fabs(value);
-    d.digits = magnitude < 1e15 && magnitude == std::trunc(magnitude) ? wholeDigits(magnitude, decimals)
-                                                                        : roundedDigits(magnitude, decimals);
+    auto shortDigits = shortDecimalDigits(magnitude, decimals);
+    d.digits = shortDigits ? std::move(*shortDigits) : roundedDigits(magnitude, decimals);
     std::string& digits = d.digits;
     if (digits.size() < static_cast<std::size_t>(decimals))
         digits.insert(0, static_cast<std::size_t>(decimals) - digits.size(), '0');
