@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <unordered_map>
 #include <vector>
 
 namespace vexa {
@@ -31,17 +32,17 @@ enum class Section {
     Comments,
 };
 
-// Fields of a data line; an empty line has none.
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
+// Fields of a data line into `fields`; an empty line has none.
+void splitFields(std::string_view line, std::vector<std::string_view>& fields) {
+    fields.clear();
     if (line.empty())
-        return fields;
+        return;
     std::size_t start = 0;
     while (true) {
         const auto comma = line.find(',', start);
         fields.push_back(line.substr(start, comma == std::string_view::npos ? comma : comma - start));
         if (comma == std::string_view::npos)
-            return fields;
+            return;
         start = comma + 1;
     }
 }
@@ -96,6 +97,12 @@ public:
 
 private:
     static bool isMarkerKey(char c) { return (c >= '0' && c <= '6') || c == 'S'; }
+
+    // The fields of a data line, valid until the next line is split.
+    const std::vector<std::string_view>& fieldsOf(std::string_view line) {
+        splitFields(line, fields_);
+        return fields_;
+    }
 
     bool marker(const std::string& line) {
         switch (line[1]) {
@@ -178,7 +185,7 @@ private:
         if (line.empty() || endsWithStar(line))
             return true;
         const std::string cut = CutAtNul(line);  // the fields below point into it
-        const auto fields = splitFields(cut);
+        const auto& fields = fieldsOf(cut);
         if (fields.size() < 2)
             return false;
         const auto k = wholeNumber(fields[0]);
@@ -188,6 +195,7 @@ private:
         if (leavesFolder(name))
             return false;
         project_.soundPresent = true;
+        soundsChanged_ = true;
         project_.growSoundTable(static_cast<std::size_t>(*k));
         SoundEntry& entry = project_.sounds[static_cast<std::size_t>(*k)];
         std::string comment = std::move(entry.comment);
@@ -234,7 +242,7 @@ private:
     bool sheetLine(const std::string& line, std::size_t minFields, Fill fill) {
         if (line.empty() || endsWithStar(line))
             return true;
-        const auto fields = splitFields(line);
+        const auto& fields = fieldsOf(line);
         const auto target = targetLine(fields);
         if (!target)
             return false;
@@ -260,7 +268,7 @@ private:
                 programLine.voices[static_cast<std::size_t>(j)] =
                     project_.sounds[static_cast<std::size_t>(*k)].fileName;
             }
-            const auto time = project_.lineTime(programLine);
+            const auto time = lineTime(programLine);
             if (!time)
                 return false;
             programLine.time = *time;
@@ -268,8 +276,44 @@ private:
         });
     }
 
+    // Project::lineTime, with the Sound Table looked up through the tables below.
+    std::optional<std::string> lineTime(const ProgramLine& line) {
+        const auto repeat = numfmt::parseNumber(line.repeat.empty() ? "1" : line.repeat);
+        if (!repeat)
+            return std::nullopt;
+        if (soundsChanged_)
+            indexSounds();
+        double sum = 0;
+        for (const auto& voice : line.voices) {
+            const auto k = firstIndex_.find(voice);
+            if (k == firstIndex_.end())
+                continue;
+            const auto& seconds = roundedLength_[k->second];
+            if (!seconds)
+                return std::nullopt;
+            sum += *seconds;
+        }
+        return numfmt::format(*repeat * sum, "0.0");
+    }
+
+    // The first index of each File name, as Project::findSound gives it, and
+    // each entry's Length rounded to one decimal (nullopt when no number).
+    void indexSounds() {
+        const auto& sounds = project_.sounds;
+        firstIndex_.clear();
+        roundedLength_.assign(sounds.size(), std::nullopt);
+        for (std::size_t k = sounds.size(); k-- > 0;) {
+            if (!sounds[k].fileName.empty())
+                firstIndex_[sounds[k].fileName] = k;
+            const std::string& length = sounds[k].length;
+            if (const auto seconds = numfmt::parseNumber(length.empty() ? "0" : length))
+                roundedLength_[k] = numfmt::parseNumber(numfmt::format(*seconds, "0.0"));
+        }
+        soundsChanged_ = false;
+    }
+
     bool patternLine(const std::string& line, std::array<PatternTime, 3>& patterns) {
-        const auto fields = splitFields(line);
+        const auto& fields = fieldsOf(line);
         if (fields.size() < 3)
             return false;
         const auto i = wholeNumber(fields[0]);
@@ -314,7 +358,7 @@ private:
         if (sheet_ >= kSheetCount)
             return true;
         SheetHeader& header = project_.sheets[static_cast<std::size_t>(sheet_)].header;
-        const auto fields = splitFields(line);
+        const auto& fields = fieldsOf(line);
         if (i == 0) {
             if (fields.size() < 5)
                 return false;
@@ -361,6 +405,10 @@ private:
     Section section_ = Section::Ignored;
     int sheet_ = 0;
     int counter_ = 0;
+    std::vector<std::string_view> fields_;
+    bool soundsChanged_ = true;
+    std::unordered_map<std::string, std::size_t> firstIndex_;
+    std::vector<std::optional<double>> roundedLength_;
 };
 
 bool readAll(const std::filesystem::path& path, ControlFileReader& reader) {
@@ -373,9 +421,12 @@ bool readAll(const std::filesystem::path& path, ControlFileReader& reader) {
     try {
         LineReader lines(in);
         std::string raw;
-        while (lines.next(raw))
-            if (!reader.read(cp932::toUtf8(raw)))
+        while (lines.next(raw)) {
+            // most lines are ASCII, the same in both encodings: no copy for them
+            const bool ok = cp932::isAscii(raw) ? reader.read(raw) : reader.read(cp932::toUtf8(raw));
+            if (!ok)
                 return false;
+        }
     } catch (const std::ios_base::failure&) {  // the file buffer throws on a read error
         return false;
     }
@@ -410,7 +461,8 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
     ControlFileReader reader(project, lineCount, folder, *form, dialogs);
     if (ec || !readAll(path, reader)) {
         project.clearSheets(lineCount);
-        dialogs.showMessage({GetMsg(2504), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
+        dialogs.showMessage(
+            {GetMsg(msg::kLoadFailed), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
         return false;
     }
     return true;

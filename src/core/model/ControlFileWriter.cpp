@@ -4,6 +4,7 @@
 #include "text/Cp932.h"
 #include "text/NumberFormat.h"
 
+#include <cmath>
 #include <fstream>
 #include <unordered_map>
 #include <unistd.h>
@@ -14,13 +15,14 @@ namespace {
 
 using controlfile::sheetCode;
 
-// Seconds as text → whole milliseconds with at least `width` digits; an empty
-// text counts as 0.
-std::optional<std::string> milliseconds(const std::string& seconds, int width) {
+// Seconds as text → whole milliseconds with at least as many digits as the
+// pattern ("00000") has; an empty text counts as 0, one too large for a
+// number of milliseconds as none.
+std::optional<std::string> milliseconds(const std::string& seconds, std::string_view pattern) {
     const auto value = numfmt::parseNumber(seconds.empty() ? "0" : seconds);
-    if (!value)
+    if (!value || !std::isfinite(*value * 1000))
         return std::nullopt;
-    return numfmt::format(*value * 1000, std::string(static_cast<std::size_t>(width), '0'));
+    return numfmt::format(*value * 1000, pattern);
 }
 
 // The output time of a line: zero when the type is numerically 0.
@@ -30,7 +32,7 @@ std::optional<std::string> outputMilliseconds(const std::string& type, const std
         return std::nullopt;
     if (*typeValue == 0)
         return std::string("00000000");
-    return milliseconds(time, 8);
+    return milliseconds(time, "00000000");
 }
 
 class Composer {
@@ -45,6 +47,8 @@ public:
     }
 
     std::optional<std::string> compose() {
+        text_.reserve(kBytesPerSheetLine * static_cast<std::size_t>(lineCount_) *
+                      static_cast<std::size_t>(multiSheet_ ? kSheetCount : 1));
         for (const char* header : controlfile::kHeaderLines)
             add(header);
         soundList();
@@ -72,11 +76,25 @@ public:
         comments();
         if (!ok_)
             return std::nullopt;
-        return text_;
+        return std::move(text_);
     }
 
 private:
-    void add(const std::string& line) { text_ += line + "\r\n"; }
+    // About what a voice line and a control line with every field set take.
+    static constexpr std::size_t kBytesPerSheetLine = 96;
+
+    void add(std::string_view line) {
+        text_ += line;
+        endLine();
+    }
+
+    void endLine() { text_ += "\r\n"; }
+
+    // "n," or "n*", the start of every sheet line.
+    void addIndex(int n, char after) {
+        text_ += std::to_string(n);
+        text_ += after;
+    }
 
     void soundList() {
         if (!project_.soundPresent) {
@@ -84,8 +102,11 @@ private:
             return;
         }
         add("#2");
-        for (std::size_t k = 0; k < project_.sounds.size(); ++k)
-            add(std::to_string(k) + "," + project_.sounds[k].fileName);
+        for (std::size_t k = 0; k < project_.sounds.size(); ++k) {
+            text_ += std::to_string(k);
+            text_ += ',';
+            add(project_.sounds[k].fileName);
+        }
     }
 
     void comments() {
@@ -114,28 +135,41 @@ private:
         }
         add(marker);
         for (int n = 0; n < lineCount_; ++n)
-            add(voiceLine(n, project_.sheets[sheet].lines[n]));
+            voiceLine(n, project_.sheets[sheet].lines[n]);
     }
 
     // Voices that name no Sound Entry are dropped; the indices are packed.
-    std::string voiceLine(int n, const ProgramLine& line) const {
-        std::string indices;
+    void voiceLine(int n, const ProgramLine& line) {
+        const std::size_t start = text_.size();
+        addIndex(n, ',');
+        text_ += line.select;
+        text_ += ',';
+        text_ += line.repeat;
+        bool any = false;
         for (const auto& voice : line.voices) {
             if (voice.empty() || voice == " ")
                 continue;
-            if (const auto k = soundIndex_.find(voice); k != soundIndex_.end())
-                indices += "," + std::to_string(k->second);
+            if (const auto k = soundIndex_.find(voice); k != soundIndex_.end()) {
+                text_ += ',';
+                text_ += std::to_string(k->second);
+                any = true;
+            }
         }
-        if (indices.empty())
-            return std::to_string(n) + "*";
-        return std::to_string(n) + "," + line.select + "," + line.repeat + indices;
+        if (!any) {  // no index: the placeholder instead
+            text_.resize(start);
+            addIndex(n, '*');
+        }
+        endLine();
     }
 
     void patterns(const char* marker, const std::array<PatternTime, 3>& times) {
         add(marker);
-        for (int i = 0; i < 3; ++i)
-            add(std::to_string(i) + "," + need(milliseconds(times[i].on, 5)) + "," +
-                need(milliseconds(times[i].off, 5)));
+        for (int i = 0; i < 3; ++i) {
+            addIndex(i, ',');
+            text_ += need(milliseconds(times[i].on, "00000"));
+            text_ += ',';
+            add(need(milliseconds(times[i].off, "00000")));
+        }
     }
 
     void controlSection(int sheet) {
@@ -150,18 +184,29 @@ private:
 
     void controlLines(int sheet) {
         for (int n = 0; n < lineCount_; ++n)
-            add(controlLine(n, project_.sheets[sheet].lines[n]));
+            controlLine(n, project_.sheets[sheet].lines[n]);
     }
 
-    std::string controlLine(int n, const ProgramLine& line) {
-        if (!line.inUse())
-            return std::to_string(n) + "*";
-        std::string out = std::to_string(n) + ",0," + line.ledType + "," +
-                          need(outputMilliseconds(line.ledType, line.ledTime)) + "," + line.buzzerType +
-                          "," + need(outputMilliseconds(line.buzzerType, line.buzzerTime));
-        for (const auto& ex : line.ex)
-            out += "," + ex;
-        return out;
+    void controlLine(int n, const ProgramLine& line) {
+        if (!line.inUse()) {
+            addIndex(n, '*');
+            endLine();
+            return;
+        }
+        addIndex(n, ',');
+        text_ += "0,";
+        text_ += line.ledType;
+        text_ += ',';
+        text_ += need(outputMilliseconds(line.ledType, line.ledTime));
+        text_ += ',';
+        text_ += line.buzzerType;
+        text_ += ',';
+        text_ += need(outputMilliseconds(line.buzzerType, line.buzzerTime));
+        for (const auto& ex : line.ex) {
+            text_ += ',';
+            text_ += ex;
+        }
+        endLine();
     }
 
     // A sheet has lines when its control section was written with lines.

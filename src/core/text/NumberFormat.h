@@ -22,6 +22,7 @@ double leadingNumber(std::string_view text);
 // not needed) and at most one ".": "0.0" → "1.5", "00" → "07", "000" → "012",
 // "0.000" → "2.500", "##.###" → "44.1" / "8." / ".5". Halves are rounded away
 // from zero on the value's 15-significant-digit decimal form, so 2.45 → "2.5".
+// An infinity or NaN, which no pattern can show, gives "inf", "-inf" or "nan".
 std::string format(double value, std::string_view pattern);
 
 // Rounds to the nearest whole number, halves to the even one (2.5 → 2, 3.5 → 4).

@@ -190,6 +190,18 @@ TEST_F(ControlFileReaderTest, VoiceAndControlLines) {
     EXPECT_EQ(line(0, 5), ProgramLine{});
 }
 
+TEST_F(ControlFileReaderTest, LineTimeUsesTheSoundTableAsItStandsWhenTheLineIsRead) {
+    ASSERT_TRUE(load({"#2", "1,a.wav", "#3", "0,1,2,1,1", "0,1,1,,1",
+                      "#2", "0,b.wav", "1,a.wav", "#3X01", "0,1,3,0,0,1"}));
+    // Read twice: Voice 1 stays from the first reading, Voice 2 is replaced.
+    EXPECT_EQ(line(0, 0).voices[0], "a.wav");
+    EXPECT_EQ(line(0, 0).voices[1], "a.wav");
+    EXPECT_EQ(line(0, 0).time, "2.0");
+    // b.wav is in the table by the time sheet 1 is read.
+    EXPECT_EQ(line(1, 0).time, "6.0");
+    EXPECT_EQ(line(1, 0).time, project->lineTime(line(1, 0)));
+}
+
 TEST_F(ControlFileReaderTest, SheetSectionsLoadWithoutMultiSheetMode) {
     ASSERT_TRUE(load({"#2", "0,a.wav", "#3X03", "1,1,1,0", "#5X03", "1,0,1,02000,0,0,0,0,0,0",
                       "#3X02*", "0,1,1,0", "#3X08", "0,1,1,0", "#6X03A", "名前", "メモ", "ignored",

@@ -176,6 +176,8 @@ TEST(ControlFileWriter, TimeThatIsNoNumberWritesNothing) {
     const WriteResult refused = WriteControlFile(project, settingsFor(1, false), target);
     EXPECT_EQ(refused.problem, WriteProblem::InvalidContent);
     EXPECT_TRUE(refused.message.starts_with("「" + target.string() + "」に書き込めません：")) << refused.message;
+    project.sheets[0].lines[0].ledTime = "1e306";  // too large for a number of milliseconds
+    EXPECT_EQ(WriteControlFile(project, settingsFor(1, false), target).problem, WriteProblem::InvalidContent);
     project.sheets[0].lines[0].ledTime = "1.5";
     project.patterns.led[1].off = "x";
     EXPECT_FALSE(WriteControlFile(project, settingsFor(1, false), target));
