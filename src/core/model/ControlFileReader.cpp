@@ -211,18 +211,15 @@ private:
         const std::filesystem::path source = folder_ / name;
         entry.fileName = name;
         entry.sourcePath = source.string();
-        const auto format = ReadWaveFormat(source, dialogs_);
-        if (!format)
+        const WaveFacts facts = InspectWave(source);  // one opening of the file
+        if (!Passed(dialogs_, facts.format.refusal))
             return false;
-        std::error_code ec;
-        const auto size = std::filesystem::file_size(source, ec);
-        if (ec)
-            return false;
-        entry.rate = RateText(format->samplesPerSec);
-        entry.bits = BitsText(format->bitsPerSample);
-        entry.channels = ChannelsText(format->channels);
-        entry.length = LengthText(GetWaveLength(source));
-        entry.size = std::to_string(size);
+        const WaveFormat& format = *facts.format.format;
+        entry.rate = RateText(format.samplesPerSec);
+        entry.bits = BitsText(format.bitsPerSample);
+        entry.channels = ChannelsText(format.channels);
+        entry.length = LengthText(facts.lengthMs);
+        entry.size = std::to_string(facts.size);
         return true;
     }
 

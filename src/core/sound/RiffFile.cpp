@@ -1,38 +1,78 @@
 #include "sound/RiffFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
 
 namespace vexa {
 
 namespace {
+constexpr std::size_t kHeadBytes = 512;
 constexpr std::uint64_t kChunkHeader = 8;
 constexpr std::uint64_t kRiffHeader = 12;  // "RIFF", size, form type
 }  // namespace
 
+RiffFile::~RiffFile() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+RiffFile::RiffFile(RiffFile&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), head_(std::move(other.head_)) {}
+
+RiffFile& RiffFile::operator=(RiffFile&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        size_ = other.size_;
+        head_ = std::move(other.head_);
+    }
+    return *this;
+}
+
 bool RiffFile::open(const std::filesystem::path& path) {
-    std::error_code ec;
-    // Only regular files: a folder or a pipe would fail late or block.
-    if (!std::filesystem::is_regular_file(path, ec))
+    if (fd_ >= 0)
+        ::close(fd_);
+    head_.clear();
+    // Non-blocking, so that a FIFO given by mistake cannot hang the open; only
+    // regular files are read (a folder or a pipe would fail late or block).
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0)
         return false;
-    size_ = std::filesystem::file_size(path, ec);
-    if (ec)
+    struct stat st {};
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
         return false;
-    // Unbuffered: each read asks for just the header bytes it needs, so no
-    // audio data is pulled in behind a chunk header.
-    in_.rdbuf()->pubsetbuf(nullptr, 0);
-    in_.open(path, std::ios::binary);
-    return in_.is_open();
+    }
+    size_ = static_cast<std::uint64_t>(st.st_size);
+    // Only header bytes are ever asked for, so no audio data is pulled in
+    // beyond this first block.
+    head_ = read(0, kHeadBytes);
+    return true;
 }
 
 std::string RiffFile::read(std::uint64_t offset, std::size_t count) {
-    if (offset >= size_)
+    if (fd_ < 0 || offset >= size_)
         return {};
     const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(count, size_ - offset));
+    if (offset + n <= head_.size())
+        return head_.substr(static_cast<std::size_t>(offset), n);
     std::string bytes(n, '\0');
-    in_.clear();
-    in_.seekg(static_cast<std::streamoff>(offset));
-    in_.read(bytes.data(), static_cast<std::streamsize>(n));
-    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in_.gcount(), 0)));
+    std::size_t got = 0;
+    while (got < n) {
+        const ssize_t r = ::pread(fd_, bytes.data() + got, n - got, static_cast<off_t>(offset + got));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0)
+            break;
+        got += static_cast<std::size_t>(r);
+    }
+    bytes.resize(got);
     return bytes;
 }
 

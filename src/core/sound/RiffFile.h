@@ -4,7 +4,6 @@
 // loop beyond what is there.
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +17,11 @@ struct RiffChunk {
 
 class RiffFile {
 public:
+    RiffFile() = default;
+    ~RiffFile();
+    RiffFile(RiffFile&& other) noexcept;
+    RiffFile& operator=(RiffFile&& other) noexcept;
+
     // False when the path is not a regular file that can be read.
     bool open(const std::filesystem::path& path);
 
@@ -35,8 +39,11 @@ public:
     std::optional<RiffChunk> findChunk(const RiffChunk& riff, std::string_view id);
 
 private:
-    std::ifstream in_;
+    int fd_ = -1;
     std::uint64_t size_ = 0;
+    // The first bytes of the file, read once: the chunk headers a WAVE file
+    // carries almost always lie there, so walking them costs no more reads.
+    std::string head_;
 };
 
 // Little-endian values from raw bytes; bytes past the end read as 0.

@@ -43,10 +43,9 @@ std::optional<std::size_t> scanFor(std::string_view header, std::string_view id,
 
 }  // namespace
 
-WaveFormatRead ReadWaveFormat(const std::filesystem::path& path) {
-    RiffFile file;
-    if (!file.open(path))
-        return refused(msg::kWaveReadFailed);
+namespace {
+
+WaveFormatRead readFormat(RiffFile& file) {
     const auto riff = file.riff();
     if (!riff)
         return refused(msg::kWaveNotRiff);
@@ -60,6 +59,34 @@ WaveFormatRead ReadWaveFormat(const std::filesystem::path& path) {
     if (body.empty())
         return {std::nullopt, Refusal{"mmioRead failed - 0", msg::kAppTitle, MessageIcon::None, {}, -1, -1}};
     return {decodeFormat(body), std::nullopt};
+}
+
+long long waveLength(RiffFile& file) {
+    const auto riff = file.riff();
+    if (!riff || file.read(8, 4) != "WAVE")
+        return -1;
+    const auto fmt = file.findChunk(*riff, "fmt ");
+    if (!fmt || fmt->size < 16)
+        return -1;
+    const WaveFormat format = decodeFormat(file.read(fmt->bodyOffset, 16));
+    if (format.channels == 0 || format.avgBytesPerSec == 0 || format.blockAlign == 0)
+        return -1;
+    const auto data = file.findChunk(*riff, "data");
+    if (!data)
+        return -1;
+    // A data size running past the end of the file counts the bytes present.
+    const std::uint64_t present = file.fileSize() - std::min(file.fileSize(), data->bodyOffset);
+    const std::uint64_t bytes = std::min<std::uint64_t>(data->size, present);
+    return static_cast<long long>(bytes * 1000 / format.avgBytesPerSec);
+}
+
+}  // namespace
+
+WaveFormatRead ReadWaveFormat(const std::filesystem::path& path) {
+    RiffFile file;
+    if (!file.open(path))
+        return refused(msg::kWaveReadFailed);
+    return readFormat(file);
 }
 
 std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, UserDialogs& dialogs) {
@@ -111,24 +138,20 @@ bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed) {
 
 long long GetWaveLength(const std::filesystem::path& path) {
     RiffFile file;
-    if (!file.open(path))
-        return -1;
-    const auto riff = file.riff();
-    if (!riff || file.read(8, 4) != "WAVE")
-        return -1;
-    const auto fmt = file.findChunk(*riff, "fmt ");
-    if (!fmt || fmt->size < 16)
-        return -1;
-    const WaveFormat format = decodeFormat(file.read(fmt->bodyOffset, 16));
-    if (format.channels == 0 || format.avgBytesPerSec == 0 || format.blockAlign == 0)
-        return -1;
-    const auto data = file.findChunk(*riff, "data");
-    if (!data)
-        return -1;
-    // A data size running past the end of the file counts the bytes present.
-    const std::uint64_t present = file.fileSize() - std::min(file.fileSize(), data->bodyOffset);
-    const std::uint64_t bytes = std::min<std::uint64_t>(data->size, present);
-    return static_cast<long long>(bytes * 1000 / format.avgBytesPerSec);
+    return file.open(path) ? waveLength(file) : -1;
+}
+
+WaveFacts InspectWave(const std::filesystem::path& path) {
+    WaveFacts facts;
+    RiffFile file;
+    if (!file.open(path)) {
+        facts.format = refused(msg::kWaveReadFailed);
+        return facts;
+    }
+    facts.size = file.fileSize();
+    facts.format = readFormat(file);
+    facts.lengthMs = waveLength(file);
+    return facts;
 }
 
 }  // namespace vexa

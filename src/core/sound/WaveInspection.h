@@ -56,4 +56,13 @@ bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed);
 // it cannot be measured.
 long long GetWaveLength(const std::filesystem::path& path);
 
+// The format, the play length and the size of a file from one opening (what
+// ReadWaveFormat, GetWaveLength and the file's size give one by one).
+struct WaveFacts {
+    WaveFormatRead format;
+    long long lengthMs = -1;
+    std::uint64_t size = 0;  // 0 when the file cannot be opened
+};
+WaveFacts InspectWave(const std::filesystem::path& path);
+
 }  // namespace vexa
