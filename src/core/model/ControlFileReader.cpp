@@ -1,5 +1,7 @@
 #include "model/ControlFileReader.h"
 
+#include "ui/Refusal.h"
+
 #include "config/Messages.h"
 #include "model/ControlFileFormat.h"
 #include "model/LineReader.h"
@@ -94,6 +96,9 @@ public:
         }
         return true;
     }
+
+    // Why the last line was refused, when the reader knows more than that.
+    const std::string& failure() const { return failure_; }
 
 private:
     static bool isMarkerKey(char c) { return (c >= '0' && c <= '6') || c == 'S'; }
@@ -212,8 +217,13 @@ private:
         entry.fileName = name;
         entry.sourcePath = source.string();
         const WaveFacts facts = InspectWave(source);  // one opening of the file
-        if (!Passed(dialogs_, facts.format.refusal))
+        if (!Passed(dialogs_, facts.format.refusal)) {
+            std::string why = facts.format.refusal->text;
+            while (why.ends_with(" ") || why.ends_with("\u3000"))  // the catalogue's padding
+                why.resize(why.size() - (why.ends_with(" ") ? 1 : std::string_view("\u3000").size()));
+            failure_ = "音声ファイル「" + name + "」を読めません（" + why + "）";
             return false;
+        }
         const WaveFormat& format = *facts.format.format;
         entry.rate = RateText(format.samplesPerSec);
         entry.bits = BitsText(format.bitsPerSample);
@@ -398,6 +408,7 @@ private:
     const int lineCount_;
     const std::filesystem::path folder_;
     const ControlFileForm form_;
+    std::string failure_;
     UserDialogs& dialogs_;
     Section section_ = Section::Ignored;
     int sheet_ = 0;
@@ -408,26 +419,32 @@ private:
     std::vector<std::optional<double>> roundedLength_;
 };
 
-bool readAll(const std::filesystem::path& path, ControlFileReader& reader) {
+// Reads every line into the reader; "" when all went well, else why not.
+std::string readAll(const std::filesystem::path& path, ControlFileReader& reader) {
     std::error_code ec;
+    if (!std::filesystem::exists(path, ec))
+        return "ファイルがありません";
     if (!std::filesystem::is_regular_file(path, ec))
-        return false;
+        return "ファイルではありません";
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open())
-        return false;
+        return "ファイルを開けません";
+    long lineNumber = 0;
     try {
         LineReader lines(in);
         std::string raw;
         while (lines.next(raw)) {
+            ++lineNumber;
             // most lines are ASCII, the same in both encodings: no copy for them
             const bool ok = cp932::isAscii(raw) ? reader.read(raw) : reader.read(cp932::toUtf8(raw));
             if (!ok)
-                return false;
+                return std::to_string(lineNumber) + "行目：" +
+                       (reader.failure().empty() ? std::string("この行を読めません") : reader.failure());
         }
     } catch (const std::ios_base::failure&) {  // the file buffer throws on a read error
-        return false;
+        return "読み込み中にエラーが起きました";
     }
-    return true;
+    return {};
 }
 
 }  // namespace
@@ -456,10 +473,11 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
     std::error_code ec;
     const auto folder = std::filesystem::absolute(path, ec).parent_path();
     ControlFileReader reader(project, lineCount, folder, *form, dialogs);
-    if (ec || !readAll(path, reader)) {
+    const std::string failure = ec ? std::string("フォルダが分かりません") : readAll(path, reader);
+    if (!failure.empty()) {
         project.clearSheets(lineCount);
-        dialogs.showMessage(
-            {GetMsg(msg::kLoadFailed), GetMsg(msg::kTitleError), MessageIcon::Error, MessageButtons::Ok});
+        // The catalogue's text, then which file and why, so that the user can mend it.
+        ShowRefusal(dialogs, Refusal::error(msg::kLoadFailed, "\n「" + path.string() + "」：" + failure));
         return false;
     }
     return true;
