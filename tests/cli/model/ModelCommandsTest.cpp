@@ -166,12 +166,14 @@ TEST_F(ModelCommands, ShowFailsWithTheLoadersMessages) {
     auto r = vexa({"show", (work / "bad.vxa").string()});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.empty());
-    EXPECT_EQ(r.err, GetMsg(2800) + "\n" + GetMsg(2504) + "\n");
+    // The editor's texts, and on the same line the file and the missing sound.
+    EXPECT_EQ(r.err, GetMsg(2800) + "\n" + GetMsg(2504) + " 「" + (work / "bad.vxa").string() +
+                         "」：3行目：音声ファイル「gone.wav」を読めません（ファイルの読込に失敗しました。）\n");
 
     writeCp932(work / "up.vxa", {"#2", "0,../a.wav"});
     r = vexa({"show", (work / "up.vxa").string()});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, GetMsg(2504) + "\n");
+    EXPECT_EQ(r.err, GetMsg(2504) + " 「" + (work / "up.vxa").string() + "」：2行目：この行を読めません\n");
 
     r = vexa({"show", (work / "a.wav").string()});
     EXPECT_EQ(r.exitCode, 1);

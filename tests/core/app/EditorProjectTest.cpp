@@ -130,7 +130,9 @@ TEST(EditorProject, LoadDeclinedCancelledRefusedOrFailedChangesNothing) {
         dialogs.fileAnswers = {k.file};
         std::string path;
         EXPECT_EQ(RunLoadCommand(document, dialogs, path), k.outcome);
-        EXPECT_EQ(dialogs.texts(), k.texts);
+        ASSERT_EQ(dialogs.texts().size(), k.texts.size());
+        for (std::size_t i = 0; i < k.texts.size(); ++i)  // a failed read adds the file and the reason
+            EXPECT_TRUE(dialogs.texts()[i].starts_with(k.texts[i])) << dialogs.texts()[i];
         EXPECT_EQ(document.project().sheets, before.sheets);
         EXPECT_EQ(document.project().card, before.card);
         EXPECT_TRUE(document.modified());

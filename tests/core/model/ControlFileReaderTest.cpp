@@ -278,8 +278,11 @@ TEST_F(ControlFileReaderTest, EveryReadErrorFailsTheSameWay) {
         *project = Project{};
         EXPECT_FALSE(load(c.lines));
         ASSERT_EQ(dialogs.shown.size(), 1U);
-        EXPECT_EQ(dialogs.shown[0],
-                  (MessageRequest{kLoadFailed, "エラー", MessageIcon::Error, MessageButtons::Ok}));
+        // The catalogue's text, then the file and the line that failed.
+        EXPECT_TRUE(dialogs.shown[0].text.starts_with(kLoadFailed + "\n「" + (dir / "t.vxa").string() + "」：")) << dialogs.shown[0].text;
+        EXPECT_NE(dialogs.shown[0].text.find("行目："), std::string::npos);
+        EXPECT_EQ(dialogs.shown[0].title, "エラー");
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Error);
     }
 }
 
@@ -287,7 +290,11 @@ TEST_F(ControlFileReaderTest, FailureClearsTheSheetsAndKeepsWhatWasRead) {
     EXPECT_FALSE(load({"#1", "TITLE", "#2", "0,a.wav", "#4A", "0,00700,00300", "#3", "0,1,1,0",
                        "#6X01A", "名前", "#2", "1,missing.wav", "#4A", "1,01000,01000"},
                       3, true));
-    ASSERT_EQ(dialogs.texts(), (std::vector<std::string>{GetMsg(2800), kLoadFailed}));
+    // The missing sound is named, with the line and the file.
+    ASSERT_EQ(dialogs.texts(),
+              (std::vector<std::string>{GetMsg(2800), kLoadFailed + "\n「" + (dir / "t.vxa").string() +
+                                                          "」：12行目：音声ファイル「missing.wav」を読めません（" +
+                                                          "ファイルの読込に失敗しました。）"}));
     EXPECT_EQ(line(0, 0), ProgramLine{});  // sheets cleared again
     EXPECT_EQ(project->sheets[1].header, SheetHeader{});
     EXPECT_EQ(project->card.title, "TITLE");
@@ -302,16 +309,20 @@ TEST_F(ControlFileReaderTest, FailureClearsTheSheetsAndKeepsWhatWasRead) {
 TEST_F(ControlFileReaderTest, WaveReaderMessageComesFirst) {
     test::writeBytes(dir / "text.wav", "not a wave");
     EXPECT_FALSE(load({"#2", "0,text.wav"}));
-    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{GetMsg(2801), kLoadFailed}));
+    ASSERT_EQ(dialogs.shown.size(), 2U);
+    EXPECT_EQ(dialogs.shown[0].text, GetMsg(2801));
+    EXPECT_TRUE(dialogs.shown[1].text.starts_with(kLoadFailed));
 }
 
 TEST_F(ControlFileReaderTest, MissingOrUnreadableFileFails) {
     EXPECT_FALSE(LoadKtrFile(dir / "none.vxa", *project, settingsFor(3, false), dialogs));
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kLoadFailed});
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{kLoadFailed + "\n「" + (dir / "none.vxa").string() + "」：ファイルがありません"});
     dialogs.shown.clear();
     std::filesystem::create_directory(dir / "folder.vxa");
     EXPECT_FALSE(LoadKtrFile(dir / "folder.vxa", *project, settingsFor(3, false), dialogs));
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kLoadFailed});
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{kLoadFailed + "\n「" + (dir / "folder.vxa").string() + "」：ファイルではありません"});
 }
 
 TEST_F(ControlFileReaderTest, LineCountZeroReadsNoLine) {
