@@ -12,5 +12,6 @@ void addShowCommand(CLI::App& app, CliContext& context);      // Control File lo
 void addResaveCommand(CLI::App& app, CliContext& context);    // Control File loaded and written again
 void addCardCommand(CLI::App& app, CliContext& context);      // card folder made from a Control File
 void addPlayCommand(CLI::App& app, CliContext& context);      // WAVE files played through the sound output
+void addTimelineCommand(CLI::App& app, CliContext& context);  // a sheet's test run timed without sound
 
 }  // namespace vexa::cli

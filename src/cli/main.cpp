@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
     vexa::cli::addSilenceCommand(app, context);
     vexa::cli::addSettingsCommand(app, context);
     vexa::cli::addPlayCommand(app, context);
+    vexa::cli::addTimelineCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -43,9 +43,9 @@ SheetModeView SheetModeViewFor(bool multiSheet) {
 bool ToolbarCommandAvailable(ToolbarKey key) {
     switch (key) {
     case ToolbarKey::Seting:  // settings
-    case ToolbarKey::Sim:     // the test run
     case ToolbarKey::Print:   // printing
         return false;
+    case ToolbarKey::Sim:
     case ToolbarKey::Sound:
     case ToolbarKey::Card:
     case ToolbarKey::Load:

@@ -48,6 +48,7 @@ ProgramGrid::ProgramGrid(Document& document, std::filesystem::path elementFile, 
 
 void ProgramGrid::setup(int lineCount) {
     lineCount_ = usableLineCount(lineCount);
+    playingRow_ = 0;
     // 97 rows unless the Line Count is 255; a larger Line Count than the rows
     // hold gets the rows it needs, so that no line is out of reach.
     const int rows = std::max(lineCount_ == kLongLineCount ? kGridRowsLong : kGridRowsShort,
@@ -105,6 +106,8 @@ CellShade ProgramGrid::shade(int row, int col) const {
         return CellShade::Header;
     if (!isUsableRow(row))
         return CellShade::Grey;
+    if (row == playingRow_ && col >= gridcol::kSoundPicture)
+        return CellShade::Playing;
     return col >= gridcol::kLedPicture ? CellShade::Pink : CellShade::White;
 }
 

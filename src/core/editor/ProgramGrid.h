@@ -25,7 +25,7 @@ namespace vexa {
 inline constexpr int kGridRowsShort = 97;  // 2 header rows and 95 lines
 inline constexpr int kGridRowsLong = 257;  // for a Line Count of 255
 
-enum class CellShade { Header, White, Pink, Grey };
+enum class CellShade { Header, White, Pink, Grey, Playing };  // Playing: the line a test plays
 
 // Pictures of columns 1, 13 and 16.
 enum class StatePicture { None, Idle, Voice, Led, Buzzer };
@@ -89,6 +89,10 @@ public:
     CellShade shade(int row, int col) const;
     StatePicture picture(int row, int col) const;
     void setPicture(int row, int col, StatePicture picture);  // columns 1, 13, 16 of a usable line
+    // The line a test plays: columns 1 … 22 of `row` in the playing colour
+    // (0 for none).
+    void setPlayingRow(int row) { playingRow_ = row; }
+    int playingRow() const { return playingRow_; }
 
     // The list of a column: an element list, the voice list of the current
     // Sound Table (empty while the Sound Present flag is 0), or empty for a
@@ -164,6 +168,7 @@ private:
     std::filesystem::path elementFile_;
     WaveLengthFunction measure_;
     int lineCount_ = 0;
+    int playingRow_ = 0;
     std::vector<Row> cells_;
     std::vector<Pictures> pictures_;
     std::array<ChoiceList, gridcol::kCount> elementLists_;  // empty for non-choice columns

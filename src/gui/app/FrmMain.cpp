@@ -3,6 +3,7 @@
 #include "app/EditorProject.h"
 #include "app/MainWindowQuestions.h"
 #include "app/MainWindowSize.h"
+#include "app/TestRunScreen.h"
 #include "app/ToolbarIcons.h"
 #include "card/FrmCardMake.h"
 #include "config/Messages.h"
@@ -11,9 +12,11 @@
 #include "editor/ProgramTableView.h"
 #include "editor/SheetHeaderControls.h"
 #include "editor/SheetHeaderFrame.h"
+#include "editor/TestRun.h"
 #include "sound/FrmSound.h"
 #include "ui/FrmCopy.h"
 #include "ui/QtUserDialogs.h"
+#include "QtAudioOutput.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +24,7 @@
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -55,6 +59,11 @@ FrmMain::FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs, Q
     buildCentralArea();
     buildStatusBar();
     buildUndoActions();
+    tmrSim_ = new QTimer(this);
+    tmrSim_->setObjectName("TmrSim");
+    tmrSim_->setInterval(kTestTickMilliseconds);
+    tmrSim_->setTimerType(Qt::PreciseTimer);
+    connect(tmrSim_, &QTimer::timeout, this, &FrmMain::onSimTick);
     connectSheetControls();
     placeOnScreen();
     lblAttention_->setText(QString::fromStdString(GetMsg(msg::kAttention)));
@@ -67,6 +76,7 @@ FrmMain::FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs, Q
 }
 
 FrmMain::~FrmMain() {
+    stopTest();  // the sound stops with the window
     delete cardMake_;  // a window of its own, not a child
     document_.unsubscribe(documentListener_);
 }
@@ -292,6 +302,9 @@ void FrmMain::setTestRunning(bool running) {
     tabStrip_->setEnabled(!running);
     fgMemo_->setEnabled(!running);
     frmSetting_->setEnabled(!running);
+    for (int index : {linecmd::kBatchFill, linecmd::kClearSheet})
+        lineCommand(index)->setEnabled(!running);
+    fgProgram_->setTestRunning(running);
     lblAttention_->setVisible(!running);
     updateUndoActions();
 }
@@ -302,6 +315,11 @@ void FrmMain::connectSheetControls() {
         connect(lineCommand(index), &QPushButton::clicked, fgProgram_,
                 [this, index] { fgProgram_->runLineCommand(index); });
     connect(fgProgram_, &FgProgramView::commandStateRequested, this, &FrmMain::setCommandState);
+    connect(lineCommand(linecmd::kPlay), &QPushButton::clicked, this,
+            [this] { startOrStopTest(fgProgram_->cursorRow(), TestEntry::LineButton); });
+    // Once the click has placed the cursor, so that Check Sheet's cursor stays.
+    connect(fgProgram_, &FgProgramView::lineTestClicked, this,
+            [this](int row) { startOrStopTest(row, TestEntry::Click); }, Qt::QueuedConnection);
     connect(frmSetting_, &SheetHeaderFrame::edited, this, [this] { applyHeader(SheetEditKind::Header); });
     connect(fgMemo_, &FgMemo::edited, this, [this](int column) {
         applyHeader(column == FgMemo::kNameColumn ? SheetEditKind::Name : SheetEditKind::Memo);
@@ -350,11 +368,6 @@ void FrmMain::setCommandState(CommandState state) {
     for (int index = 0; index < kLineCommandSlots; ++index)
         if (QPushButton* button = lineCommand(index))
             button->setEnabled(controls.buttons[static_cast<std::size_t>(index)]);
-    // The line test is the test run's.
-    if (!ToolbarCommandAvailable(ToolbarKey::Sim)) {
-        lineCommand(linecmd::kPlay)->setEnabled(false);
-        lineCommand(linecmd::kPlay)->setToolTip(QString::fromUtf8(kNotAvailableToolTip));
-    }
     if (controls.playCaption)
         lineCommand(linecmd::kPlay)
             ->setText(QString::fromUtf8(controls.playCaption->data(),
@@ -393,13 +406,60 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
         fgProgram_->RefreshVoiceCell();
         break;
     }
+    case ToolbarKey::Sim:
+        startOrStopTest(kGridHeaderRows, TestEntry::Sim);
+        break;
     case ToolbarKey::Seting:  // settings window: not built yet
-    case ToolbarKey::Sim:     // test run: not built yet
     case ToolbarKey::Print:   // print selection window: not built yet
     case ToolbarKey::Others1:
     case ToolbarKey::Others2:
         break;
     }
+}
+
+void FrmMain::setAudioOutput(AudioOutput& output) {
+    stopTest();
+    testRun_.reset();
+    output_ = &output;
+}
+
+void FrmMain::startOrStopTest(int row, TestEntry entry) {
+    if (!testRun_) {
+        if (!output_) {
+            ownOutput_ = std::make_unique<audio::QtAudioOutput>();
+            output_ = ownOutput_.get();
+        }
+        testScreen_ = std::make_unique<TestRunScreen>(*this, *fgProgram_, *lblState_, *tmrSim_);
+        testRun_ = std::make_unique<TestRun>(*output_, *testScreen_);
+    }
+    testRun_->startOrStop(row, entry, project().patterns, [this, row, entry]() -> std::optional<TestTable> {
+        storeSheet();  // ends the cell edit
+        if (!fgProgram_->checkSheet())
+            return std::nullopt;
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const ProgramSheet& sheet = project().sheets[static_cast<std::size_t>(currentSheet_)];
+        const auto lines = std::span(sheet.lines).first(static_cast<std::size_t>(fgProgram_->grid().lineCount()));
+        TestTable table = BuildTestTable(lines, project().sounds, row, entry);
+        QGuiApplication::restoreOverrideCursor();
+        return table;
+    });
+}
+
+void FrmMain::stopTest() {
+    if (testRun_)
+        testRun_->stop();
+}
+
+void FrmMain::onSimTick() {
+    const CheckResult shown = testRun_ ? testRun_->tick() : std::nullopt;
+    if (!shown)
+        return;
+    // The test waits while its message is read.
+    const bool resume = tmrSim_->isActive();
+    tmrSim_->stop();
+    ShowRefusal(*dialogs_, *shown);
+    if (resume && testRun_->running())
+        tmrSim_->start();
 }
 
 void FrmMain::NewDataMakeClick() {
@@ -461,7 +521,7 @@ void FrmMain::onTabChanged(int index) {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    // A running test is stopped here, before the question, once the test run exists.
+    stopTest();  // the sound stops before the question
     storeSheet();  // what an open editor holds counts as a change
     switch (AskExit(*dialogs_, document_.modified())) {
     case ExitDecision::EndProgram:

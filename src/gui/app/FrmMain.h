@@ -8,6 +8,7 @@
 #include "document/Document.h"
 #include "document/SheetEdit.h"
 #include "editor/LineCommandState.h"
+#include "editor/TestTable.h"
 #include "ui/UserDialogs.h"
 
 #include <QMainWindow>
@@ -23,7 +24,14 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTabBar;
+class QTimer;
 class QToolBar;
+
+namespace vexa {
+class AudioOutput;
+class TestRun;
+class TestRunView;
+}  // namespace vexa
 
 namespace vexa::gui {
 
@@ -67,6 +75,19 @@ public:
     // The toolbar, tabs, memo and header while a test runs (or not).
     void setTestRunning(bool running);
     bool testRunning() const { return testRunning_; }
+
+    // Start or Stop Test: a running test stops, whoever asks; otherwise,
+    // after Check Sheet, the test starts: of the whole sheet for SIM, else of
+    // grid row `row`.
+    void startOrStopTest(int row, TestEntry entry);
+    // Stop Test (nothing when no test runs).
+    void stopTest();
+    // The sound output tests play through (the Qt one unless set); set it
+    // while no test runs.
+    void setAudioOutput(AudioOutput& output);
+    // The test run, once a test has been asked for; TmrSim drives it.
+    const TestRun* testRun() const { return testRun_.get(); }
+    QTimer* simTimer() const { return tmrSim_; }
 
     // Runs a toolbar key as a click on its button does.
     void runToolbarKey(ToolbarKey key);
@@ -118,6 +139,7 @@ private:
     void clearSheetControls();
     void connectSheetControls();
     void applyHeader(SheetEditKind kind);
+    void onSimTick();
 
     ProgramPaths paths_;
     Document& document_;
@@ -142,6 +164,11 @@ private:
     QLabel* lblState_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
     QPointer<FrmCardMake> cardMake_;
+    QTimer* tmrSim_ = nullptr;
+    std::unique_ptr<AudioOutput> ownOutput_;
+    AudioOutput* output_ = nullptr;
+    std::unique_ptr<TestRunView> testScreen_;
+    std::unique_ptr<TestRun> testRun_;
 };
 
 }  // namespace vexa::gui

@@ -92,6 +92,20 @@ void FgProgramView::setPicture(int row, int col, StatePicture picture) {
         emit model_->dataChanged(cell, cell);
 }
 
+void FgProgramView::setPlaying(int row, bool playing) {
+    if (playing)
+        grid_.setPlayingRow(row);
+    else if (grid_.playingRow() == row)
+        grid_.setPlayingRow(0);
+    model_->refreshRow(row);
+}
+
+void FgProgramView::scrollToTopRow(int row) {
+    const QModelIndex cell = model_->cell(row, 0);
+    if (cell.isValid())
+        table_->scrollTo(cell, QAbstractItemView::PositionAtTop);
+}
+
 void FgProgramView::runLineCommand(int index) {
     table_->finishEditing();
     apply(grid_.runLineCommand(index, cursorRow(), cursorColumn(), dialogs_));

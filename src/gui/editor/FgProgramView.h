@@ -58,6 +58,10 @@ public:
     // moving the cursor asks for no command state.
     void setTestRunning(bool running);
     void setPicture(int row, int col, StatePicture picture);
+    // The line a test plays in the playing colour, or back to its own colours.
+    void setPlaying(int row, bool playing);
+    // Scrolls so that grid row `row` is the top row shown.
+    void scrollToTopRow(int row);
 
 public slots:
     // Line command button 1 … 5, 7 or 8 (0, the line test, is the window's).

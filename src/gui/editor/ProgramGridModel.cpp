@@ -11,6 +11,7 @@ QColor shadeColour(CellShade shade) {
     switch (shade) {
     case CellShade::Grey: return {230, 230, 230};
     case CellShade::Pink: return {255, 230, 255};
+    case CellShade::Playing: return {210, 225, 240};
     case CellShade::Header:
     case CellShade::White: break;
     }
