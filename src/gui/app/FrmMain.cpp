@@ -11,6 +11,7 @@
 #include "editor/ProgramTableView.h"
 #include "editor/SheetHeaderControls.h"
 #include "editor/SheetHeaderFrame.h"
+#include "settings/FrmSeting.h"
 #include "sound/FrmSound.h"
 #include "ui/FrmCopy.h"
 #include "ui/QtUserDialogs.h"
@@ -393,7 +394,9 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
         fgProgram_->RefreshVoiceCell();
         break;
     }
-    case ToolbarKey::Seting:  // settings window: not built yet
+    case ToolbarKey::Seting:
+        commandSettings();
+        break;
     case ToolbarKey::Sim:     // test run: not built yet
     case ToolbarKey::Print:   // print selection window: not built yet
     case ToolbarKey::Others1:
@@ -418,6 +421,24 @@ void FrmMain::commandLoad() {
     if (RunLoadCommand(document_, *dialogs_, path) == LoadOutcome::Loaded)
         statusPanel1_->setText(QString::fromStdString(path));
     fgProgram_->rebuildVoiceLists();
+    showSheet(currentSheet_);
+}
+
+void FrmMain::commandSettings() {
+    const Settings before = configuration().settings;
+    FrmSeting window(document_, paths_, *dialogs_,
+                     {[this] { NewDataMakeClick(); }, [this] { fgProgram_->RefreshVoiceCell(); }}, this);
+    window.exec();  // OK has cleared the contents when the Line Count or the sheet mode changed
+    const Settings& after = configuration().settings;
+    const bool modeChanged = after.multiSheet() != before.multiSheet();
+    if (after.lineCount() == before.lineCount() && !modeChanged)
+        return;
+    applySheetMode();
+    if (modeChanged) {
+        currentSheet_ = 0;
+        tabStrip_->setCurrentIndex(0);
+    }
+    setupGrid(true);
     showSheet(currentSheet_);
 }
 
