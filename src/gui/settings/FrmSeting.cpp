@@ -108,6 +108,7 @@ FrmSeting::FrmSeting(Document& document, const ProgramPaths& paths, UserDialogs&
     setWindowTitle(qs(GetMsg(msg::kSettingsCaption)));
     tabStrip_ = new QTabWidget(this);
     tabStrip_->setObjectName("TabStrip1");
+    tabStrip_->setUsesScrollButtons(false);  // the window is as wide as the seven tabs
     for (const SettingsTabInfo& tab : kSettingsTabs) {
         QWidget* content = nullptr;
         switch (tab.tab) {
