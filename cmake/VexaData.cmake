@@ -3,7 +3,7 @@
 # tooling and the private-profile reader expect them.
 find_program(VEXA_ICONV iconv REQUIRED)
 
-set(VEXA_DATA_FILES vexacontrol.ini elmptnvxa.elm Release.txt)
+set(VEXA_DATA_FILES vexacontrol.ini elmptnvxa.elm Release.txt UserGuide.html)
 set(VEXA_DATA_OUTPUTS "")
 foreach(name IN LISTS VEXA_DATA_FILES)
   set(src ${CMAKE_SOURCE_DIR}/data/${name})

@@ -42,10 +42,10 @@ SheetModeView SheetModeViewFor(bool multiSheet) {
 
 bool ToolbarCommandAvailable(ToolbarKey key) {
     switch (key) {
-    case ToolbarKey::Seting:  // settings
     case ToolbarKey::Print:   // printing
         return false;
     case ToolbarKey::Sim:
+    case ToolbarKey::Seting:
     case ToolbarKey::Sound:
     case ToolbarKey::Card:
     case ToolbarKey::Load:

@@ -9,6 +9,7 @@ ProgramPaths ProgramPaths::forFolder(const std::filesystem::path& programFolder)
     p.elementPatternFile = programFolder / "elmptnvxa.elm";
     p.workFolder = programFolder / "Temp";
     p.releaseNotes = programFolder / "Release.txt";
+    p.userGuide = programFolder / "UserGuide.html";
     return p;
 }
 

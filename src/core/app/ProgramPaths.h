@@ -10,6 +10,7 @@ struct ProgramPaths {
     std::filesystem::path elementPatternFile;  // elmptnvxa.elm
     std::filesystem::path workFolder;          // Temp
     std::filesystem::path releaseNotes;        // Release.txt
+    std::filesystem::path userGuide;           // UserGuide.html
 
     static ProgramPaths forFolder(const std::filesystem::path& programFolder);
 };

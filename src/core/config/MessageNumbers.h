@@ -93,4 +93,14 @@ inline constexpr int kControlDataFailed = 2507;
 inline constexpr int kCardFormatNote1 = 2809;
 inline constexpr int kCardFormatNote2 = 2810;
 
+// the settings window
+inline constexpr int kSettingsCaption = 1004;       // "詳細設定"
+inline constexpr int kCardPathMissing = 2046;
+inline constexpr int kFolderNotFound = 2047;        // "指定されたフォルダは存在しません。"
+inline constexpr int kClearContentsQuestion = 2072; // a new Line Count or sheet mode clears the sheets
+inline constexpr int kLedPatternRange = 2080;       // 0.1 … 99.9
+inline constexpr int kBuzzerPatternRange = 2081;    // 0.1 … 99.9
+inline constexpr int kCreateFolderQuestion = 2085;  // "フォルダを作成しますか？"
+inline constexpr int kFolderNotCreated = 2807;
+
 }  // namespace vexa::msg

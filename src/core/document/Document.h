@@ -63,6 +63,10 @@ public:
     void replaceProject(Project project);
     // Card creation wrote what the Project holds: clean point, history cleared.
     void markWritten();
+    // The Project counts as modified although no step of the history shows a
+    // change: the settings window's OK cleared the contents while the user had
+    // also changed a Pattern Time, which the clearing put back to the defaults.
+    void markModified() { history_.forgetClean(); }
 
     // Listeners hear every change after it happened.
     int subscribe(Listener listener);

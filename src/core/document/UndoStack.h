@@ -32,6 +32,8 @@ public:
     // The current position becomes the clean one.
     void setClean() { clean_ = static_cast<long>(index_); }
     bool isClean() const { return clean_ == static_cast<long>(index_); }
+    // No position counts as clean any more, until setClean or clear.
+    void forgetClean() { clean_ = -1; }
     // Forgets every step; the (unchanged) position is clean.
     void clear();
 

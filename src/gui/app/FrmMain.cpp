@@ -13,6 +13,7 @@
 #include "editor/SheetHeaderControls.h"
 #include "editor/SheetHeaderFrame.h"
 #include "editor/TestRun.h"
+#include "settings/FrmSeting.h"
 #include "sound/FrmSound.h"
 #include "ui/FrmCopy.h"
 #include "ui/QtUserDialogs.h"
@@ -409,7 +410,9 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
     case ToolbarKey::Sim:
         startOrStopTest(kGridHeaderRows, TestEntry::Sim);
         break;
-    case ToolbarKey::Seting:  // settings window: not built yet
+    case ToolbarKey::Seting:
+        commandSettings();
+        break;
     case ToolbarKey::Print:   // print selection window: not built yet
     case ToolbarKey::Others1:
     case ToolbarKey::Others2:
@@ -478,6 +481,24 @@ void FrmMain::commandLoad() {
     if (RunLoadCommand(document_, *dialogs_, path) == LoadOutcome::Loaded)
         statusPanel1_->setText(QString::fromStdString(path));
     fgProgram_->rebuildVoiceLists();
+    showSheet(currentSheet_);
+}
+
+void FrmMain::commandSettings() {
+    const Settings before = configuration().settings;
+    FrmSeting window(document_, paths_, *dialogs_,
+                     {[this] { NewDataMakeClick(); }, [this] { fgProgram_->RefreshVoiceCell(); }}, this);
+    window.exec();  // OK has cleared the contents when the Line Count or the sheet mode changed
+    const Settings& after = configuration().settings;
+    const bool modeChanged = after.multiSheet() != before.multiSheet();
+    if (after.lineCount() == before.lineCount() && !modeChanged)
+        return;
+    applySheetMode();
+    if (modeChanged) {
+        currentSheet_ = 0;
+        tabStrip_->setCurrentIndex(0);
+    }
+    setupGrid(true);
     showSheet(currentSheet_);
 }
 

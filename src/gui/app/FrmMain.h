@@ -135,6 +135,7 @@ private:
     void commandNew();
     void commandLoad();
     void commandCopy();
+    void commandSettings();
     void openCardCreation();
     void clearSheetControls();
     void connectSheetControls();
