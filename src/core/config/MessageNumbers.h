@@ -46,6 +46,11 @@ inline constexpr int kAttention = 2808;
 inline constexpr int kWaveUnusable = 2811;
 inline constexpr int kCommentTooLong = 2812;      // COMENTS holds 20 full-width characters
 
+// the WAVE tools window
+inline constexpr int kFolderNotThere = 2047;      // "指定されたフォルダは存在しません。"
+inline constexpr int kCreateFolder = 2085;        // "フォルダを作成しますか？"
+inline constexpr int kFolderNotMade = 2807;       // "フォルダの作成に失敗しました。"
+
 // control data creation and its small windows
 inline constexpr int kCardMakeTitle = 1001;       // "コントロールデータ作成"
 inline constexpr int kReleaseNotesTitle = 1003;   // "更新履歴"
