@@ -101,6 +101,7 @@ inline constexpr int kClearContentsQuestion = 2072; // a new Line Count or sheet
 inline constexpr int kLedPatternRange = 2080;       // 0.1 … 99.9
 inline constexpr int kBuzzerPatternRange = 2081;    // 0.1 … 99.9
 inline constexpr int kCreateFolderQuestion = 2085;  // "フォルダを作成しますか？"
-inline constexpr int kFolderNotCreated = 2807;
+inline constexpr int kFolderNotCreated = 2807;       // "フォルダの作成に失敗しました。"
+// the folder question and its messages are shared with the WAVE tools window
 
 }  // namespace vexa::msg

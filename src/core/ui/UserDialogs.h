@@ -42,6 +42,7 @@ struct FileChooserRequest {
     std::string initialFolder;
     std::vector<std::string> filters;
     bool multiple = false;
+    bool mustExist = true;  // false: a new name may be typed (one file only)
 };
 
 class UserDialogs {

@@ -2,6 +2,7 @@
 
 #include "config/Messages.h"
 #include "sound/WaveInspection.h"
+#include "wavetools/ToolsFields.h"
 
 namespace vexa {
 namespace {
@@ -15,15 +16,15 @@ constexpr const char* kBadOutputName = "出力ファイル名が正しくあり�
 constexpr const char* kOverwrite = "出力ファイルは既に存在します。上書きしてもよろしいですか？";
 constexpr const char* kNoFormat = "情報の取得に失敗しました。処理を中止します。";
 constexpr const char* kNotStereo = " はステレオではありません。";
+constexpr const char* kSkipQuestion = "\nこのファイルをスキップして処理を続けますか？　　";
 
 MessageAnswer show(UserDialogs& dialogs, const std::string& text, MessageIcon icon,
                    MessageButtons buttons = MessageButtons::Ok) {
     return dialogs.showMessage({text, GetMsg(msg::kTitleConfirm), icon, buttons});
 }
 
-ConversionEntry refuse(UserDialogs& dialogs, const char* text, ConversionEntry entry) {
-    show(dialogs, text, MessageIcon::Warning);
-    return entry;
+Refusal refusal(const char* text, const char* field) {
+    return Refusal{text, msg::kTitleConfirm, MessageIcon::Warning, field, -1, -1};
 }
 
 bool isFile(const std::string& path) {
@@ -39,19 +40,26 @@ bool CheckFile(std::string_view path) {
     return name.find('.') != std::string_view::npos;
 }
 
+CheckResult CheckFileEntries(const std::string& source, const std::string& output) {
+    if (source.empty())
+        return refusal(kNoSource, tools_field::kSource);
+    if (!isFile(source))
+        return refusal(kSourceMissing, tools_field::kSource);
+    if (output.empty())
+        return refusal(kNoOutput, tools_field::kOutput);
+    if (source == output)
+        return refusal(kSameFile, tools_field::kOutput);
+    if (!CheckFile(output))
+        return refusal(kBadOutputName, tools_field::kOutput);
+    return std::nullopt;
+}
+
 ConversionEntry CheckFileConversion(const std::string& source, const std::string& output,
                                     UserDialogs& dialogs) {
-    if (source.empty())
-        return refuse(dialogs, kNoSource, ConversionEntry::Source);
-    if (!isFile(source))
-        return refuse(dialogs, kSourceMissing, ConversionEntry::Source);
-    if (output.empty())
-        return refuse(dialogs, kNoOutput, ConversionEntry::Output);
-    if (source == output)
-        return refuse(dialogs, kSameFile, ConversionEntry::Output);
-    if (!CheckFile(output))
-        return refuse(dialogs, kBadOutputName, ConversionEntry::Output);
-    return ConversionEntry::None;
+    const CheckResult result = CheckFileEntries(source, output);
+    if (Passed(dialogs, result))
+        return ConversionEntry::None;
+    return result->field == tools_field::kSource ? ConversionEntry::Source : ConversionEntry::Output;
 }
 
 bool ConfirmOverwrite(const std::string& output, UserDialogs& dialogs) {
@@ -61,17 +69,25 @@ bool ConfirmOverwrite(const std::string& output, UserDialogs& dialogs) {
     return show(dialogs, kOverwrite, MessageIcon::Warning, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
-bool CheckStereoSource(const std::filesystem::path& source, UserDialogs& dialogs) {
+SourceVerdict CheckSourceFormat(const std::filesystem::path& source, ConversionMode mode, UserDialogs& dialogs) {
     const auto format = ReadWaveFormat(source, dialogs);
     if (!format) {
         show(dialogs, kNoFormat, MessageIcon::Warning);
-        return false;
+        return SourceVerdict::End;
     }
-    if (format->channels == 1) {
-        show(dialogs, source.filename().string() + kNotStereo, MessageIcon::Information);
-        return false;
+    if (format->channels != 1)
+        return SourceVerdict::Convert;
+    const std::string notStereo = source.filename().string() + kNotStereo;
+    if (mode == ConversionMode::File) {
+        show(dialogs, notStereo, MessageIcon::Information);
+        return SourceVerdict::End;
     }
-    return true;
+    const MessageAnswer skip = show(dialogs, notStereo + kSkipQuestion, MessageIcon::Warning, MessageButtons::YesNo);
+    return skip == MessageAnswer::Yes ? SourceVerdict::Skip : SourceVerdict::End;
+}
+
+bool CheckStereoSource(const std::filesystem::path& source, UserDialogs& dialogs) {
+    return CheckSourceFormat(source, ConversionMode::File, dialogs) == SourceVerdict::Convert;
 }
 
 }  // namespace vexa

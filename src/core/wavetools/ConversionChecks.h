@@ -1,8 +1,10 @@
 #pragma once
-// What is checked before a single file is converted to mono, in the order the
-// tools window checks it; the command line runs the same checks. Refusals are
-// shown with the warning icon and the title "確認"; the first one wins.
+// What is checked before files are converted to mono, in the order the tools
+// window checks them; the command line runs the same checks for one file.
+// Refusals are warnings titled "確認"; the first one wins.
+#include "ui/Refusal.h"
 #include "ui/UserDialogs.h"
+#include "wavetools/ConversionMode.h"
 
 #include <filesystem>
 #include <string>
@@ -16,17 +18,32 @@ enum class ConversionEntry { None, Source, Output };
 // True when the name part of `path` (after the last separator) contains ".".
 bool CheckFile(std::string_view path);
 
-// The entries as typed: source given and an existing file, output given,
-// different from the source text and with a "." in its name.
+// The entries of one file as typed: source given and an existing file, output
+// given, different from the source text and with a "." in its name. The
+// refusal names the box (tools_field::kSource or kOutput).
+CheckResult CheckFileEntries(const std::string& source, const std::string& output);
+
+// CheckFileEntries, showing the refusal.
 ConversionEntry CheckFileConversion(const std::string& source, const std::string& output,
                                     UserDialogs& dialogs);
 
 // True when `output` does not exist or the user agrees to overwrite it.
 bool ConfirmOverwrite(const std::string& output, UserDialogs& dialogs);
 
-// True when the source's format can be read (ReadWaveFormat shows its own
-// message, then the job is called off) and it has more than one channel (a
-// mono file is named in an information message).
+// What becomes of one source once its format is read.
+enum class SourceVerdict {
+    Convert,  // more than one channel
+    Skip,     // mono, in folder mode, and the user chose to go on without it
+    End,      // unreadable, mono in file mode, or the user chose to end
+};
+
+// Reads the source's format (ReadWaveFormat shows its own message; then the
+// job is called off with a second one). A mono file is named in an
+// information message in file mode; in folder mode the user is asked whether
+// to skip it and go on.
+SourceVerdict CheckSourceFormat(const std::filesystem::path& source, ConversionMode mode, UserDialogs& dialogs);
+
+// CheckSourceFormat in file mode: true for a source to convert.
 bool CheckStereoSource(const std::filesystem::path& source, UserDialogs& dialogs);
 
 }  // namespace vexa

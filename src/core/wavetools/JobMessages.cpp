@@ -19,4 +19,9 @@ void ShowJobEnd(JobResult result, UserDialogs& dialogs) {
     dialogs.showMessage({text, GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
 }
 
+bool ConfirmStop(UserDialogs& dialogs) {
+    return dialogs.showMessage({"処理を中止してよろしいですか？", GetMsg(msg::kTitleConfirm), MessageIcon::Question,
+                                MessageButtons::YesNo}) == MessageAnswer::Yes;
+}
+
 }  // namespace vexa

@@ -2,25 +2,49 @@
 
 #include "config/Messages.h"
 #include "wavetools/ConversionChecks.h"
+#include "wavetools/TimeBoxes.h"
+#include "wavetools/ToolsFields.h"
 
 namespace vexa {
 namespace {
 
-SilenceEntry refuse(UserDialogs& dialogs, const char* text, SilenceEntry entry) {
-    dialogs.showMessage({text, GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
-    return entry;
+Refusal refusal(const char* text, const char* field) {
+    return Refusal{text, msg::kTitleConfirm, MessageIcon::Warning, field, -1, -1};
 }
 
 }  // namespace
 
-SilenceEntry CheckSilenceRequest(int seconds, const std::string& output, UserDialogs& dialogs) {
+CheckResult CheckSilenceFile(int seconds, const std::string& output) {
     if (seconds <= 0)
-        return refuse(dialogs, "０秒以上の時間を指定してください。", SilenceEntry::Minutes);
+        return refusal("０秒以上の時間を指定してください。", tools_field::kMinutes);
     if (output.empty())
-        return refuse(dialogs, "出力ファイル名が指定されていません。", SilenceEntry::Output);
+        return refusal("出力ファイル名が指定されていません。", tools_field::kSilentFile);
     if (!CheckFile(output))
-        return refuse(dialogs, "出力ファイル名が正しくありません。", SilenceEntry::Output);
-    return SilenceEntry::None;
+        return refusal("出力ファイル名が正しくありません。", tools_field::kSilentFile);
+    return std::nullopt;
+}
+
+CheckResult CheckSilenceEntries(const std::string& minutes, const std::string& seconds, const std::string& output) {
+    if (minutes.empty())
+        return refusal("時間（分）が入力されていません。", tools_field::kMinutes);
+    if (seconds.empty())
+        return refusal("時間（秒）が入力されていません。", tools_field::kSeconds);
+    // A pasted text that is no number: the boxes take digits only when typed.
+    if (!TimeBoxNumber(minutes))
+        return Refusal::warning(msg::kEntryInvalid).at(tools_field::kMinutes);
+    if (!TimeBoxNumber(seconds))
+        return Refusal::warning(msg::kEntryInvalid).at(tools_field::kSeconds);
+    const auto length = SilenceSeconds(minutes, seconds);
+    if (!length)
+        return Refusal::warning(msg::kEntryInvalid).at(tools_field::kMinutes);
+    return CheckSilenceFile(*length, output);
+}
+
+SilenceEntry CheckSilenceRequest(int seconds, const std::string& output, UserDialogs& dialogs) {
+    const CheckResult result = CheckSilenceFile(seconds, output);
+    if (Passed(dialogs, result))
+        return SilenceEntry::None;
+    return result->field == tools_field::kMinutes ? SilenceEntry::Minutes : SilenceEntry::Output;
 }
 
 }  // namespace vexa

@@ -1,7 +1,8 @@
 #pragma once
-// What is checked before a silent file is made, once the time entries hold
-// numbers: a length above zero and an output name with a ".". Refusals are
-// shown with the warning icon and the title "確認"; the first one wins.
+// What is checked before a silent file is made, in the order the tools window
+// checks it; the command line runs the length and name checks. Refusals are
+// warnings titled "確認"; the first one wins.
+#include "ui/Refusal.h"
 #include "ui/UserDialogs.h"
 
 #include <string>
@@ -11,6 +12,15 @@ namespace vexa {
 // The entry that a refusal is about (the window puts the focus there).
 enum class SilenceEntry { None, Minutes, Output };
 
+// A length above zero (refused at the minutes box) and an output name with a
+// "." (refused at the file box).
+CheckResult CheckSilenceFile(int seconds, const std::string& output);
+
+// The boxes as typed: minutes and seconds given and numbers (2082 otherwise),
+// then CheckSilenceFile on their length.
+CheckResult CheckSilenceEntries(const std::string& minutes, const std::string& seconds, const std::string& output);
+
+// CheckSilenceFile, showing the refusal.
 SilenceEntry CheckSilenceRequest(int seconds, const std::string& output, UserDialogs& dialogs);
 
 }  // namespace vexa

@@ -8,6 +8,7 @@
 #include "sound/SoundListModel.h"
 #include "sound/WaveChoosers.h"
 #include "sound/WaveInspection.h"
+#include "wavetools/FrmTools.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -174,8 +175,10 @@ void FrmSound::buildControls() {
     toolsLayout->addWidget(new QLabel(QString::fromUtf8("ステレオ/モノラル変換、無音データの作成等"), tools));
     cmdTool_ = new QPushButton(QString::fromUtf8("変換ﾂｰﾙ"), tools);
     cmdTool_->setObjectName("CmdTool");
-    cmdTool_->setEnabled(false);
-    cmdTool_->setToolTip(QString::fromUtf8("WAVEツールの画面はこの版ではまだ使えません。"));
+    connect(cmdTool_, &QPushButton::clicked, this, [this] {
+        FrmTools window(dialogs_, this);
+        window.exec();
+    });
     toolsLayout->addWidget(cmdTool_);
 
     cmdOk_ = new QPushButton(QString::fromUtf8("OK"), this);

@@ -101,7 +101,10 @@ QStringList QtUserDialogs::nameFilters(const std::vector<std::string>& filters) 
 std::vector<std::string> QtUserDialogs::chooseFiles(const FileChooserRequest& request) {
     QFileDialog dialog(owner(), qs(request.title), qs(request.initialFolder));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (request.multiple)
+        dialog.setFileMode(QFileDialog::ExistingFiles);
+    else
+        dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::ReadOnly, true);
     // Qt's own chooser matches "*.wav" to "CHIME.WAV" too (names on FAT cards
     // are mostly upper case); some desktops' native choosers do not.

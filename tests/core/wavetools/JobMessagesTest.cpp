@@ -20,5 +20,14 @@ TEST(ShowJobEnd, TellsOfStopAndFailureOnly) {
                                                 MessageIcon::Warning, MessageButtons::Ok}));
 }
 
+TEST(ConfirmStop, AsksTheStopQuestionAndIsTrueForYesOnly) {
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    EXPECT_FALSE(ConfirmStop(dialogs));
+    EXPECT_TRUE(ConfirmStop(dialogs));
+    EXPECT_EQ(dialogs.shown[0], (MessageRequest{"処理を中止してよろしいですか？", "確認", MessageIcon::Question,
+                                                MessageButtons::YesNo}));
+}
+
 }  // namespace
 }  // namespace vexa

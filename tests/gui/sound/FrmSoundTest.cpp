@@ -5,6 +5,7 @@
 
 #include "config/Messages.h"
 #include "sound/SoundListModel.h"
+#include "wavetools/FrmTools.h"
 
 #include "ScriptedAudioOutput.h"
 #include "ScriptedDialogs.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -97,8 +99,24 @@ TEST(FrmSound, OpensWithTheProjectsTableInTwoHundredFiftyFiveRows) {
         EXPECT_FALSE(w.frm.cmdWave(i)->isEnabled()) << i;
     for (int i : {0, 2, 4, 7})
         EXPECT_TRUE(w.frm.cmdWave(i)->isEnabled()) << i;
-    EXPECT_FALSE(w.frm.cmdTool()->isEnabled());  // the tools window is not there yet: no dead click
-    EXPECT_FALSE(w.frm.cmdTool()->toolTip().isEmpty());
+    EXPECT_TRUE(w.frm.cmdTool()->isEnabled());
+}
+
+TEST(FrmSound, ConversionToolOpensTheToolsWindowModally) {
+    Window w;
+    QString opened;
+    QTimer::singleShot(0, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* tools = qobject_cast<FrmTools*>(modal)) {
+            opened = tools->windowTitle();
+            tools->cmdExit()->click();
+        } else if (modal) {
+            modal->close();
+        }
+    });
+    w.frm.cmdTool()->click();
+    EXPECT_EQ(opened, "変換ﾂｰﾙ");
+    EXPECT_TRUE(w.frm.isVisible());
 }
 
 TEST(FrmSound, SelectingARowHighlightsItAndEnablesTheRowButtons) {

@@ -1,0 +1,266 @@
+// The real WAVE tools window, offscreen: the controls as it opens, the time
+// boxes, the refusals' focus, and jobs on the worker: a conversion to its end,
+// a silence job stopped through the question, and closing during a job (the
+// window goes only once the job has ended). Jobs that must still be running
+// when the test acts are held on the worker by a gate before they start.
+#include "wavetools/FrmTools.h"
+
+#include "ScriptedDialogs.h"
+#include "TestPaths.h"
+#include "WaveFileBytes.h"
+#include "wavetools/ToolsRunningState.h"
+#include "wavetools/UpDownButtons.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <future>
+
+namespace vexa::gui {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kStopQuestion = "処理を中止してよろしいですか？";
+const std::string kStopped = "ユーザーにより処理を中断しました。";
+
+// Holds the next job on the worker until opened; opens itself when it goes,
+// so a failing test does not leave a worker waiting.
+class Gate {
+public:
+    Gate() : opened_(promise_.get_future().share()) {}
+    ~Gate() { open(); }
+    std::function<void()> hold() {
+        return [opened = opened_] { opened.wait(); };
+    }
+    void open() {
+        if (!done_)
+            promise_.set_value();
+        done_ = true;
+    }
+
+private:
+    std::promise<void> promise_;
+    std::shared_future<void> opened_;
+    bool done_ = false;
+};
+
+struct Window {
+    test::TempDir dir;
+    test::ScriptedDialogs dialogs;
+    FrmTools frm{dialogs};
+    Gate gate;  // declared after the window: opened before the window waits for its job
+
+    Window() {
+        frm.show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frm));
+    }
+    std::string stereo(const std::string& name, std::uint32_t dataBytes) {
+        test::writeBytes(dir / name, test::pcmWave(2, 44100, 16, dataBytes));
+        return (dir / name).string();
+    }
+    void waitForTheEnd() { EXPECT_TRUE(QTest::qWaitFor([&] { return !frm.running(); }, 20000)); }
+    void expectRunning(bool running) {
+        for (std::string_view name : kIdleOnlyControls) {
+            auto* control = frm.findChild<QWidget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+            ASSERT_TRUE(control) << name;
+            EXPECT_EQ(control->isEnabled(), !running) << name;
+        }
+        EXPECT_TRUE(frm.cmdExec()->isEnabled());
+        EXPECT_TRUE(frm.cmdSirentExec()->isEnabled());
+        EXPECT_EQ(frm.cmdExec()->text(), running ? "変換停止" : "変換実行");
+        EXPECT_EQ(frm.cmdSirentExec()->text(), running ? "停止" : "実行");
+    }
+    void silenceTab(const char* minutes, const char* seconds, const std::string& file) {
+        frm.tabStrip()->setCurrentIndex(1);
+        frm.txtMM()->setText(minutes);
+        frm.txtSS()->setText(seconds);
+        frm.txtSirent()->setText(QString::fromStdString(file));
+    }
+};
+
+TEST(FrmTools, OpensOnTheConversionTabInFileModeWithTheDefaults) {
+    Window w;
+    EXPECT_EQ(w.frm.windowTitle(), "変換ﾂｰﾙ");
+    EXPECT_EQ(w.frm.tabStrip()->count(), 2);
+    EXPECT_EQ(w.frm.tabStrip()->tabText(0), "WAVE変換");
+    EXPECT_EQ(w.frm.tabStrip()->tabText(1), "無音WAVE");
+    EXPECT_EQ(w.frm.tabStrip()->currentIndex(), 0);
+    EXPECT_TRUE(w.frm.cmdExec()->isVisible());
+    EXPECT_FALSE(w.frm.cmdSirentExec()->isVisible());
+    EXPECT_TRUE(w.frm.optConvMode(0)->isChecked());
+    EXPECT_EQ(w.frm.optConvMode(0)->text(), "ファイル単位で変換する");
+    EXPECT_EQ(w.frm.optConvMode(1)->text(), "フォルダ単位で変換する");
+    EXPECT_EQ(w.frm.labelConv(0)->text(), "変換するファイル");
+    EXPECT_EQ(w.frm.labelConv(1)->text(), "出力ファイル名");
+    EXPECT_EQ(w.frm.cmdExit()->text(), "閉じる(&C)");
+    EXPECT_EQ(w.frm.txtMM()->text(), "00");
+    EXPECT_EQ(w.frm.txtSS()->text(), "00");
+    EXPECT_EQ(w.frm.cmbSample()->currentText(), "22.05KHz");
+    EXPECT_EQ(w.frm.cmbSample()->count(), 2);
+    EXPECT_EQ(w.frm.cmbBit()->currentText(), "16Bit");
+    EXPECT_EQ(w.frm.cmbBit()->itemText(0), "8Bit");
+    EXPECT_EQ(w.frm.prgBar()->maximum(), 100);
+    EXPECT_EQ(w.frm.prgBar2()->maximum(), 100);
+    w.expectRunning(false);
+
+    // The other mode relabels the boxes and empties them.
+    w.frm.txtConv(0)->setText("/tmp/a.wav");
+    w.frm.txtConv(1)->setText("/tmp/b.wav");
+    w.frm.optConvMode(1)->click();
+    EXPECT_EQ(w.frm.labelConv(0)->text(), "変換対象フォルダ");
+    EXPECT_EQ(w.frm.labelConv(1)->text(), "出力フォルダ");
+    EXPECT_TRUE(w.frm.txtConv(0)->text().isEmpty());
+    EXPECT_TRUE(w.frm.txtConv(1)->text().isEmpty());
+
+    w.frm.tabStrip()->setCurrentIndex(1);
+    EXPECT_TRUE(w.frm.cmdSirentExec()->isVisible());
+    EXPECT_FALSE(w.frm.cmdExec()->isVisible());
+}
+
+TEST(FrmTools, TimeBoxesTakeDigitsOnlyClampWhenLeftAndSpin) {
+    Window w;
+    w.frm.tabStrip()->setCurrentIndex(1);
+    w.frm.txtMM()->clear();
+    w.frm.txtMM()->setFocus();
+    QTest::keyClicks(w.frm.txtMM(), "9a 9");
+    QTest::keyClick(w.frm.txtMM(), Qt::Key_A, Qt::ControlModifier);  // dropped: no select-all
+    EXPECT_EQ(w.frm.txtMM()->text(), "99");
+    EXPECT_FALSE(w.frm.txtMM()->hasSelectedText());
+    w.frm.txtSS()->setFocus();  // leaving the minutes
+    EXPECT_EQ(w.frm.txtMM()->text(), "60");
+
+    w.frm.txtSS()->clear();
+    QTest::keyClicks(w.frm.txtSS(), "1");
+    QTest::keyClick(w.frm.txtSS(), Qt::Key_Backspace);
+    QTest::keyClicks(w.frm.txtSS(), "75");
+    w.frm.txtSirent()->setFocus();
+    EXPECT_EQ(w.frm.txtSS()->text(), "59");
+
+    QTest::mouseClick(w.frm.upDown1()->upButton(), Qt::LeftButton);
+    EXPECT_EQ(w.frm.txtSS()->text(), "59");
+    w.frm.txtSS()->clear();
+    QTest::mouseClick(w.frm.upDownMM()->downButton(), Qt::LeftButton);
+    EXPECT_EQ(w.frm.txtMM()->text(), "59");
+    EXPECT_EQ(w.frm.txtSS()->text(), "00");  // the empty seconds filled
+    w.frm.txtMM()->setText("00");
+    QTest::mouseClick(w.frm.upDownMM()->downButton(), Qt::LeftButton);
+    EXPECT_EQ(w.frm.txtMM()->text(), "00");
+}
+
+TEST(FrmTools, ARefusalSelectsTheBoxItConcernsOnItsTab) {
+    Window w;
+    const std::string source = w.stereo("in.wav", 400);
+    w.frm.txtConv(0)->setText(QString::fromStdString(source));
+    w.frm.txtConv(1)->setText(QString::fromStdString(source));
+    w.frm.cmdExec()->click();
+    EXPECT_EQ(w.dialogs.texts(), std::vector<std::string>{"変換するファイルと出力ファイル名が同じです。\n"
+                                                          "出力ファイル名は異なる場所または名前を指定してください。　　"});
+    EXPECT_TRUE(w.frm.txtConv(1)->hasFocus());
+    EXPECT_EQ(w.frm.txtConv(1)->selectedText().toStdString(), source);
+    EXPECT_FALSE(w.frm.running());
+
+    w.silenceTab("00", "00", (w.dir / "p.wav").string());
+    w.frm.cmdSirentExec()->click();
+    EXPECT_EQ(w.dialogs.texts().back(), "０秒以上の時間を指定してください。");
+    EXPECT_TRUE(w.frm.txtMM()->hasFocus());
+    EXPECT_EQ(w.frm.txtMM()->selectedText(), "00");
+    EXPECT_FALSE(fs::exists(w.dir / "p.wav"));
+}
+
+TEST(FrmToolsJob, ConvertsAFileToCompletionWithTheControlsOffMeanwhile) {
+    Window w;
+    const std::string source = w.stereo("in.wav", 4 * 100000);
+    const fs::path output = w.dir / "out.wav";
+    w.frm.txtConv(0)->setText(QString::fromStdString(source));
+    w.frm.txtConv(1)->setText(QString::fromStdString(output.string()));
+    w.frm.setBeforeJob(w.gate.hold());
+    w.frm.cmdExec()->click();
+    ASSERT_TRUE(w.frm.running());
+    w.expectRunning(true);
+    EXPECT_EQ(w.frm.prgBar()->value(), 0);
+
+    w.gate.open();
+    w.waitForTheEnd();
+    EXPECT_TRUE(w.dialogs.shown.empty());
+    EXPECT_EQ(w.frm.conversionFrame()->title(), "Conversion was completed.");
+    EXPECT_EQ(w.frm.prgBar()->value(), 100);
+    w.expectRunning(false);
+    EXPECT_EQ(fs::file_size(output), 44u + 200000);
+    EXPECT_EQ(test::readBytes(output).substr(22, 2), std::string("\x01\x00", 2));  // one channel
+}
+
+TEST(FrmToolsJob, SilenceJobStoppedThroughTheQuestionSaysSoAndKeepsTheFullLength) {
+    Window w;
+    const fs::path file = w.dir / "pause.wav";
+    w.silenceTab("01", "00", file.string());
+    w.frm.cmbSample()->setCurrentIndex(1);  // 44.1KHz
+    w.frm.setBeforeJob(w.gate.hold());
+    w.frm.cmdSirentExec()->click();
+    ASSERT_TRUE(w.frm.running());
+
+    w.dialogs.answers = {MessageAnswer::No};
+    w.frm.cmdSirentExec()->click();  // "停止", answered No: the job goes on
+    EXPECT_TRUE(w.frm.running());
+    w.dialogs.answers = {MessageAnswer::Yes};
+    w.frm.cmdSirentExec()->click();
+    w.gate.open();
+    w.waitForTheEnd();
+
+    EXPECT_EQ(w.dialogs.texts(), (std::vector<std::string>{kStopQuestion, kStopQuestion, kStopped}));
+    EXPECT_EQ(w.dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(w.dialogs.shown[2].icon, MessageIcon::Warning);
+    EXPECT_EQ(w.frm.silenceFrame()->title(), "Makeing was stopped.");
+    EXPECT_EQ(w.frm.prgBar2()->value(), 100);
+    w.expectRunning(false);
+    EXPECT_EQ(fs::file_size(file), 44u + 60 * 2 * 44100);
+    EXPECT_TRUE(w.frm.isVisible());
+}
+
+TEST(FrmToolsJob, CloseDuringAJobClosesOnlyOnceTheJobHasEnded) {
+    Window w;
+    const fs::path file = w.dir / "pause.wav";
+    w.silenceTab("02", "00", file.string());
+    w.frm.setBeforeJob(w.gate.hold());
+    w.frm.cmdSirentExec()->click();
+    ASSERT_TRUE(w.frm.running());
+    bool runningWhenClosed = true;
+    std::uintmax_t sizeWhenClosed = 0;
+    QObject::connect(&w.frm, &QDialog::finished, [&] {
+        runningWhenClosed = w.frm.running();
+        std::error_code ec;
+        sizeWhenClosed = fs::file_size(file, ec);
+    });
+
+    w.dialogs.answers = {MessageAnswer::No};
+    w.frm.close();
+    EXPECT_TRUE(w.frm.isVisible());
+    w.dialogs.answers = {MessageAnswer::Yes};
+    w.frm.close();
+    EXPECT_TRUE(w.frm.isVisible());  // the job is still held: the window waits for it
+    EXPECT_TRUE(w.frm.running());
+    w.frm.close();                   // asked again while waiting: nothing more
+    EXPECT_EQ(w.dialogs.texts(), (std::vector<std::string>{kStopQuestion, kStopQuestion}));
+
+    w.gate.open();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.frm.isVisible(); }, 20000));
+    EXPECT_FALSE(runningWhenClosed);
+    EXPECT_EQ(sizeWhenClosed, 44u + 120 * 2 * 22050);  // the file was written before the window went
+    EXPECT_EQ(w.frm.result(), QDialog::Rejected);
+    EXPECT_EQ(w.dialogs.texts().size(), 2u);  // who closed it is not told of the stop again
+    EXPECT_EQ(w.frm.silenceFrame()->title(), "Makeing was stopped.");
+}
+
+}  // namespace
+}  // namespace vexa::gui
