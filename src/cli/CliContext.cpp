@@ -1,19 +1,22 @@
 #include "CliContext.h"
 
-#include <filesystem>
+#include <iostream>
 
 namespace vexa::cli {
 
-ProgramPaths CliContext::paths() const {
-    if (!home.empty())
-        return ProgramPaths::forFolder(std::filesystem::absolute(home));
-    std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ProgramPaths::forFolder(ec ? std::filesystem::current_path() : exe.parent_path());
+const ResolvedProgramFolder& CliContext::programFolder() const {
+    if (!resolved_) {
+        resolved_ = ResolveProgramFolder(CurrentProgramFolderInputs(home));
+        if (!resolved_->seedError.empty())
+            std::cerr << "vexa: " << resolved_->seedError << '\n';
+    }
+    return *resolved_;
 }
 
+ProgramPaths CliContext::paths() const { return programFolder().paths; }
+
 void addHomeOption(CLI::App& app, CliContext& context) {
-    app.add_option("--home", context.home, "Program Folder to use instead of the executable's folder");
+    app.add_option("--home", context.home, "Program Folder to use instead of the portable or per-user one");
 }
 
 }  // namespace vexa::cli

@@ -1,9 +1,11 @@
 #pragma once
-// What every `vexa` command shares: the Program Folder chosen with --home (or
-// the executable's own folder) and how messages reach the terminal.
+// What every `vexa` command shares: the Program Folder (--home, else the
+// portable folder of the executable, else the user's own) and the exit code.
+#include "app/ProgramFolderChoice.h"
 #include "app/ProgramPaths.h"
 
 #include <CLI/CLI.hpp>
+#include <optional>
 #include <string>
 
 namespace vexa::cli {
@@ -12,7 +14,12 @@ struct CliContext {
     std::string home;  // --home DIR; empty means the executable's folder
     int exitCode = 0;  // set by the command that ran
 
+    // Chosen (and, for an installed program, seeded) once, on first use.
+    const ResolvedProgramFolder& programFolder() const;
     ProgramPaths paths() const;
+
+private:
+    mutable std::optional<ResolvedProgramFolder> resolved_;
 };
 
 // Adds `--home DIR` to a command (the main program and each subcommand accept it).

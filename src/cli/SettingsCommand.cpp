@@ -52,7 +52,10 @@ Json elementJson(const ElementPatternFile& elements) {
 
 void run(CliContext& context) {
     const ProgramPaths paths = context.paths();
-    Json json = configurationJson(ReadConfiguration(paths.configurationFile));
+    Json json = {{"ProgramFolder",
+                  {{"path", paths.programFolder.string()},
+                   {"kind", ProgramFolderKindName(context.programFolder().choice.kind)}}}};
+    json.update(configurationJson(ReadConfiguration(paths.configurationFile)));
     json["Element"] = elementJson(ElementPatternFile::load(paths.elementPatternFile));
     std::cout << json.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     context.exitCode = 0;

@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     CLI::App app{vexa::GetMsg(vexa::msg::kAppTitle) + " — command line", "vexa"};
     app.require_subcommand(1);
     app.fallthrough();
+    app.set_version_flag("--version", std::string("vexa ") + VEXA_VERSION);
     vexa::cli::addHomeOption(app, context);
 
     // commands

@@ -14,7 +14,8 @@ EditorArguments ParseEditorArguments(const QStringList& arguments) {
     const QCommandLineOption noSplash("no-splash");
     const QCommandLineOption screenshot("screenshot", QString(), "FILE");
     const QCommandLineOption load("load", QString(), "FILE");
-    parser.addOptions({help, version, home, noSplash, screenshot, load});
+    const QCommandLineOption screenshotOf("screenshot-of", QString(), "STEPS");
+    parser.addOptions({help, version, home, noSplash, screenshot, screenshotOf, load});
 
     EditorArguments a;
     if (!parser.parse(arguments)) {
@@ -39,6 +40,8 @@ EditorArguments ParseEditorArguments(const QStringList& arguments) {
     a.home = parser.isSet(home) ? QDir(parser.value(home)).absolutePath() : QString();
     a.splash = !parser.isSet(noSplash);
     a.screenshot = parser.value(screenshot);
+    if (parser.isSet(screenshotOf))
+        a.screenshotSteps = parser.value(screenshotOf).split(',', Qt::SkipEmptyParts);
     // A file manager passes the file alone, as does a double-click on a .vxa.
     const QString file = files.isEmpty() ? parser.value(load) : files.first();
     a.load = file.isEmpty() ? QString() : QDir::current().absoluteFilePath(file);
@@ -54,7 +57,8 @@ QString EditorHelpText() {
         "オプション:\n"
         "  -h, --help         この説明を表示して終了します。\n"
         "  -v, --version      版を表示して終了します。\n"
-        "  --home <フォルダ>  実行ファイルのフォルダの代わりに、このフォルダをプログラムフォルダとして使います。\n"
+        "  --home <フォルダ>  このフォルダをプログラムフォルダとして使います（既定は、実行ファイルのフォルダに\n"
+        "                     vexacontrol.ini があり書き込めればそのフォルダ、なければ ~/.config/vexa-editor）。\n"
         "  --no-splash        起動画面を表示しません。\n"
         "  --load <ファイル>  起動後に、このコントロールファイル（.vxa、.ktr、.wpj）を読み込みます。\n"
         "\n"

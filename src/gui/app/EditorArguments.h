@@ -16,6 +16,9 @@ struct EditorArguments {
     bool splash = true;
     QString load;        // a Control File to read at start ("" for none)
     QString screenshot;  // save a picture of the main window there, then end
+    // Before the picture: toolbar keys ("SOUND") pressed and buttons ("#CmdTool")
+    // clicked in turn; the picture is then of the window on top.
+    QStringList screenshotSteps;
 };
 
 // `arguments` as main receives them, the program's name first.

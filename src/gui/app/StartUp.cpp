@@ -28,9 +28,8 @@ StartUp::StartUp(StartUpOptions options)
 
 StartUp::~StartUp() = default;
 
-QString StartUp::defaultFirstStartRecord() {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath("VexaEditor/first-start");
+QString StartUp::defaultFirstStartRecord(const QString& programFolder) {
+    return QDir(programFolder).filePath(".first-start");
 }
 
 UserDialogs& StartUp::dialogs() {
@@ -48,7 +47,9 @@ std::unique_ptr<FrmMain> StartUp::run() {
         return nullptr;
     }
 
-    const ProgramPaths paths = ProgramPaths::forFolder(toPath(options_.programFolder));
+    ProgramPaths paths = ProgramPaths::forFolder(toPath(options_.programFolder));
+    if (!options_.userGuide.isEmpty())
+        paths.userGuide = toPath(options_.userGuide);
 
     if (options_.splash) {
         FrmFast splash;
@@ -56,7 +57,8 @@ std::unique_ptr<FrmMain> StartUp::run() {
     }
 
     const QString record =
-        options_.firstStartRecord.isEmpty() ? defaultFirstStartRecord() : options_.firstStartRecord;
+        options_.firstStartRecord.isEmpty() ? defaultFirstStartRecord(options_.programFolder)
+                                           : options_.firstStartRecord;
     RunFirstStart(toPath(record), paths.configurationFile,
                   options_.documentsFolder.value_or(userDocumentsFolder()).toStdString());
 

@@ -17,6 +17,7 @@ class FrmMain;
 
 struct StartUpOptions {
     QString programFolder;
+    QString userGuide;                       // "" : UserGuide.html in the Program Folder
     bool splash = true;
     QString firstStartRecord;                // "" : defaultFirstStartRecord()
     std::optional<QString> documentsFolder;  // none: the user's documents folder
@@ -35,8 +36,9 @@ public:
     // life of this object, which outlives the window.
     std::unique_ptr<FrmMain> run();
 
-    // The per-user record of the first start, in the user's configuration folder.
-    static QString defaultFirstStartRecord();
+    // The record of the first start, kept in the Program Folder: a portable
+    // copy and each user's folder of an installed program have their own.
+    static QString defaultFirstStartRecord(const QString& programFolder);
 
 private:
     UserDialogs& dialogs();

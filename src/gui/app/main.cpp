@@ -1,10 +1,12 @@
 // vexa-editor: the desktop editor.
 #include "app/EditorArguments.h"
 #include "app/FrmMain.h"
+#include "app/ProgramFolderChoice.h"
 #include "app/StartUp.h"
 #include "app/Translations.h"
 #include "app/UnattendedDialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
 #include <QTimer>
@@ -13,11 +15,34 @@
 
 namespace {
 
-// Grabs the window once it has been laid out and shown, and ends the program
-// without the exit questions.
-void saveScreenshotLater(vexa::gui::FrmMain& window, const QString& file) {
-    QTimer::singleShot(300, &window, [&window, file] {
-        const bool saved = window.grab().save(file, "PNG");
+constexpr int kStepMs = 400;
+
+// One step before a picture: a toolbar key of the main window, or "#Name":
+// a click on the button of that name in the window on top. A step that opens
+// a window returns only when it closes, so each step has its own timer.
+void runScreenshotStep(vexa::gui::FrmMain& window, const QString& step) {
+    if (step.startsWith('#')) {
+        QWidget* top = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
+        if (auto* button = top->findChild<QAbstractButton*>(step.mid(1)))
+            button->click();
+        else
+            std::fprintf(stderr, "vexa-editor: no button %s\n", qPrintable(step));
+        return;
+    }
+    if (const auto key = vexa::ToolbarKeyFromText(step.toStdString()))
+        window.runToolbarKey(*key);
+    else
+        std::fprintf(stderr, "vexa-editor: no toolbar key %s\n", qPrintable(step));
+}
+
+// Runs the steps, grabs the window on top once it has been laid out and
+// shown, and ends the program without the exit questions.
+void saveScreenshotLater(vexa::gui::FrmMain& window, const QString& file, const QStringList& steps) {
+    for (int i = 0; i < steps.size(); ++i)
+        QTimer::singleShot(300 + kStepMs * i, &window, [&window, step = steps[i]] { runScreenshotStep(window, step); });
+    QTimer::singleShot(300 + kStepMs * static_cast<int>(steps.size()), &window, [&window, file] {
+        QWidget* top = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
+        const bool saved = top->grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "vexa-editor: cannot write %s\n", qPrintable(file));
         QCoreApplication::exit(saved ? 0 : 1);
@@ -59,10 +84,16 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("VexaEditor");
     QApplication::setApplicationVersion(VEXA_VERSION);
+    QGuiApplication::setDesktopFileName("jp.chimewell.VexaEditor");
     vexa::gui::installJapaneseTranslations(app);
 
     vexa::gui::StartUpOptions options;
-    options.programFolder = arguments.home.isEmpty() ? QCoreApplication::applicationDirPath() : arguments.home;
+    const vexa::ResolvedProgramFolder folder =
+        vexa::ResolveProgramFolder(vexa::CurrentProgramFolderInputs(arguments.home.toStdString()));
+    if (!folder.seedError.empty())
+        std::fprintf(stderr, "vexa-editor: %s\n", folder.seedError.c_str());
+    options.programFolder = QString::fromStdString(folder.paths.programFolder.string());
+    options.userGuide = QString::fromStdString(folder.paths.userGuide.string());
     options.splash = arguments.splash;
     // A screenshot run must never wait for an answer.
     vexa::gui::UnattendedDialogs unattended;
@@ -78,6 +109,6 @@ int main(int argc, char** argv) {
     if (!arguments.load.isEmpty())
         window->loadControlFile(arguments.load.toStdString());
     if (!arguments.screenshot.isEmpty())
-        saveScreenshotLater(*window, arguments.screenshot);
+        saveScreenshotLater(*window, arguments.screenshot, arguments.screenshotSteps);
     return QApplication::exec();
 }

@@ -26,7 +26,12 @@ void writeCp932(const fs::path& file, std::string_view utf8Lines) {
 Json settingsOf(const fs::path& home) {
     const test::CommandResult r = runVexa({"settings", "--home", home.string()});
     EXPECT_EQ(r.exitCode, 0) << r.err;
-    return Json::parse(r.out);
+    Json json = Json::parse(r.out);
+    // --home names the Program Folder: it is used as given.
+    EXPECT_EQ(json["ProgramFolder"]["kind"], "home");
+    EXPECT_EQ(fs::path(json["ProgramFolder"]["path"].get<std::string>()), fs::absolute(home));
+    json.erase("ProgramFolder");
+    return json;
 }
 
 TEST(SettingsCommand, PrintsWhatStartUpReadsFromAHandMadeFolder) {

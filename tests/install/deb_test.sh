@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Checks the Debian package that scripts/package made: its control fields and
+# its file list. Skipped when no package has been made.
+#   deb_test.sh SOURCE_DIR VERSION
+set -euo pipefail
+deb="$1/dist/vexa-editor_$2_amd64.deb"
+if [ ! -f "$deb" ]; then
+  echo "SKIPPED: $deb does not exist; run scripts/package first"
+  exit 77
+fi
+fail() { echo "FAIL: $*" >&2; exit 1; }
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = vexa-editor ] || fail "Package"
+[ "$(field Version)" = "$2" ] || fail "Version"
+[ "$(field Architecture)" = amd64 ] || fail "Architecture"
+depends=$(field Depends)
+for d in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 fonts-ipafont-gothic; do
+  grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
+done
+field Description | grep -q 'Vexa 放送機' || fail "no Japanese description"
+files=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for f in ./usr/bin/vexa-editor ./usr/bin/vexa ./usr/share/vexa-editor/vexacontrol.ini \
+         ./usr/share/applications/jp.chimewell.VexaEditor.desktop \
+         ./usr/share/mime/packages/jp.chimewell.VexaEditor.xml \
+         ./usr/share/metainfo/jp.chimewell.VexaEditor.metainfo.xml \
+         ./usr/share/doc/vexa-editor/UserGuide.html ./usr/share/man/man1/vexa.1.gz; do
+  grep -qx "$f" <<<"$files" || fail "not in the package: $f"
+done
+echo "$deb: fields and files ok"

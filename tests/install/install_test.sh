@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and runs the installed programs
+# as a user with a fresh home: the per-user Program Folder is made and seeded
+# once, a user's change survives the next start, a portable folder is used as
+# is, and the desktop entry and AppStream file pass their validators.
+#   install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$work/usr" >"$work/install.log" || { cat "$work/install.log" >&2; fail "cmake --install"; }
+usr=$work/usr
+for f in bin/vexa bin/vexa-editor share/vexa-editor/vexacontrol.ini share/vexa-editor/elmptnvxa.elm \
+         share/vexa-editor/Release.txt share/doc/vexa-editor/UserGuide.html \
+         share/applications/jp.chimewell.VexaEditor.desktop share/metainfo/jp.chimewell.VexaEditor.metainfo.xml \
+         share/mime/packages/jp.chimewell.VexaEditor.xml \
+         share/icons/hicolor/scalable/apps/jp.chimewell.VexaEditor.svg \
+         share/icons/hicolor/48x48/apps/jp.chimewell.VexaEditor.png; do
+  [ -e "$usr/$f" ] || fail "not installed: $f"
+done
+if ls "$build"/man/*.1.gz >/dev/null 2>&1; then
+  for page in vexa vexa-editor; do
+    [ -e "$usr/share/man/man1/$page.1.gz" ] || fail "no man page of $page"
+  done
+fi
+
+# json KEY PATH… : a value of `vexa settings`
+settings() { env -u XDG_CONFIG_HOME HOME="$work/home" "$@" settings; }
+value() { python3 -c 'import json,sys; d=json.load(sys.stdin)
+for k in sys.argv[1:]: d=d[k]
+print(d)' "$@"; }
+
+mkdir -p "$work/home"
+out=$(settings "$usr/bin/vexa")
+user="$work/home/.config/vexa-editor"
+[ "$(value ProgramFolder kind <<<"$out")" = installed ] || fail "installed run: $out"
+[ "$(value ProgramFolder path <<<"$out")" = "$user" ] || fail "per-user folder: $out"
+for f in vexacontrol.ini elmptnvxa.elm Release.txt; do
+  cmp -s "$usr/share/vexa-editor/$f" "$user/$f" || fail "$f not seeded"
+done
+[ "$(value System MaxLine <<<"$out")" = 95 ] || fail "defaults not read: $out"
+
+sed -i 's/^MaxLine=95\r$/MaxLine=30\r/' "$user/vexacontrol.ini"
+out=$(settings "$usr/bin/vexa")
+[ "$(value System MaxLine <<<"$out")" = 30 ] || fail "the user's change was not kept: $out"
+grep -q $'^MaxLine=30\r$' "$user/vexacontrol.ini" || fail "seeding overwrote the user's file"
+
+XDG_CONFIG_HOME="$work/xdg" HOME="$work/home" "$usr/bin/vexa" settings >/dev/null
+[ -f "$work/xdg/vexa-editor/vexacontrol.ini" ] || fail "XDG_CONFIG_HOME not followed"
+
+# A portable copy: the executable's folder holds vexacontrol.ini and is writable.
+mkdir -p "$work/stick"
+cp "$usr/bin/vexa" "$work/stick/"
+cp "$build/bin/vexacontrol.ini" "$work/stick/"
+out=$(settings "$work/stick/vexa")
+[ "$(value ProgramFolder kind <<<"$out")" = portable ] || fail "portable run: $out"
+[ "$(value ProgramFolder path <<<"$out")" = "$work/stick" ] || fail "portable folder: $out"
+
+skipped=""
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$usr/share/applications/jp.chimewell.VexaEditor.desktop" || fail "desktop-file-validate"
+else
+  skipped+=" desktop-file-validate"
+fi
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$usr/share/metainfo/jp.chimewell.VexaEditor.metainfo.xml" >/dev/null ||
+    fail "appstreamcli validate"
+else
+  skipped+=" appstreamcli"
+fi
+if command -v xmllint >/dev/null; then
+  xmllint --noout "$usr/share/mime/packages/jp.chimewell.VexaEditor.xml" || fail "MIME definition"
+fi
+if [ -n "$skipped" ]; then
+  echo "SKIPPED: not installed:$skipped (scripts/setup installs them)"
+  exit 77
+fi
+echo "installed layout, per-user and portable Program Folders: ok"
