@@ -91,7 +91,7 @@ TEST(SettingsCommand, EmptyFolderGivesEmptyValues) {
 TEST(SettingsCommand, DeliveredFolderHoldsTheChoiceListsAndPatternDefaults) {
     const test::CommandResult r = runVexa({"settings", "--home", test::programFolder().string()});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out.substr(0, 16), "{\n  \"System\": {\n");  // indent 2
+    EXPECT_EQ(r.out.substr(0, 23), "{\n  \"ProgramFolder\": {\n");  // indent 2
     const Json json = Json::parse(r.out);
     const Json& element = json["Element"];
 

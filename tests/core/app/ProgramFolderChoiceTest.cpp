@@ -57,8 +57,9 @@ TEST(ProgramFolderChoice, TheFolderOfEachWayToRun) {
         EXPECT_EQ(choice.kind, c.kind) << c.what;
         EXPECT_EQ(choice.folder, c.folder) << c.what;
         EXPECT_EQ(choice.userGuide, c.userGuide) << c.what;
-        if (c.kind == ProgramFolderKind::Installed)
+        if (c.kind == ProgramFolderKind::Installed) {
             EXPECT_EQ(choice.defaultsFolder, prefix.defaults) << c.what;
+        }
     }
 }
 
