@@ -48,7 +48,7 @@ if(VEXA_HELP2MAN AND VEXA_GZIP)
       OUTPUT ${page}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
       COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen
-              ${VEXA_HELP2MAN} --no-info --no-discard-stderr --name=${man_${program}_name}
+              ${VEXA_HELP2MAN} --no-info --no-discard-stderr --locale=C.UTF-8 --name=${man_${program}_name}
               --output=${CMAKE_BINARY_DIR}/man/${program}.1 $<TARGET_FILE:${program}>
       COMMAND ${VEXA_GZIP} -9nf ${CMAKE_BINARY_DIR}/man/${program}.1
       DEPENDS ${program}
