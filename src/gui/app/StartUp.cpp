@@ -9,6 +9,7 @@
 #include "ui/QtUserDialogs.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace vexa::gui {
@@ -16,6 +17,16 @@ namespace {
 
 
 std::filesystem::path toPath(const QString& text) { return std::filesystem::path(text.toStdString()); }
+
+// Earlier versions kept one first-start record per user in the user's
+// configuration folder. A user who has one has had a first start: the folder
+// gets its record without CardPath being written again over the user's choice.
+void adoptEarlierFirstStartRecord(const QString& record) {
+    const QString earlier = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                                .filePath("VexaEditor/first-start");
+    if (!QFile::exists(record) && QFile::exists(earlier))
+        QFile::copy(earlier, record);
+}
 
 QString userDocumentsFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -56,9 +67,11 @@ std::unique_ptr<FrmMain> StartUp::run() {
         splash.showBlocking();
     }
 
-    const QString record =
-        options_.firstStartRecord.isEmpty() ? defaultFirstStartRecord(options_.programFolder)
-                                           : options_.firstStartRecord;
+    QString record = options_.firstStartRecord;
+    if (record.isEmpty()) {
+        record = defaultFirstStartRecord(options_.programFolder);
+        adoptEarlierFirstStartRecord(record);
+    }
     RunFirstStart(toPath(record), paths.configurationFile,
                   options_.documentsFolder.value_or(userDocumentsFolder()).toStdString());
 

@@ -64,6 +64,19 @@ TEST(StartUp, FirstStartWritesTheCardFolderThenShowsTheWindowWithTheSettings) {
     EXPECT_EQ(window->paths().configurationFile, f.program / "vexacontrol.ini");
 }
 
+TEST(StartUp, TheFirstStartRecordAndTheUserGuideFollowTheProgramFolder) {
+    Folders f;
+    test::ScriptedDialogs dialogs;
+    StartUpOptions options = f.options(dialogs);
+    options.firstStartRecord.clear();
+    options.userGuide = qpath(f.dir / "share/doc/vexa-editor/UserGuide.html");
+    StartUp startUp(options);
+    const auto window = startUp.run();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(fs::exists(f.program / ".first-start"));
+    EXPECT_EQ(window->paths().userGuide, f.dir / "share/doc/vexa-editor/UserGuide.html");
+}
+
 TEST(StartUp, AFailedDocumentsQueryGivesTheBareFolderName) {
     Folders f;
     test::ScriptedDialogs dialogs;
