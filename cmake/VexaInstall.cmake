@@ -76,16 +76,16 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, pulseaudio | pipewire-pulse")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://vexa.chimewell.example/")
+# The first line is the summary; CPack indents the rest and marks empty lines.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "editor of the card of a Vexa announcement player
- Vexa Editor makes the flash card of a Vexa announcement player: the Control
- File with up to eight programme sheets of timed lines, and the WAVE files it
- names. It registers and checks WAVE files, edits and tests the sheets, converts
- stereo files to mono, makes silent files, writes the card folder and prints.
- .
- Vexa 放送機のカード（コントロールファイルと WAVE ファイル）を作成・編集する
- エディタです。音声の登録と確認、シートの編集とテスト再生、モノラル変換、
- 無音ファイルの作成、カード用フォルダの作成と印刷ができます。
- .
- The command vexa does the same checks and conversions from a terminal.")
+Vexa Editor makes the flash card of a Vexa announcement player: the Control
+File with up to eight programme sheets of timed lines, and the WAVE files it
+names. It registers and checks WAVE files, edits and tests the sheets, converts
+stereo files to mono, makes silent files, writes the card folder and prints.
+The command vexa does the same checks and conversions from a terminal.
+
+Vexa 放送機のカード（コントロールファイルと WAVE ファイル）を作成・編集する
+エディタです。音声の登録と確認、シートの編集とテスト再生、モノラル変換、
+無音ファイルの作成、カード用フォルダの作成と印刷ができます。")
 include(CPack)
