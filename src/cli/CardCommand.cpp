@@ -2,6 +2,7 @@
 // it), with the Card Information the file holds, as the creation window does.
 #include "Commands.h"
 #include "ConsoleDialogs.h"
+#include "ProjectLoading.h"
 #include "ProjectOptions.h"
 #include "TerminalProgress.h"
 #include "card/CardCreation.h"
@@ -25,19 +26,6 @@ struct CardArguments {
     bool replace = false;
     ProjectOptions options;
 };
-
-// Loads the file with its Card Information (the editor's Load empties it).
-bool loadWithCardInformation(const std::string& file, Document& document, UserDialogs& dialogs) {
-    if (!ControlFileFormOf(file)) {
-        std::cerr << "not a Control File (.vxa, .ktr or .wpj): " << file << std::endl;
-        return false;
-    }
-    Project project = document.project();
-    if (!LoadKtrFile(file, project, document.configuration().settings, dialogs))
-        return false;
-    document.replaceProject(std::move(project));
-    return true;
-}
 
 int create(Document& document, bool replace) {
     const CardCheck check = CheckCardCreation(document.project(), document.configuration().settings);
@@ -84,7 +72,7 @@ int run(const CardArguments& args, const CliContext& context) {
         configuration.settings.cardPath = *args.cardPath;
     ConsoleDialogs dialogs;
     const auto document = std::make_unique<Document>(configuration);
-    if (!loadWithCardInformation(args.file, *document, dialogs))
+    if (!loadDocumentWithCardInformation(args.file, *document, dialogs))
         return 1;
     // The entries as the creation window would show and write them.
     const Project& project = document->project();

@@ -13,5 +13,6 @@ void addResaveCommand(CLI::App& app, CliContext& context);    // Control File lo
 void addCardCommand(CLI::App& app, CliContext& context);      // card folder made from a Control File
 void addPlayCommand(CLI::App& app, CliContext& context);      // WAVE files played through the sound output
 void addTimelineCommand(CLI::App& app, CliContext& context);  // a sheet's test run timed without sound
+void addPrintCommand(CLI::App& app, CliContext& context);     // the print-outs as a PDF file
 
 }  // namespace vexa::cli

@@ -16,4 +16,16 @@ bool loadDocument(const std::string& file, Document& document, UserDialogs& dial
     return LoadChosenFile(document, dialogs, file) == LoadOutcome::Loaded;
 }
 
+bool loadDocumentWithCardInformation(const std::string& file, Document& document, UserDialogs& dialogs) {
+    if (!ControlFileFormOf(file)) {
+        std::cerr << "not a Control File (.vxa, .ktr or .wpj): " << file << std::endl;
+        return false;
+    }
+    Project project = document.project();
+    if (!LoadKtrFile(file, project, document.configuration().settings, dialogs))
+        return false;
+    document.replaceProject(std::move(project));
+    return true;
+}
+
 }  // namespace vexa::cli

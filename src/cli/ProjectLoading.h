@@ -12,4 +12,8 @@ namespace vexa::cli {
 // False after a message on stderr when the file is not loaded.
 bool loadDocument(const std::string& file, Document& document, UserDialogs& dialogs);
 
+// The same, keeping the Card Information the file holds (the editor's Load
+// empties it): for the commands that make or print the card's data.
+bool loadDocumentWithCardInformation(const std::string& file, Document& document, UserDialogs& dialogs);
+
 }  // namespace vexa::cli

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
     vexa::cli::addSettingsCommand(app, context);
     vexa::cli::addPlayCommand(app, context);
     vexa::cli::addTimelineCommand(app, context);
+    vexa::cli::addPrintCommand(app, context);
 
     try {
         app.parse(argc, argv);

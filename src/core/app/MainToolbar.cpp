@@ -42,8 +42,7 @@ SheetModeView SheetModeViewFor(bool multiSheet) {
 
 bool ToolbarCommandAvailable(ToolbarKey key) {
     switch (key) {
-    case ToolbarKey::Print:   // printing
-        return false;
+    case ToolbarKey::Print:
     case ToolbarKey::Sim:
     case ToolbarKey::Seting:
     case ToolbarKey::Sound:

@@ -104,4 +104,10 @@ inline constexpr int kCreateFolderQuestion = 2085;  // "フォルダを作成し
 inline constexpr int kFolderNotCreated = 2807;       // "フォルダの作成に失敗しました。"
 // the folder question and its messages are shared with the WAVE tools window
 
+// printing
+inline constexpr int kPrintCaption = 1008;          // "印刷の選択"
+inline constexpr int kNothingToPrint = 2079;        // no report chosen
+inline constexpr int kPrinterError = 2084;          // "プリンタエラー" …
+inline constexpr int kPrintFailed = 2506;           // "印刷処理に失敗しました。"
+
 }  // namespace vexa::msg

@@ -13,6 +13,7 @@
 #include "editor/SheetHeaderControls.h"
 #include "editor/SheetHeaderFrame.h"
 #include "editor/TestRun.h"
+#include "print/FrmPrint.h"
 #include "settings/FrmSeting.h"
 #include "sound/FrmSound.h"
 #include "ui/FrmCopy.h"
@@ -79,6 +80,7 @@ FrmMain::FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs, Q
 FrmMain::~FrmMain() {
     stopTest();  // the sound stops with the window
     delete cardMake_;  // a window of its own, not a child
+    delete printWindow_;  // the same
     document_.unsubscribe(documentListener_);
 }
 
@@ -413,7 +415,19 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
     case ToolbarKey::Seting:
         commandSettings();
         break;
-    case ToolbarKey::Print:   // print selection window: not built yet
+    case ToolbarKey::Print:
+        // The main window stays disabled while the print selection is open.
+        if (!printWindow_) {
+            printWindow_ = new FrmPrint(document_, paths_, *dialogs_);
+            connect(printWindow_, &FrmPrint::closed, this, [this] {
+                setEnabled(true);
+                printWindow_->deleteLater();
+                printWindow_ = nullptr;
+            });
+            setEnabled(false);
+            printWindow_->show();
+        }
+        break;
     case ToolbarKey::Others1:
     case ToolbarKey::Others2:
         break;
@@ -508,6 +522,7 @@ void FrmMain::commandCopy() {
 }
 
 FrmCardMake* FrmMain::cardMakeWindow() const { return cardMake_; }
+FrmPrint* FrmMain::printWindow() const { return printWindow_; }
 
 void FrmMain::openCardCreation() {
     if (cardMake_)

@@ -37,6 +37,7 @@ namespace vexa::gui {
 
 class FgMemo;
 class FrmCardMake;
+class FrmPrint;
 class FgProgramView;
 class SheetHeaderFrame;
 
@@ -108,6 +109,8 @@ public:
     QTabBar* tabStrip() const { return tabStrip_; }
     // The control data creation window while it is open, else nullptr.
     FrmCardMake* cardMakeWindow() const;
+    // The print selection window while it is open, else nullptr.
+    FrmPrint* printWindow() const;
 
 signals:
     // Control data creation has opened (the CARD key, or Yes on the save
@@ -165,6 +168,7 @@ private:
     QLabel* lblState_ = nullptr;
     QLabel* statusPanel1_ = nullptr;
     QPointer<FrmCardMake> cardMake_;
+    QPointer<FrmPrint> printWindow_;
     QTimer* tmrSim_ = nullptr;
     std::unique_ptr<AudioOutput> ownOutput_;
     AudioOutput* output_ = nullptr;

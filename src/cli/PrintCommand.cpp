@@ -1,0 +1,85 @@
+// vexa print FILE --pdf OUT: the print-outs of a Control File as a PDF, the
+// same pages the print selection window prints, made without a display.
+#include "Commands.h"
+#include "ConsoleDialogs.h"
+#include "ProjectLoading.h"
+#include "ProjectOptions.h"
+#include "PdfExport.h"
+#include "config/ElementPatternFile.h"
+#include "config/Messages.h"
+#include "print/PrintJob.h"
+
+#include <QGuiApplication>
+
+#include <iostream>
+#include <memory>
+
+namespace vexa::cli {
+namespace {
+
+struct PrintArguments {
+    std::string file;
+    std::string pdf;
+    std::string reports = "editor,card,patterns,sounds,user";
+    ProjectOptions options;
+};
+
+constexpr int kUsageExit = 2;
+
+int run(const PrintArguments& args, const CliContext& context) {
+    std::string unknown;
+    const auto choices = print::ParseReportNames(args.reports, unknown);
+    if (!choices) {
+        std::cerr << "--reports: unknown report \"" << unknown << "\" (editor, card, patterns, sounds, user)"
+                  << std::endl;
+        return kUsageExit;
+    }
+    if (const CheckResult nothing = print::CheckPrintChoices(*choices)) {
+        std::cerr << nothing->text << std::endl;
+        return kUsageExit;
+    }
+
+    const Configuration configuration = runningConfiguration(context, args.options);
+    ConsoleDialogs dialogs;
+    const auto document = std::make_unique<Document>(configuration);
+    if (!loadDocumentWithCardInformation(args.file, *document, dialogs))
+        return 1;
+
+    // Fonts and the PDF writer need a GUI application, never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "vexa";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    const auto elements = ElementPatternFile::load(context.paths().elementPatternFile);
+    const auto reports = print::BuildPrintJob(document->project(), document->configuration(), elements, *choices,
+                                              print::PrintTimeNow());
+    NoProgress progress;
+    const printlayout::PdfResult result =
+        printlayout::WriteReportsPdf(args.pdf, reports, GetMsg(msg::kAppTitle), progress);
+    if (!result.written()) {
+        std::cerr << result.reason << std::endl;
+        return 1;
+    }
+    std::cout << args.pdf << " (" << result.pages << (result.pages == 1 ? " page)" : " pages)") << std::endl;
+    return 0;
+}
+
+}  // namespace
+
+void addPrintCommand(CLI::App& app, CliContext& context) {
+    auto args = std::make_shared<PrintArguments>();
+    CLI::App* sub = app.add_subcommand(
+        "print", "Print the reports of a Control File (with the Card Information it holds) to a PDF file");
+    addHomeOption(*sub, context);
+    addProjectOptions(*sub, args->options);
+    sub->add_option("FILE", args->file, "Control File (.vxa, .ktr or .wpj); its WAVE files beside it")->required();
+    sub->add_option("--pdf", args->pdf, "PDF file to write (replaced only once complete)")->required();
+    sub->add_option("--reports", args->reports,
+                    "reports to print, in job order whatever the order given: editor,card,patterns,sounds,user")
+        ->capture_default_str();
+    sub->callback([&context, args] { context.exitCode = run(*args, context); });
+}
+
+}  // namespace vexa::cli

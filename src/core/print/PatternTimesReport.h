@@ -1,0 +1,10 @@
+#pragma once
+// The LED and BUZZER pattern print-out: the twelve Pattern Times as held.
+#include "config/Configuration.h"
+#include "print/PrintTime.h"
+
+namespace vexa::print {
+
+Report PatternTimesReport(const PatternTimes& patterns, const PrintTime& time);
+
+}  // namespace vexa::print

@@ -1,0 +1,27 @@
+#include "print/PdfTarget.h"
+
+#include "config/Messages.h"
+
+namespace vexa::print {
+
+std::filesystem::path PdfTargetPath(const std::string& chosen) {
+    std::filesystem::path path(chosen);
+    if (!path.has_extension())
+        path += ".pdf";
+    return path;
+}
+
+FileChooserRequest PdfChooserRequest(const std::string& folder) {
+    return {"PDF保存", folder, {"PDF|*.pdf"}, false, false};
+}
+
+bool ConfirmPdfReplacement(UserDialogs& dialogs, const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return true;
+    const MessageRequest question{"「" + file.string() + "」は既にあります。置き換えますか？", GetMsg(msg::kTitleConfirm),
+                                  MessageIcon::Question, MessageButtons::YesNo};
+    return dialogs.showMessage(question) == MessageAnswer::Yes;
+}
+
+}  // namespace vexa::print

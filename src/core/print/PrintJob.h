@@ -1,0 +1,19 @@
+#pragma once
+// The reports of one print job: the chosen ones in box order, the editor
+// print-out once per printed sheet (sheets 0 … 7 in Multi-sheet mode, else
+// sheet 0 only). Reading the Project changes nothing in it.
+#include "config/Configuration.h"
+#include "config/ElementPatternFile.h"
+#include "model/Project.h"
+#include "print/PrintChoices.h"
+#include "print/PrintTime.h"
+
+#include <vector>
+
+namespace vexa::print {
+
+std::vector<Report> BuildPrintJob(const Project& project, const Configuration& configuration,
+                                  const ElementPatternFile& elements, const PrintChoices& choices,
+                                  const PrintTime& time);
+
+}  // namespace vexa::print

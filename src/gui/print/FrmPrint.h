@@ -1,0 +1,91 @@
+#pragma once
+// The print selection window "印刷の選択": five boxes (the reports), "印刷"
+// to a printer through the print dialog as one job, "プレビュー" and
+// "PDF保存" of the same pages, and "閉じる(&C)", which saves the boxes in
+// PrtSheet; the close box saves nothing. The main window stays disabled
+// while it is open.
+#include "app/ProgramPaths.h"
+#include "document/Document.h"
+#include "print/PrintChoices.h"
+#include "print/Report.h"
+#include "ui/Progress.h"
+#include "ui/Refusal.h"
+#include "ui/UserDialogs.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QCheckBox;
+class QPrinter;
+class QPushButton;
+
+namespace vexa::gui {
+
+class PrintRun;
+
+class FrmPrint : public QWidget {
+    Q_OBJECT
+
+public:
+    // Shows the printer dialog for `printer`; true when the user accepted it.
+    using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent)>;
+
+    // A window of its own (no parent): the disabled main window must not
+    // disable it. `document` and `dialogs` outlive it.
+    FrmPrint(const Document& document, const ProgramPaths& paths, UserDialogs& dialogs);
+    ~FrmPrint() override;
+
+    // By box index (kPrintBoxes).
+    QCheckBox* chkBox(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
+    QPushButton* cmdPrint() const { return cmdPrint_; }
+    QPushButton* cmdPreview() const { return cmdPreview_; }
+    QPushButton* cmdPdf() const { return cmdPdf_; }
+    QPushButton* cmdClose() const { return cmdClose_; }
+    bool printing() const;
+
+    // The printer dialog (QPrintDialog unless replaced, e.g. by a test).
+    void setPrinterChooser(PrinterChooser chooser) { choosePrinter_ = std::move(chooser); }
+
+    print::PrintChoices choices() const;
+    // The reports the boxes choose, as they are now.
+    std::vector<print::Report> reports() const;
+
+signals:
+    // The window has closed, however it was closed.
+    void closed();
+    // A print or PDF run has ended (its message, if any, was shown).
+    void runEnded(bool completed);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void print();
+    void preview();
+    void savePdf();
+    void closeAndSave();
+    void startRun(std::function<bool(Progress&)> work, bool closeWhenDone);
+    void onRunFinished();
+
+    const Document& document_;
+    ProgramPaths paths_;
+    UserDialogs& dialogs_;
+    std::array<QCheckBox*, print::kReportCount> boxes_{};
+    QPushButton* cmdPrint_ = nullptr;
+    QPushButton* cmdPreview_ = nullptr;
+    QPushButton* cmdPdf_ = nullptr;
+    QPushButton* cmdClose_ = nullptr;
+    PrinterChooser choosePrinter_;
+    PrintRun* run_ = nullptr;
+    bool runOk_ = false;
+    CheckResult runProblem_;
+    bool closeWhenDone_ = false;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace vexa::gui
