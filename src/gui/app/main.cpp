@@ -17,12 +17,23 @@ namespace {
 
 constexpr int kStepMs = 400;
 
+// The window on top: a modal one, else another shown window (the print
+// selection window keeps the main window disabled without being modal).
+QWidget* windowOnTop(vexa::gui::FrmMain& window) {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &window && w->isVisible() && (w->windowType() == Qt::Dialog || w->windowType() == Qt::Window))
+            return w;
+    return &window;
+}
+
 // One step before a picture: a toolbar key of the main window, or "#Name":
 // a click on the button of that name in the window on top. A step that opens
 // a window returns only when it closes, so each step has its own timer.
 void runScreenshotStep(vexa::gui::FrmMain& window, const QString& step) {
     if (step.startsWith('#')) {
-        QWidget* top = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
+        QWidget* top = windowOnTop(window);
         if (auto* button = top->findChild<QAbstractButton*>(step.mid(1)))
             button->click();
         else
@@ -41,8 +52,7 @@ void saveScreenshotLater(vexa::gui::FrmMain& window, const QString& file, const 
     for (int i = 0; i < steps.size(); ++i)
         QTimer::singleShot(300 + kStepMs * i, &window, [&window, step = steps[i]] { runScreenshotStep(window, step); });
     QTimer::singleShot(300 + kStepMs * static_cast<int>(steps.size()), &window, [&window, file] {
-        QWidget* top = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : &window;
-        const bool saved = top->grab().save(file, "PNG");
+        const bool saved = windowOnTop(window)->grab().save(file, "PNG");
         if (!saved)
             std::fprintf(stderr, "vexa-editor: cannot write %s\n", qPrintable(file));
         QCoreApplication::exit(saved ? 0 : 1);
