@@ -82,6 +82,21 @@ TEST_F(ControlFileReaderTest, LineEndsCrLfCrOrLf) {
     EXPECT_EQ(project->sounds[1].comment, "second");
 }
 
+TEST_F(ControlFileReaderTest, LoneLfIsDataInAFileWithCr) {
+    // A Title holding a LF must not push CardName and the rest down a line.
+    for (const char* end : {"\r\n", "\r"}) {
+        const std::string bytes = std::string("#1") + end + "Title\nmore" + end + "NAME" + end + "FOLDER" + end;
+        ASSERT_TRUE(loadBytes(bytes)) << int(end[0]);
+        EXPECT_EQ(project->card.title, "Title\nmore");
+        EXPECT_EQ(project->card.cardName, "NAME");
+        EXPECT_EQ(project->card.folder, "FOLDER");
+    }
+    // One CR anywhere, even at the end, makes every lone LF data.
+    ASSERT_TRUE(loadBytes("#1\nTitle\nNAME\r"));
+    EXPECT_EQ(project->card.title, "");
+    EXPECT_EQ(project->card.cardName, "");
+}
+
 TEST_F(ControlFileReaderTest, ExtensionDecidesTheForm) {
     const std::vector<std::string> card = {"#1", "TITLE", "NAME", "FOLDER", "0", "", "TYPE", "1",
                                            "in", "out", "voice", "buzzer", "ex", "corp", "maker", "date",
