@@ -36,7 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Settings settings;
     settings.maxLine = kLineCounts[(choice / 3) % 4];
     settings.addFunction1 = (choice & 0x40) != 0 ? 1 : 0;
-    Project project;
+    // One Project for the process, put back to a clean state each time: a new
+    // one costs more than the load itself (eight sheets of 256 lines).
+    static Project project;
+    project.clearSheets(kLineCounts.back());
+    project.resetSoundTable();
+    project.patterns = {};
+    project.card = {};
     fuzz::SilentDialogs dialogs;
     if (LoadKtrFile(path, project, settings, dialogs))
         (void)ControlFileText(project, settings);
