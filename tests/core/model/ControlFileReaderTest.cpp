@@ -92,6 +92,7 @@ TEST_F(ControlFileReaderTest, LoneLfIsDataInAFileWithCr) {
         EXPECT_EQ(project->card.folder, "FOLDER");
     }
     // One CR anywhere, even at the end, makes every lone LF data.
+    *project = Project{};
     ASSERT_TRUE(loadBytes("#1\nTitle\nNAME\r"));
     EXPECT_EQ(project->card.title, "");
     EXPECT_EQ(project->card.cardName, "");
