@@ -335,7 +335,7 @@ private:
     }
 
     bool controlLine(const std::string& line) {
-        return sheetLine(line, 10, [this](ProgramLine& programLine, const std::vector<std::string_view>& fields) {
+        return sheetLine(line, 10, [](ProgramLine& programLine, const std::vector<std::string_view>& fields) {
             const auto ledTime = seconds(fields[3]);
             const auto buzzerTime = seconds(fields[5]);
             if (!ledTime || !buzzerTime)
