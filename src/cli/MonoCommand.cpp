@@ -32,7 +32,7 @@ int run(const MonoArguments& args) {
 
 void addMonoCommand(CLI::App& app, CliContext& context) {
     auto args = std::make_shared<MonoArguments>();
-    CLI::App* sub = app.add_subcommand("mono", "Convert a stereo WAVE file to mono (exit 0 done, 1 stopped with Ctrl+C, 2 failed or refused)");
+    CLI::App* sub = app.add_subcommand("mono", "Convert a stereo WAVE file to mono (exit 0 done, 1 stopped by Ctrl+C, SIGTERM or SIGHUP, 2 failed or refused)");
     addHomeOption(*sub, context);
     sub->add_option("SRC", args->source, "Stereo WAVE file")->required();
     sub->add_option("DST", args->destination, "Mono WAVE file to write")->required();

@@ -33,7 +33,7 @@ int run(const SilenceArguments& args) {
 
 void addSilenceCommand(CLI::App& app, CliContext& context) {
     auto args = std::make_shared<SilenceArguments>();
-    CLI::App* sub = app.add_subcommand("silence", "Make a silent mono WAVE file (exit 0 done, 1 stopped with Ctrl+C, 2 failed or refused)");
+    CLI::App* sub = app.add_subcommand("silence", "Make a silent mono WAVE file (exit 0 done, 1 stopped by Ctrl+C, SIGTERM or SIGHUP, 2 failed or refused)");
     addHomeOption(*sub, context);
     sub->add_option("--seconds", args->seconds, "Length in seconds")
         ->required()

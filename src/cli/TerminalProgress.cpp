@@ -2,6 +2,7 @@
 
 #include "wavetools/JobMessages.h"
 
+#include <array>
 #include <cstdio>
 #include <unistd.h>
 
@@ -11,6 +12,10 @@ namespace {
 volatile std::sig_atomic_t stopSignal = 0;
 
 extern "C" void onInterrupt(int) { stopSignal = 1; }
+
+// Ctrl+C, a plain kill and a closed terminal all ask the job to stop: it then
+// ends as a stop does, with its file written and no temporary left behind.
+constexpr std::array kStopSignals{SIGINT, SIGTERM, SIGHUP};
 
 constexpr int kBarWidth = 30;
 
@@ -22,10 +27,14 @@ TerminalProgress::TerminalProgress() : terminal_(::isatty(STDERR_FILENO) == 1) {
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    ::sigaction(SIGINT, &action, &previous_);
+    for (std::size_t i = 0; i < kStopSignals.size(); ++i)
+        ::sigaction(kStopSignals[i], &action, &previous_[i]);
 }
 
-TerminalProgress::~TerminalProgress() { ::sigaction(SIGINT, &previous_, nullptr); }
+TerminalProgress::~TerminalProgress() {
+    for (std::size_t i = 0; i < kStopSignals.size(); ++i)
+        ::sigaction(kStopSignals[i], &previous_[i], nullptr);
+}
 
 void TerminalProgress::setValue(int percent) {
     value_ = percent;

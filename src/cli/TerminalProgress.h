@@ -1,12 +1,14 @@
 #pragma once
 // Progress of a tools job on the terminal: a bar with the job's caption on
-// stderr when it is a terminal (nothing otherwise), and Ctrl+C (SIGINT) heard
-// as the user's stop request for as long as the object lives.
+// stderr when it is a terminal (nothing otherwise), and Ctrl+C (SIGINT),
+// SIGTERM and SIGHUP heard as the user's stop request for as long as the
+// object lives.
 #include "ui/Progress.h"
 #include "ui/UserDialogs.h"
 #include "wavetools/JobResult.h"
 #include "wavetools/ProgressLink.h"
 
+#include <array>
 #include <csignal>
 #include <cstdint>
 #include <functional>
@@ -35,7 +37,7 @@ private:
     bool terminal_;
     int value_ = 0;
     std::string caption_;
-    struct sigaction previous_ {};
+    std::array<struct sigaction, 3> previous_{};
 };
 
 // Runs a tools job of `totalBytes` with the terminal's bar and Ctrl+C, then

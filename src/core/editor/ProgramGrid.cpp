@@ -2,6 +2,7 @@
 
 #include "config/ElementPatternFile.h"
 #include "config/Messages.h"
+#include "model/TimeRange.h"
 #include "sound/WaveInspection.h"
 #include "text/NumberFormat.h"
 
@@ -314,7 +315,7 @@ void ProgramGrid::updateMeasuredTime(int row) {
     for (int c = gridcol::kVoice1; c <= gridcol::kVoice8; ++c)
         if (holdsVoice(row, c))
             sum += measuredSeconds(text(row, c));
-    setText(row, gridcol::kTime, numfmt::format(repeatValue(row) * sum, "0.0"));
+    setText(row, gridcol::kTime, LineTimeText(repeatValue(row), sum).value_or(""));
 }
 
 void ProgramGrid::updateRegisteredTime(int row) {
@@ -322,7 +323,7 @@ void ProgramGrid::updateRegisteredTime(int row) {
     for (int c = gridcol::kVoice1; c <= gridcol::kVoice8; ++c)
         if (holdsVoice(row, c))
             sum += registeredSeconds(text(row, c));
-    setText(row, gridcol::kTime, numfmt::format(numfmt::roundHalfEven(repeatValue(row)) * sum, "0.0"));
+    setText(row, gridcol::kTime, LineTimeText(numfmt::roundHalfEven(repeatValue(row)), sum).value_or(""));
 }
 
 // --- Cursor -------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "files/FileReplacement.h"
 
 #include "files/FileFaults.h"
+#include "files/TemporaryName.h"
 #include "files/TemporaryRegistry.h"
 
 #include <algorithm>
@@ -19,7 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kMaxLinks = 40;                     // as the kernel follows them
-constexpr std::size_t kNameBytesInTemporary = 200;  // leaves room for the rest within NAME_MAX
 
 // The file that writing `requested` changes, as an absolute path (the signal
 // handler must find its temporary after a change of the working folder): the
@@ -43,9 +43,7 @@ int resolveTarget(const fs::path& requested, fs::path& target) {
 // A hidden name beside `target` that this process has not used yet.
 fs::path temporaryBeside(const fs::path& target) {
     static std::atomic<unsigned> serial{0};
-    const std::string name = target.filename().string().substr(0, kNameBytesInTemporary);
-    return target.parent_path() /
-           ("." + name + "." + std::to_string(::getpid()) + "-" + std::to_string(serial++) + ".tmp");
+    return target.parent_path() / TemporaryName(target.filename().native(), ::getpid(), serial++);
 }
 
 // Keeps SIGINT, SIGTERM and SIGHUP back while a temporary is created and
@@ -141,6 +139,7 @@ bool FileReplacement::open() {
     // Private until commit() gives it the old file's mode; a new file gets
     // what the umask allows.
     const mode_t createMode = existed_ ? 0600 : 0666;
+    RemoveStaleTemporaries(target_.parent_path());
     const EndingSignalsHeld held;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path candidate = temporaryBeside(target_);

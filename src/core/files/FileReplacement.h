@@ -3,9 +3,11 @@
 // file beside the target and put in its place only by commit(), so that a
 // failure or a crash leaves either the old file or the new one, never a
 // half-written file under the real name:
-// - the temporary is hidden and unique (".NAME.<pid>-<serial>.tmp", created
-//   exclusively), and removed on any failure, by abandon(), by the destructor
-//   and when SIGINT, SIGTERM or SIGHUP ends the process (TemporaryRegistry);
+// - the temporary is hidden and unique (".NAME.vexa-<pid>-<serial>.tmp",
+//   created exclusively), and removed on any failure, by abandon(), by the
+//   destructor and when SIGINT, SIGTERM or SIGHUP ends the process
+//   (TemporaryRegistry); those a killed process left behind in the folder are
+//   removed by the next replacement there (TemporaryName);
 // - commit() flushes the file to the disk, renames it over the target and
 //   flushes the folder, so the rename itself survives a power cut;
 // - an existing target keeps its permission bits (and its owner where the

@@ -5,6 +5,7 @@
 #include "config/Messages.h"
 #include "model/ControlFileFormat.h"
 #include "model/LineReader.h"
+#include "model/TimeRange.h"
 #include "sound/WaveInspection.h"
 #include "sound/WaveTexts.h"
 #include "text/Cp932.h"
@@ -56,10 +57,11 @@ std::optional<int> wholeNumber(std::string_view text) {
     return *value;
 }
 
-// Milliseconds as text → seconds with one decimal.
+// Milliseconds as text → seconds with one decimal; none for a count beyond
+// what the device holds (TimeRange).
 std::optional<std::string> seconds(std::string_view milliseconds) {
     const auto value = numfmt::parseNumber(milliseconds);
-    if (!value)
+    if (!value || !MillisecondsOf(*value / 1000))
         return std::nullopt;
     return numfmt::format(*value / 1000, "0.0");
 }
@@ -300,7 +302,7 @@ private:
                 return std::nullopt;
             sum += *seconds;
         }
-        return numfmt::format(*repeat * sum, "0.0");
+        return LineTimeText(*repeat, sum);
     }
 
     // The first index of each File name, as Project::findSound gives it, and
@@ -333,7 +335,7 @@ private:
     }
 
     bool controlLine(const std::string& line) {
-        return sheetLine(line, 10, [this](ProgramLine& programLine, const std::vector<std::string_view>& fields) {
+        return sheetLine(line, 10, [](ProgramLine& programLine, const std::vector<std::string_view>& fields) {
             const auto ledTime = seconds(fields[3]);
             const auto buzzerTime = seconds(fields[5]);
             if (!ledTime || !buzzerTime)

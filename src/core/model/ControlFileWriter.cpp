@@ -1,6 +1,7 @@
 #include "model/ControlFileWriter.h"
 
 #include "model/ControlFileFormat.h"
+#include "model/TimeRange.h"
 #include "text/Cp932.h"
 #include "text/NumberFormat.h"
 
@@ -16,13 +17,14 @@ namespace {
 using controlfile::sheetCode;
 
 // Seconds as text → whole milliseconds with at least as many digits as the
-// pattern ("00000") has; an empty text counts as 0, one too large for a
-// number of milliseconds as none.
+// pattern ("00000") has; an empty text counts as 0, one that is no time the
+// device can hold (TimeRange) as none.
 std::optional<std::string> milliseconds(const std::string& seconds, std::string_view pattern) {
     const auto value = numfmt::parseNumber(seconds.empty() ? "0" : seconds);
-    if (!value || !std::isfinite(*value * 1000))
+    const auto ms = value ? MillisecondsOf(*value) : std::nullopt;
+    if (!ms)
         return std::nullopt;
-    return numfmt::format(*value * 1000, pattern);
+    return numfmt::format(*ms, pattern);
 }
 
 // The output time of a line: zero when the type is numerically 0.

@@ -1,5 +1,6 @@
 #include "model/Project.h"
 
+#include "model/TimeRange.h"
 #include "text/NumberFormat.h"
 
 namespace vexa {
@@ -41,11 +42,13 @@ std::optional<std::string> Project::lineTime(const ProgramLine& line) const {
             continue;
         const std::string& length = sounds[*index].length;
         const auto seconds = numfmt::parseNumber(length.empty() ? "0" : length);
-        if (!seconds)
+        // Rounded, the largest lengths read back as no number.
+        const auto rounded = seconds ? numfmt::parseNumber(numfmt::format(*seconds, "0.0")) : std::nullopt;
+        if (!rounded)
             return std::nullopt;
-        sum += *numfmt::parseNumber(numfmt::format(*seconds, "0.0"));
+        sum += *rounded;
     }
-    return numfmt::format(*repeat * sum, "0.0");
+    return LineTimeText(*repeat, sum);
 }
 
 Project StartingProject(const Configuration& configuration) {

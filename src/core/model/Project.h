@@ -40,7 +40,8 @@ struct Project {
     std::optional<std::size_t> findSound(std::string_view name) const;
 
     // Repeat × the sum of the voices' Length texts, each rounded to one
-    // decimal, in the "0.0" form; nullopt when Repeat or a Length is not a number.
+    // decimal, in the "0.0" form; nullopt when Repeat or a Length is not a number
+    // or the product is no time the system holds (TimeRange).
     std::optional<std::string> lineTime(const ProgramLine& line) const;
 };
 

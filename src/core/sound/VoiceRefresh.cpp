@@ -1,5 +1,6 @@
 #include "sound/VoiceRefresh.h"
 
+#include "model/TimeRange.h"
 #include "text/NumberFormat.h"
 
 #include <map>
@@ -61,7 +62,7 @@ ProgramLine RefreshedLine(const ProgramLine& line, const std::vector<SoundEntry>
     for (const std::string& voice : out.voices)
         if (const SoundEntry* e = isBlank(voice) ? nullptr : findEntry(sounds, voice))
             sum += oneDecimalSeconds(measure(std::filesystem::path(e->sourcePath)));
-    out.time = numfmt::format(repeatValue(out.repeat) * sum, "0.0");
+    out.time = LineTimeText(repeatValue(out.repeat), sum).value_or("");
     return out;
 }
 

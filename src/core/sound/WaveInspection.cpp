@@ -2,6 +2,7 @@
 
 #include "config/Messages.h"
 #include "sound/RiffFile.h"
+#include "text/Cp932.h"
 #include "text/TextRules.h"
 
 #include <algorithm>
@@ -102,11 +103,30 @@ Refusal FileNameRefusal(const std::string& name) {
             msg::kTitleConfirm, MessageIcon::Warning, "name", -1, -1};
 }
 
+namespace {
+
+// The name as the Control File will hold it: checked in its CP932 form, which
+// must turn back into the same name ("¥" would become a backslash, "é" "?"). A comma
+// would split the sound list's line.
+CheckResult checkCardFileName(const std::string& name) {
+    const std::string stored = cp932::fromUtf8(name);
+    if (cp932::toUtf8(stored) != name)
+        return FileNameRefusal(name);
+    if (name.find(',') != std::string::npos)
+        return Refusal{"「" + name + "」はカードで使えないファイル名です。\nファイル名に「,」（カンマ）は使えません。",
+                       msg::kTitleConfirm, MessageIcon::Warning, "name", -1, -1};
+    if (HasWideChar(name) || stored.size() > 12 || !IsValidFileName(stored))
+        return FileNameRefusal(name);
+    return std::nullopt;
+}
+
+}  // namespace
+
 CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed) {
     std::string folder;
     const std::string name = SplitPath(path, folder);
-    if (HasWideChar(name) || ByteLength(name) > 12 || !IsValidFileName(name))
-        return FileNameRefusal(name);
+    if (CheckResult refusal = checkCardFileName(name))
+        return refusal;
     if (format.channels != 1 && !stereoAllowed)
         return Refusal::warning(msg::kWaveStereo);
     if (!isAcceptedRate(format.samplesPerSec))

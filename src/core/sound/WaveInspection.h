@@ -42,7 +42,8 @@ std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, User
 
 // What refuses a file of this format and path for registration, in this
 // order: a name the card cannot hold (not an 8.3 name of half-width
-// characters; field "name"), stereo unless allowed (2805), a rate the device
+// characters in its CP932 form, one that CP932 cannot hold as it is, or one
+// with a comma; field "name"), stereo unless allowed (2805), a rate the device
 // does not play (2806). None when it may be registered.
 CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed);
 

@@ -1,6 +1,7 @@
 #include "wavetools/ConversionChecks.h"
 
 #include "config/Messages.h"
+#include "files/SameFile.h"
 #include "sound/WaveInspection.h"
 #include "wavetools/ToolsFields.h"
 
@@ -13,6 +14,7 @@ constexpr const char* kNoOutput = "出力ファイル名が指定されていま
 constexpr const char* kSameFile =
     "変換するファイルと出力ファイル名が同じです。\n出力ファイル名は異なる場所または名前を指定してください。　　";
 constexpr const char* kBadOutputName = "出力ファイル名が正しくありません。";
+constexpr const char* kOutputIsFolder = "出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。";
 constexpr const char* kOverwrite = "出力ファイルは既に存在します。上書きしてもよろしいですか？";
 constexpr const char* kNoFormat = "情報の取得に失敗しました。処理を中止します。";
 constexpr const char* kNotStereo = " はステレオではありません。";
@@ -32,6 +34,11 @@ bool isFile(const std::string& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
+bool isFolder(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_directory(path, ec);
+}
+
 }  // namespace
 
 bool CheckFile(std::string_view path) {
@@ -47,8 +54,10 @@ CheckResult CheckFileEntries(const std::string& source, const std::string& outpu
         return refusal(kSourceMissing, tools_field::kSource);
     if (output.empty())
         return refusal(kNoOutput, tools_field::kOutput);
-    if (source == output)
+    if (source == output || IsSameFile(source, output))
         return refusal(kSameFile, tools_field::kOutput);
+    if (isFolder(output))
+        return refusal(kOutputIsFolder, tools_field::kOutput);
     if (!CheckFile(output))
         return refusal(kBadOutputName, tools_field::kOutput);
     return std::nullopt;

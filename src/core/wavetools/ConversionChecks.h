@@ -19,8 +19,9 @@ enum class ConversionEntry { None, Source, Output };
 bool CheckFile(std::string_view path);
 
 // The entries of one file as typed: source given and an existing file, output
-// given, different from the source text and with a "." in its name. The
-// refusal names the box (tools_field::kSource or kOutput).
+// given, neither the source (compared as text, then as the same file on disk:
+// "./a.wav", a hard or symbolic link) nor a folder, and with a "." in its
+// name. The refusal names the box (tools_field::kSource or kOutput).
 CheckResult CheckFileEntries(const std::string& source, const std::string& output);
 
 // CheckFileEntries, showing the refusal.

@@ -2,7 +2,6 @@
 
 #include "files/FileReplacement.h"
 #include "wavetools/ByteOrder.h"
-#include "wavetools/LeaveEmptyFile.h"
 #include "wavetools/SourceFile.h"
 #include "wavetools/StereoSource.h"
 
@@ -96,11 +95,6 @@ CopyEnd writeSamples(const SourceFile& in, const StereoSource& source, FileRepla
     return stopped ? CopyEnd::Stopped : CopyEnd::Done;
 }
 
-JobResult fail(const fs::path& destination) {
-    LeaveEmptyFile(destination);
-    return JobResult::Failed;
-}
-
 }  // namespace
 
 JobResult ConvertToMono(const fs::path& source, const fs::path& destination, ProgressLink& link) {
@@ -111,17 +105,19 @@ JobResult ConvertToMono(const fs::path& source, const fs::path& destination, Pro
     const SourceFile in(source);
     const auto layout = in.isOpen() ? ReadStereoSource(in) : std::nullopt;
     if (!layout)
-        return fail(destination);
+        return JobResult::Failed;
+    // Whatever fails from here on, the replacement's temporary goes and the
+    // destination stays as it was: absent, the old file, a link's target.
     FileReplacement out(destination);
-    if (!out.isOpen())  // a refused destination (read-only, a folder) is left as it is
+    if (!out.isOpen())
         return JobResult::Failed;
     std::vector<std::uint8_t> block(kBlockBytes);
     if (!writeHeader(in, *layout, out, block))
-        return fail(destination);
+        return JobResult::Failed;
     link.count(layout->headerSize());
     const CopyEnd end = writeSamples(in, *layout, out, link, block);
     if (end == CopyEnd::Failed || !out.commit())
-        return fail(destination);
+        return JobResult::Failed;
     if (end == CopyEnd::Stopped) {
         link.setCaption(kConversionStopped);
         return JobResult::Stopped;

@@ -19,7 +19,7 @@ inline constexpr const char* kConversionStopped = "Conversion was stopped.";
 // file is read and written block by block. A stop keeps the full length with
 // zero bytes where the conversion did not reach; a failure (unreadable or
 // unsuitable source, write error, destination the same file as the source)
-// leaves the destination empty.
+// leaves the destination as it was: absent, the old file, a link's target.
 JobResult ConvertToMono(const std::filesystem::path& source, const std::filesystem::path& destination,
                         ProgressLink& link);
 

@@ -1,6 +1,7 @@
 #include "wavetools/FolderChecks.h"
 
 #include "config/Messages.h"
+#include "files/SameFile.h"
 #include "sound/WaveFolderListing.h"
 #include "wavetools/ToolsFields.h"
 
@@ -31,7 +32,7 @@ CheckResult CheckFolderEntries(const std::string& source, const std::string& out
 }
 
 CheckResult CheckFolderSources(const std::string& source, const std::string& output) {
-    if (source == output)
+    if (source == output || IsSameFile(source, output))
         return refusal("変換対象フォルダと出力先フォルダが同じです。\n出力先フォルダは異なる場所を指定してください。　　",
                        tools_field::kOutput);
     if (ListWaveFiles(source).empty())

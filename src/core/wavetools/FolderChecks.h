@@ -12,9 +12,9 @@ namespace vexa {
 // an output folder given.
 CheckResult CheckFolderEntries(const std::string& source, const std::string& output);
 
-// Once the output folder exists: it differs from the source text (refused at
-// the output box), and the source holds at least one "*.wav" file in any
-// letter case (refused at the source box).
+// Once the output folder exists: it is not the source folder, as text or on
+// disk (refused at the output box), and the source holds at least one "*.wav"
+// file in any letter case (refused at the source box).
 CheckResult CheckFolderSources(const std::string& source, const std::string& output);
 
 // The question asked when the output folder does not exist: 2047 and 2085.

@@ -8,7 +8,7 @@ namespace vexa {
 enum class JobResult : std::int16_t {
     Completed = 0,
     Stopped = 1,  // the user asked to stop; the file is written at full length
-    Failed = 2,   // nothing usable was written; the destination is left empty
+    Failed = 2,   // nothing was written; the destination is as it was before the job
 };
 
 }  // namespace vexa

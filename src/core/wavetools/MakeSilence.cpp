@@ -2,7 +2,6 @@
 
 #include "files/FileReplacement.h"
 #include "wavetools/ByteOrder.h"
-#include "wavetools/LeaveEmptyFile.h"
 
 #include <algorithm>
 #include <array>
@@ -63,11 +62,6 @@ FillEnd writeSilence(FileReplacement& out, std::uint64_t dataSize, std::uint8_t 
     return stopped ? FillEnd::Stopped : FillEnd::Done;
 }
 
-JobResult fail(const std::filesystem::path& path) {
-    LeaveEmptyFile(path);
-    return JobResult::Failed;
-}
-
 }  // namespace
 
 std::uint64_t SilenceFileSize(int seconds, int rate, int bits) {
@@ -79,17 +73,19 @@ JobResult MakeSilence(const std::filesystem::path& path, int seconds, int rate, 
     const std::uint64_t dataSize = SilenceFileSize(seconds, rate, bits) - kHeaderBytes;
     // Other widths would get a header that contradicts itself.
     if ((bits != 8 && bits != 16) || seconds < 0 || dataSize + 36 > kLargestRiff)
-        return fail(path);
+        return JobResult::Failed;
+    // Whatever fails from here on, the replacement's temporary goes and the
+    // file stays as it was: absent, the old file, a link's target.
     FileReplacement out(path);
-    if (!out.isOpen())  // a refused destination (read-only, a folder) is left as it is
+    if (!out.isOpen())
         return JobResult::Failed;
     const auto h = header(static_cast<std::uint32_t>(dataSize), rate, bits);
     if (!out.write(h.data(), h.size()))
-        return fail(path);
+        return JobResult::Failed;
     link.count(kHeaderBytes);
     const FillEnd end = writeSilence(out, dataSize, bits == 8 ? 128 : 0, link);
     if (end == FillEnd::Failed || !out.commit())
-        return fail(path);
+        return JobResult::Failed;
     if (end == FillEnd::Stopped) {
         link.setCaption(kMakingStopped);
         return JobResult::Stopped;

@@ -20,7 +20,7 @@ std::uint64_t SilenceFileSize(int seconds, int rate, int bits);
 // Writes the silent file, replacing one of that name, block by block. A stop
 // keeps the full length with zero bytes where the loop did not reach; a
 // failure (bits other than 8 and 16, a file of 2 GiB or more, a write error)
-// leaves the file empty.
+// leaves the file as it was: absent, the old file, a link's target.
 JobResult MakeSilence(const std::filesystem::path& path, int seconds, int rate, int bits,
                       ProgressLink& link);
 

@@ -5,6 +5,8 @@
 #include "wavetools/TimeBoxes.h"
 #include "wavetools/ToolsFields.h"
 
+#include <filesystem>
+
 namespace vexa {
 namespace {
 
@@ -19,6 +21,10 @@ CheckResult CheckSilenceFile(int seconds, const std::string& output) {
         return refusal("０秒以上の時間を指定してください。", tools_field::kMinutes);
     if (output.empty())
         return refusal("出力ファイル名が指定されていません。", tools_field::kSilentFile);
+    std::error_code ec;
+    if (std::filesystem::is_directory(output, ec))
+        return refusal("出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。",
+                       tools_field::kSilentFile);
     if (!CheckFile(output))
         return refusal("出力ファイル名が正しくありません。", tools_field::kSilentFile);
     return std::nullopt;

@@ -12,8 +12,8 @@ namespace vexa {
 // The entry that a refusal is about (the window puts the focus there).
 enum class SilenceEntry { None, Minutes, Output };
 
-// A length above zero (refused at the minutes box) and an output name with a
-// "." (refused at the file box).
+// A length above zero (refused at the minutes box) and an output name that is
+// no folder and has a "." (refused at the file box).
 CheckResult CheckSilenceFile(int seconds, const std::string& output);
 
 // The boxes as typed: minutes and seconds given and numbers (2082 otherwise),

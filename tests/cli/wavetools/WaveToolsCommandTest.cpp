@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <sys/wait.h>
 #include <thread>
@@ -44,6 +45,11 @@ TEST_F(WaveToolsCommandTest, RefusalsBeforeTheJobExit2AndLeaveTheDestinationAlon
     test::writeBytes(path("mono.wav"), test::pcmWave(1, 22050, 16, 8));
     test::writeBytes(path("text.wav"), "only text");
     test::writeBytes(path("in.wav"), stereoWave(std::string(8, '\x11')));
+    fs::create_hard_link(path("in.wav"), path("hard.wav"));
+    fs::create_symlink(path("in.wav"), path("link.wav"));
+    fs::create_directory(path("folder.wav"));
+    const std::string sameFile = "変換するファイルと出力ファイル名が同じです。";
+    const std::string folder = "出力ファイル名にフォルダが指定されています。";
     const struct Case {
         std::vector<std::string> args;
         std::string message;
@@ -51,7 +57,15 @@ TEST_F(WaveToolsCommandTest, RefusalsBeforeTheJobExit2AndLeaveTheDestinationAlon
         {{"mono", path("mono.wav"), path("out.wav")}, "mono.wav はステレオではありません。"},
         {{"mono", path("text.wav"), path("out.wav")}, GetMsg(2801) + "\n情報の取得に失敗しました。処理を中止します。"},
         {{"mono", path("none.wav"), path("out.wav")}, "指定されたファイルが存在しません。"},
-        {{"mono", path("in.wav"), path("in.wav")}, "変換するファイルと出力ファイル名が同じです。"},
+        {{"mono", path("in.wav"), path("in.wav")}, sameFile},
+        // The same file under other names: found before any work starts.
+        {{"mono", path("in.wav"), (dir / "." / "in.wav").string()}, sameFile},
+        {{"mono", path("in.wav"), path("hard.wav")}, sameFile},
+        {{"mono", path("in.wav"), path("link.wav")}, sameFile},
+        {{"mono", path("link.wav"), path("in.wav")}, sameFile},
+        {{"mono", path("in.wav"), path("folder.wav")}, folder},
+        {{"mono", path("in.wav"), dir.path().string()}, folder},
+        {{"silence", "--seconds", "1", path("folder.wav")}, folder},
         {{"mono", path("in.wav"), path("out")}, "出力ファイル名が正しくありません。"},
         {{"silence", "--seconds", "0", path("out.wav")}, "０秒以上の時間を指定してください。"},
         {{"silence", "--seconds", "1", path("out")}, "出力ファイル名が正しくありません。"},
@@ -72,13 +86,22 @@ TEST_F(WaveToolsCommandTest, RefusalsBeforeTheJobExit2AndLeaveTheDestinationAlon
     EXPECT_EQ(test::readBytes(path("in.wav")), stereoWave(std::string(8, '\x11')));
 }
 
-TEST_F(WaveToolsCommandTest, FailedConversionExits2WithEmptyDestination) {
+TEST_F(WaveToolsCommandTest, FailedConversionExits2AndKeepsTheDestination) {
     // The format reads well, but the data chunk claims more than the file holds.
     test::writeBytes(path("cut.wav"), riff(chunk("fmt ", pcmFormat(2, 22050, 16)) + chunkClaiming("data", 4000, "abcd")));
-    const auto r = test::runVexa({"mono", path("cut.wav"), path("out.wav")});
+    auto r = test::runVexa({"mono", path("cut.wav"), path("out.wav")});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.err.find("変換処理中に異常が発生しました。処理を中止します。"), std::string::npos) << r.err;
-    EXPECT_EQ(fs::file_size(path("out.wav")), 0u);
+    EXPECT_FALSE(fs::exists(path("out.wav")));
+    // An older file, and the file a link points at, stay as they were.
+    test::writeBytes(path("old.wav"), "an older file");
+    fs::create_symlink(path("old.wav"), path("link.wav"));
+    for (const char* destination : {"old.wav", "link.wav"}) {
+        r = test::runVexa({"mono", path("cut.wav"), path(destination)});
+        EXPECT_EQ(r.exitCode, 2) << destination;
+        EXPECT_EQ(test::readBytes(path("old.wav")), "an older file") << destination;
+    }
+    EXPECT_TRUE(fs::is_symlink(path("link.wav")));
 }
 
 TEST_F(WaveToolsCommandTest, SilenceUsesTheWindowsDefaultsAndTakesRateAndBits) {
@@ -112,25 +135,28 @@ pid_t startVexa(const std::vector<std::string>& args, const fs::path& errFile) {
     return pid;
 }
 
-TEST_F(WaveToolsCommandTest, CtrlCStopsTheJobWithFullLengthAndExit1) {
-    test::TempDir work;
-    const fs::path out = work / "long.wav";
-    const fs::path err = dir / "err";
-    // The longest silence takes long enough to be interrupted once its
-    // temporary file has appeared beside the destination.
-    const pid_t pid = startVexa({"silence", "--seconds", "3659", "--rate", "44100", out.string()}, err);
-    ASSERT_GT(pid, 0);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (fs::is_empty(work.path()) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::microseconds(200));
-    ::kill(pid, SIGINT);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(test::readBytes(err), "Makeing was stopped.\nユーザーにより処理を中断しました。\n");
-    EXPECT_EQ(fs::file_size(out), 44u + 3659u * 2 * 44100);
-    EXPECT_EQ(std::distance(fs::directory_iterator(work.path()), {}), 1);  // no temporary file left
+TEST_F(WaveToolsCommandTest, CtrlCTermAndHupStopTheJobWithFullLengthAndExit1) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(::strsignal(signal));
+        test::TempDir work;
+        const fs::path out = work / "long.wav";
+        const fs::path err = dir / "err";
+        // The longest silence takes long enough to be interrupted once its
+        // temporary file has appeared beside the destination.
+        const pid_t pid = startVexa({"silence", "--seconds", "3659", "--rate", "44100", out.string()}, err);
+        ASSERT_GT(pid, 0);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (fs::is_empty(work.path()) && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        ::kill(pid, signal);
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        EXPECT_EQ(test::readBytes(err), "Makeing was stopped.\nユーザーにより処理を中断しました。\n");
+        EXPECT_EQ(fs::file_size(out), 44u + 3659u * 2 * 44100);
+        EXPECT_EQ(std::distance(fs::directory_iterator(work.path()), {}), 1);  // no temporary file left
+    }
 }
 
 }  // namespace

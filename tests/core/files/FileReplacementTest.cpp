@@ -1,5 +1,6 @@
 #include "files/FileFaults.h"
 #include "files/FileReplacement.h"
+#include "files/TemporaryName.h"
 
 #include "TestPaths.h"
 
@@ -45,7 +46,7 @@ mode_t currentUmask() {
 // The hidden temporary of a replacement of `name` by this process.
 bool isTemporaryOf(const std::string& entry, const std::string& name) {
     const std::string quoted = std::regex_replace(name, std::regex("\\."), "\\.");
-    const std::regex pattern("\\." + quoted + "\\." + std::to_string(::getpid()) + "-[0-9]+\\.tmp");
+    const std::regex pattern("\\." + quoted + "\\.vexa-" + std::to_string(::getpid()) + "-[0-9]+\\.tmp");
     return std::regex_match(entry, pattern);
 }
 
@@ -370,6 +371,44 @@ TEST(FileReplacement, AForkedChildNeverRemovesItsParentsTemporary) {
     ASSERT_TRUE(WIFSIGNALED(status)) << status;
     ASSERT_TRUE(out.commit());
     EXPECT_EQ(readBytes(target), "parent's");
+}
+
+TEST(FileReplacement, TheNextReplacementRemovesAKilledProcesssLeftovers) {
+    TempDir dir;
+    const fs::path target = dir / "out.wav";
+    // A process that wrote half a file and was killed: no handler ran.
+    const pid_t killed = ::fork();
+    if (killed == 0) {
+        FileReplacement out(target);
+        out.write("half");
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(killed, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const std::set<std::string> leftovers = entries(dir.path());
+    ASSERT_EQ(leftovers.size(), 1u);
+    ASSERT_EQ(TemporaryOwner(*leftovers.begin()), killed) << *leftovers.begin();
+    // What must stay: a running process's temporary (ours, through another
+    // name, and pid 1's), files that only look alike, and a folder.
+    const std::set<std::string> kept = {TemporaryName("other.wav", ::getpid(), 99), TemporaryName("a.wav", 1, 0),
+                                        ".out.wav.vexa-x-1.tmp", "out.wav.vexa-1-1.tmp", ".out.wav.12-0.tmp"};
+    for (const std::string& name : kept)
+        writeBytes(dir / name, "kept");
+    fs::create_directory(dir / TemporaryName("folder", killed, 1));
+
+    ASSERT_TRUE(ReplaceFileContents(dir / "silence.wav", "new"));
+    std::set<std::string> expected = kept;
+    expected.insert({"silence.wav", TemporaryName("folder", killed, 1)});
+    EXPECT_EQ(entries(dir.path()), expected);
+}
+
+TEST(TemporaryName, TellsTheOwnerOfItsOwnFormOnly) {
+    EXPECT_EQ(TemporaryOwner(TemporaryName("card.vxa", 1234, 7)), 1234);
+    EXPECT_EQ(TemporaryOwner(TemporaryName(std::string(300, 'x'), 55, 0)), 55);  // name cut to 200 bytes
+    for (const char* other : {".card.vxa.1234-7.tmp", ".vexa-12-1.tmp", ".a.vexa-12-1.tm", ".a.vexa--1.tmp",
+                              ".a.vexa-0-1.tmp", ".a.vexa-99999999999999-1.tmp", ".a.vexa-12-.tmp"})
+        EXPECT_EQ(TemporaryOwner(other), std::nullopt) << other;
 }
 
 }  // namespace

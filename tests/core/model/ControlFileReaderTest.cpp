@@ -82,6 +82,22 @@ TEST_F(ControlFileReaderTest, LineEndsCrLfCrOrLf) {
     EXPECT_EQ(project->sounds[1].comment, "second");
 }
 
+TEST_F(ControlFileReaderTest, LoneLfIsDataInAFileWithCr) {
+    // A Title holding a LF must not push CardName and the rest down a line.
+    for (const char* end : {"\r\n", "\r"}) {
+        const std::string bytes = std::string("#1") + end + "Title\nmore" + end + "NAME" + end + "FOLDER" + end;
+        ASSERT_TRUE(loadBytes(bytes)) << int(end[0]);
+        EXPECT_EQ(project->card.title, "Title\nmore");
+        EXPECT_EQ(project->card.cardName, "NAME");
+        EXPECT_EQ(project->card.folder, "FOLDER");
+    }
+    // One CR anywhere, even at the end, makes every lone LF data.
+    *project = Project{};
+    ASSERT_TRUE(loadBytes("#1\nTitle\nNAME\r"));
+    EXPECT_EQ(project->card.title, "");
+    EXPECT_EQ(project->card.cardName, "");
+}
+
 TEST_F(ControlFileReaderTest, ExtensionDecidesTheForm) {
     const std::vector<std::string> card = {"#1", "TITLE", "NAME", "FOLDER", "0", "", "TYPE", "1",
                                            "in", "out", "voice", "buzzer", "ex", "corp", "maker", "date",
@@ -260,6 +276,10 @@ TEST_F(ControlFileReaderTest, EveryReadErrorFailsTheSameWay) {
         {"pattern line short", {"#4A", "0,00500"}},
         {"control line short", {"#5", "0,0,1,00001000,0,00000000,0,0,0"}},
         {"control time not a number", {"#5", "0,0,1,1.5s,0,0,0,0,0,0"}},
+        {"control time infinite", {"#5", "0,0,1,31E308,0,0,0,0,0,0"}},
+        {"control time beyond 32 bits", {"#5", "0,0,1,0,1,2147483648,0,0,0,0"}},
+        {"pattern time beyond 32 bits", {"#4A", "0,1e300,00500"}},
+        {"Repeat making TIME infinite", {"#2", "0,a.wav", "#3", "0,1,1e308,0"}},
         {"volume not a number", {"#6X00C", "loud,08,00,17,30"}},
         {"header times missing", {"#6X00C", "1,08"}},
         {"weekday flag not a number", {"#6X00C", "1,08,00,17,30", "1,,1"}},

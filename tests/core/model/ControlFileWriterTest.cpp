@@ -176,8 +176,19 @@ TEST(ControlFileWriter, TimeThatIsNoNumberWritesNothing) {
     const WriteResult refused = WriteControlFile(project, settingsFor(1, false), target);
     EXPECT_EQ(refused.problem, WriteProblem::InvalidContent);
     EXPECT_TRUE(refused.message.starts_with("「" + target.string() + "」に書き込めません：")) << refused.message;
-    project.sheets[0].lines[0].ledTime = "1e306";  // too large for a number of milliseconds
+    // Times beyond a 32-bit count of milliseconds, however they were typed.
+    for (const char* time : {"1e306", "1.7976931348623157e308", "2147483.648", "-2147483.648", "1e20"}) {
+        project.sheets[0].lines[0].ledTime = time;
+        EXPECT_EQ(WriteControlFile(project, settingsFor(1, false), target).problem, WriteProblem::InvalidContent)
+            << time;
+    }
+    project.sheets[0].lines[0].ledTime = "2147483.647";  // the largest count: written
+    const auto largest = ControlFileText(project, settingsFor(1, false));
+    ASSERT_TRUE(largest);
+    EXPECT_NE(largest->find(",1,2147483647,"), std::string::npos);
+    project.patterns.led[0].on = "1e300";
     EXPECT_EQ(WriteControlFile(project, settingsFor(1, false), target).problem, WriteProblem::InvalidContent);
+    project.patterns.led[0].on = "0.5";
     project.sheets[0].lines[0].ledTime = "1.5";
     project.patterns.led[1].off = "x";
     EXPECT_FALSE(WriteControlFile(project, settingsFor(1, false), target));

@@ -149,6 +149,9 @@ TEST(Project, LineTimeFromTheLengthTexts) {
         {"3", {"zz.wav", "b.wav"}, "2.4"},  // a name not in the table adds nothing
         {"1", {}, "0.0"},
         {"x", {"a.wav"}, std::nullopt},
+        {"1e308", {"a.wav", "b.wav"}, std::nullopt},  // a product beyond any time, not "inf"
+        {"1e6", {"a.wav", "b.wav"}, "2000000.0"},
+        {"1e7", {"a.wav", "b.wav"}, std::nullopt},     // 2e10 ms: more than 32 bits count
     };
     for (const auto& c : cases) {
         ProgramLine line;
@@ -156,10 +159,14 @@ TEST(Project, LineTimeFromTheLengthTexts) {
         line.voices = c.voices;
         EXPECT_EQ(project.lineTime(line), c.time) << c.repeat << " " << c.voices[0];
     }
-    project.sounds[1].length = "abc";
     ProgramLine line;
     line.voices[0] = "b.wav";
-    EXPECT_EQ(project.lineTime(line), std::nullopt);
+    // Lengths that are no number, and the largest double, which rounds to
+    // "1.79769313486232e308" and so beyond every double.
+    for (const char* length : {"abc", "1.7976931348623157e308", "31E308"}) {
+        project.sounds[1].length = length;
+        EXPECT_EQ(project.lineTime(line), std::nullopt) << length;
+    }
 }
 
 }  // namespace

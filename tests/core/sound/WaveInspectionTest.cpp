@@ -126,6 +126,13 @@ TEST(CheckWaveFormat, NameThenChannelsThenRate) {
         {"/snd/x[1].wav", 1, 22050, 16, false, false, 0},
         {"/snd/あ.wav", 1, 22050, 16, false, false, 0},
         {"/snd/ｱ.wav", 1, 22050, 16, false, true, 0},  // half-width kana is one byte
+        // Names whose CP932 form differs from them: the file would be stored
+        // as "\.wav", "~.wav" or "?.wav"; and a comma, which splits the line.
+        {"/snd/¥.wav", 1, 22050, 16, false, false, 0},
+        {"/snd/‾.wav", 1, 22050, 16, false, false, 0},
+        {"/snd/é.wav", 1, 22050, 16, false, false, 0},
+        {"/snd/A,B.WAV", 1, 22050, 16, false, false, 0},
+        {"/snd/~.wav", 1, 22050, 16, false, true, 0},
         {"/snd/a-b.wav", 2, 48000, 16, false, false, 0},  // the name refusal comes first
         {"/snd/s.wav", 2, 22050, 16, false, false, 2805},
         {"/snd/s.wav", 2, 22050, 16, true, true, 0},
@@ -156,6 +163,10 @@ TEST(CheckWaveFormat, NameThenChannelsThenRate) {
             EXPECT_EQ(refusal->text, GetMsg(c.message));
         }
     }
+    // The comma has a reason of its own.
+    const CheckResult comma = CheckWaveFormat(WaveFormat{1, 1, 22050, 0, 0, 16, 0}, "/snd/A,B.WAV", false);
+    ASSERT_TRUE(comma);
+    EXPECT_NE(comma->text.find("「,」"), std::string::npos) << comma->text;
 }
 
 struct HeaderCase {

@@ -19,7 +19,7 @@ TEST(NumberFormat, RecognisesWholeNumbersOnly) {
         {"1.2.3", std::nullopt}, {"12abc", std::nullopt}, {"-", std::nullopt}, {".", std::nullopt},
         {"1e999", std::nullopt}, {"+1e3", 1000}, {"1e-400", 0.0}, {"-4.9e-324", -4.9e-324},
         {"0.1", 0.1}, {"00001500", 1500}, {"99999999999999.9", 99999999999999.9},
-        {"1234567890123456.7", 1234567890123456.7},
+        {"1234567890123456.7", 1234567890123456.7}, {"31E308", std::nullopt}, {"-1e309", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parseNumber(c.text), c.value) << '"' << c.text << '"';
@@ -30,6 +30,13 @@ TEST(NumberFormat, LeadingNumberReadsThePrefix) {
     EXPECT_EQ(leadingNumber(" 2.5s"), 2.5);
     EXPECT_EQ(leadingNumber("x1"), 0.0);
     EXPECT_EQ(leadingNumber(""), 0.0);
+    EXPECT_EQ(leadingNumber("31E308x"), 0.0);  // no infinity for the rules that follow
+}
+
+TEST(NumberFormat, LargestDoubleKeepsFifteenDigits) {
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(format(largest, "0.0"), "179769313486232" + std::string(294, '0') + ".0");
+    EXPECT_EQ(format(-largest, "0"), "-179769313486232" + std::string(294, '0'));
 }
 
 TEST(NumberFormat, FormatsDisplayPatterns) {

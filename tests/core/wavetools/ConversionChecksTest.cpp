@@ -23,6 +23,11 @@ TEST(CheckFileConversion, FirstFailingCheckIsShownAndNamesItsEntry) {
     const std::string wave = (dir / "in.wav").string();
     test::writeBytes(wave, test::pcmWave(2, 22050, 16, 8));
     const std::string out = (dir / "out.wav").string();
+    std::filesystem::create_symlink(wave, dir / "link.wav");
+    std::filesystem::create_directory(dir / "sub.wav");
+    const char* const sameFile =
+        "変換するファイルと出力ファイル名が同じです。\n出力ファイル名は異なる場所または名前を指定してください。　　";
+    const char* const folder = "出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。";
     const struct Case {
         std::string source, output;
         ConversionEntry entry;
@@ -32,8 +37,11 @@ TEST(CheckFileConversion, FirstFailingCheckIsShownAndNamesItsEntry) {
         {(dir / "none.wav").string(), out, ConversionEntry::Source, "指定されたファイルが存在しません。"},
         {dir.path().string(), out, ConversionEntry::Source, "指定されたファイルが存在しません。"},
         {wave, "", ConversionEntry::Output, "出力ファイル名が指定されていません。"},
-        {wave, wave, ConversionEntry::Output,
-         "変換するファイルと出力ファイル名が同じです。\n出力ファイル名は異なる場所または名前を指定してください。　　"},
+        {wave, wave, ConversionEntry::Output, sameFile},
+        {wave, (dir / "." / "in.wav").string(), ConversionEntry::Output, sameFile},
+        {wave, (dir / "link.wav").string(), ConversionEntry::Output, sameFile},
+        {wave, (dir / "sub.wav").string(), ConversionEntry::Output, folder},
+        {wave, dir.path().string(), ConversionEntry::Output, folder},
         {wave, (dir / "out").string(), ConversionEntry::Output, "出力ファイル名が正しくありません。"},
         {wave, out, ConversionEntry::None, nullptr},
     };

@@ -4,9 +4,12 @@
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
 
+#include "files/FileFaults.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 namespace vexa {
@@ -129,7 +132,7 @@ TEST_F(ConvertToMonoTest, Odd8BitDataDropsTheLastHalfFrame) {
     EXPECT_EQ(output(), riff(chunk("fmt ", pcmFormat(1, 11025, 8)) + chunk("data", rightOf8Bit(data, 4))));
 }
 
-TEST_F(ConvertToMonoTest, UnsuitableSourcesFailAndLeaveTheDestinationEmpty) {
+TEST_F(ConvertToMonoTest, UnsuitableSourcesFailAndLeaveTheDestinationAsItWas) {
     const std::string fmt16 = chunk("fmt ", pcmFormat(2, 22050, 16));
     const std::string fmt8 = chunk("fmt ", pcmFormat(2, 22050, 8));
     const struct Case {
@@ -153,17 +156,43 @@ TEST_F(ConvertToMonoTest, UnsuitableSourcesFailAndLeaveTheDestinationEmpty) {
     for (const auto& c : cases) {
         test::writeBytes(destination, "an older file");
         EXPECT_EQ(convert(c.bytes), JobResult::Failed) << c.what;
-        ASSERT_TRUE(fs::exists(destination)) << c.what;
-        EXPECT_EQ(fs::file_size(destination), 0u) << c.what;
+        EXPECT_EQ(test::readBytes(destination), "an older file") << c.what;
         EXPECT_EQ(filesInFolder(), 2u) << c.what;
+        fs::remove(destination);
+        EXPECT_EQ(convert(c.bytes), JobResult::Failed) << c.what;
+        EXPECT_FALSE(fs::exists(destination)) << c.what;  // none made
     }
 }
 
-TEST_F(ConvertToMonoTest, MissingSourceFailsWithEmptyDestination) {
+TEST_F(ConvertToMonoTest, MissingSourceMakesNoDestination) {
     ProgressLink link(progress, 100);
     EXPECT_EQ(ConvertToMono(dir / "missing.wav", destination, link), JobResult::Failed);
-    EXPECT_TRUE(fs::exists(destination));
-    EXPECT_EQ(fs::file_size(destination), 0u);
+    EXPECT_FALSE(fs::exists(destination));
+}
+
+TEST_F(ConvertToMonoTest, WriteFailureKeepsTheOldFileAndALinksTarget) {
+    const std::string bytes = stereo16(22050, sampleBytes(4000));
+    // A full disk in the middle of the samples.
+    test::writeBytes(destination, "an older file");
+    InjectFileFault(FileCall::Write, ENOSPC);
+    EXPECT_EQ(convert(bytes), JobResult::Failed);
+    ClearFileFaults();
+    EXPECT_EQ(test::readBytes(destination), "an older file");
+    EXPECT_EQ(filesInFolder(), 2u);  // no temporary left
+
+    // Through a symbolic link: the file it points at is neither truncated nor replaced.
+    const fs::path target = dir / "kept.wav";
+    test::writeBytes(target, "the user's file");
+    fs::remove(destination);
+    fs::create_symlink(target, destination);
+    InjectFileFault(FileCall::Rename, EIO);
+    EXPECT_EQ(convert(bytes), JobResult::Failed);
+    ClearFileFaults();
+    EXPECT_EQ(test::readBytes(target), "the user's file");
+    EXPECT_TRUE(fs::is_symlink(destination));
+    // A truncated source is a failure too, with the link's target untouched.
+    EXPECT_EQ(convert(bytes.substr(0, bytes.size() / 2)), JobResult::Failed);
+    EXPECT_EQ(test::readBytes(target), "the user's file");
 }
 
 TEST_F(ConvertToMonoTest, ConvertingAFileOntoItselfFailsAndKeepsIt) {

@@ -4,8 +4,11 @@
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
 
+#include "files/FileFaults.h"
+
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 namespace vexa {
@@ -89,11 +92,27 @@ TEST_F(MakeSilenceTest, StopKeepsFullLengthWithZerosWhereTheLoopDidNotReach) {
     }
 }
 
-TEST_F(MakeSilenceTest, FailuresLeaveAnEmptyFileOrNone) {
+TEST_F(MakeSilenceTest, FailuresLeaveTheFileAsItWas) {
     test::writeBytes(file, "an older file");
     EXPECT_EQ(make(1, 22050, 12), JobResult::Failed);  // a width the header cannot describe
-    EXPECT_TRUE(fs::exists(file));
-    EXPECT_EQ(fs::file_size(file), 0u);
+    EXPECT_EQ(test::readBytes(file), "an older file");
+    InjectFileFault(FileCall::Write, ENOSPC);  // a full disk
+    EXPECT_EQ(make(1, 22050, 16), JobResult::Failed);
+    ClearFileFaults();
+    EXPECT_EQ(test::readBytes(file), "an older file");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+
+    // Through a symbolic link, the file it points at stays whole.
+    const fs::path target = dir / "kept.wav";
+    test::writeBytes(target, "the user's file");
+    fs::remove(file);
+    fs::create_symlink(target, file);
+    InjectFileFault(FileCall::Sync, EIO);
+    EXPECT_EQ(make(1, 22050, 16), JobResult::Failed);
+    ClearFileFaults();
+    EXPECT_EQ(test::readBytes(target), "the user's file");
+    EXPECT_TRUE(fs::is_symlink(file));
+    fs::remove(file);
 
     ProgressLink link(progress, 100);
     EXPECT_EQ(MakeSilence(dir / "missing" / "s.wav", 1, 22050, 16, link), JobResult::Failed);

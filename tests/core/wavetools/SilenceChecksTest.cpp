@@ -17,6 +17,7 @@ TEST(CheckSilenceRequest, FirstFailingCheckIsShownAndNamesItsEntry) {
         {0, "", SilenceEntry::Minutes, "０秒以上の時間を指定してください。"},
         {1, "", SilenceEntry::Output, "出力ファイル名が指定されていません。"},
         {1, "/tmp/pause", SilenceEntry::Output, "出力ファイル名が正しくありません。"},
+        {1, "/tmp", SilenceEntry::Output, "出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。"},
         {3659, "/tmp/pause.wav", SilenceEntry::None, nullptr},
     };
     for (const auto& c : cases) {

@@ -21,6 +21,7 @@ namespace fs = std::filesystem;
 namespace field = tools_field;
 
 const std::string kOverwrite = "出力ファイルは既に存在します。上書きしてもよろしいですか？";
+const std::string kFolderGiven = "出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。";
 
 struct Case {
     std::string a, b, c;                   // the entries, as the window passes them
@@ -64,6 +65,11 @@ TEST(ValidateFileConversion, FirstFailingCheckWinsWithItsTextAndFocus) {
             {wave, wave, "", {},
              {"変換するファイルと出力ファイル名が同じです。\n出力ファイル名は異なる場所または名前を指定してください。　　"},
              field::kOutput},
+            // The source under another name and a folder: refused before the overwrite question.
+            {wave, (dir / "." / "in.wav").string(), "", {},
+             {"変換するファイルと出力ファイル名が同じです。\n出力ファイル名は異なる場所または名前を指定してください。　　"},
+             field::kOutput},
+            {wave, dir.path().string(), "", {}, {kFolderGiven}, field::kOutput},
             {wave, (dir / "out").string(), "", {}, {"出力ファイル名が正しくありません。"}, field::kOutput},
             {wave, old, "", {MessageAnswer::No}, {kOverwrite}, field::kOutput},
             {wave, old, "", {MessageAnswer::Yes}, {kOverwrite}, nullptr},
@@ -99,7 +105,13 @@ TEST(ValidateFolderConversion, FirstFailingCheckWinsWithItsTextAndFocus) {
              {"変換対象フォルダと出力先フォルダが同じです。\n出力先フォルダは異なる場所を指定してください。　　"},
              field::kOutput},
             {(dir / "nowave").string(), out, "", {}, {"フォルダ内に変換できるファイルがありません。"}, field::kSource},
-            {source, source + "/", "", {}, {}, nullptr},  // compared as typed
+            // The same folder under another name, found on disk.
+            {source, source + "/", "", {},
+             {"変換対象フォルダと出力先フォルダが同じです。\n出力先フォルダは異なる場所を指定してください。　　"},
+             field::kOutput},
+            {source, (dir / "." / "src").string(), "", {},
+             {"変換対象フォルダと出力先フォルダが同じです。\n出力先フォルダは異なる場所を指定してください。　　"},
+             field::kOutput},
             {source, out, "", {}, {}, nullptr},
         },
         [](const Case& c, UserDialogs& d) { return ValidateFolderConversion(c.a, c.b, d); });
@@ -128,6 +140,7 @@ TEST(ValidateSilence, FirstFailingCheckWinsWithItsTextAndFocus) {
             {"01", "-", fresh, {}, {invalid}, field::kSeconds},
             {"01", "00", "", {}, {"出力ファイル名が指定されていません。"}, field::kSilentFile},
             {"00", "01", (dir / "pause").string(), {}, {"出力ファイル名が正しくありません。"}, field::kSilentFile},
+            {"00", "01", dir.path().string(), {}, {kFolderGiven}, field::kSilentFile},
             {"00", "01", old, {MessageAnswer::No}, {kOverwrite}, field::kSilentFile},
             {"00", "01", old, {MessageAnswer::Yes}, {kOverwrite}, nullptr},
             {"60", "59", fresh, {}, {}, nullptr},

@@ -1,0 +1,62 @@
+#include "files/TemporaryName.h"
+
+#include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vexa {
+namespace fs = std::filesystem;
+namespace {
+
+constexpr std::size_t kNameBytesInTemporary = 200;  // leaves room for the rest within NAME_MAX
+constexpr std::string_view kMark = ".vexa-";
+constexpr std::string_view kEnd = ".tmp";
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+bool hasEnded(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+}  // namespace
+
+std::string TemporaryName(std::string_view fileName, pid_t owner, unsigned serial) {
+    return "." + std::string(fileName.substr(0, kNameBytesInTemporary)) + std::string(kMark) +
+           std::to_string(owner) + "-" + std::to_string(serial) + std::string(kEnd);
+}
+
+std::optional<pid_t> TemporaryOwner(std::string_view name) {
+    if (name.size() < 2 || name.front() != '.' || !name.ends_with(kEnd))
+        return std::nullopt;
+    name.remove_suffix(kEnd.size());
+    const auto mark = name.rfind(kMark);
+    if (mark == std::string_view::npos || mark == 0)
+        return std::nullopt;
+    const std::string_view numbers = name.substr(mark + kMark.size());
+    const auto dash = numbers.find('-');
+    if (dash == std::string_view::npos || !allDigits(numbers.substr(0, dash)) || !allDigits(numbers.substr(dash + 1)))
+        return std::nullopt;
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(numbers.data(), numbers.data() + dash, pid);
+    if (error != std::errc() || pid <= 0)
+        return std::nullopt;
+    return pid;
+}
+
+void RemoveStaleTemporaries(const fs::path& folder) {
+    std::error_code ec;
+    const pid_t self = ::getpid();
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const auto owner = TemporaryOwner(it->path().filename().native());
+        if (!owner || *owner == self || !hasEnded(*owner))
+            continue;
+        struct stat entry {};
+        if (::lstat(it->path().c_str(), &entry) == 0 && S_ISREG(entry.st_mode))
+            ::unlink(it->path().c_str());
+    }
+}
+
+}  // namespace vexa
