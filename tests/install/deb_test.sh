@@ -17,7 +17,10 @@ depends=$(field Depends)
 for d in libqt6widgets6 libqt6multimedia6 libqt6printsupport6 fonts-ipafont-gothic; do
   grep -q "$d" <<<"$depends" || fail "Depends lacks $d: $depends"
 done
-field Description | grep -q 'Vexa 放送機' || fail "no Japanese description"
+# grep -q on a pipe would close it early; with pipefail the writer's SIGPIPE
+# would fail the check at random, so the fields are read into variables first.
+description=$(field Description)
+grep -q 'Vexa 放送機' <<<"$description" || fail "no Japanese description"
 files=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for f in ./usr/bin/vexa-editor ./usr/bin/vexa ./usr/share/vexa-editor/vexacontrol.ini \
          ./usr/share/applications/jp.chimewell.VexaEditor.desktop \
