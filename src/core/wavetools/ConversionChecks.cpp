@@ -4,17 +4,17 @@
 #include "files/SameFile.h"
 #include "sound/WaveInspection.h"
 #include "wavetools/ToolsFields.h"
+#include "wavetools/ToolsTexts.h"
 
 namespace vexa {
 namespace {
 
+using namespace tools_text;
+
 constexpr const char* kNoSource = "変換対象のファイルが指定されていません。";
 constexpr const char* kSourceMissing = "指定されたファイルが存在しません。";
-constexpr const char* kNoOutput = "出力ファイル名が指定されていません。";
 constexpr const char* kSameFile =
     "変換するファイルと出力ファイル名が同じです。\n出力ファイル名は異なる場所または名前を指定してください。　　";
-constexpr const char* kBadOutputName = "出力ファイル名が正しくありません。";
-constexpr const char* kOutputIsFolder = "出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。";
 constexpr const char* kOverwrite = "出力ファイルは既に存在します。上書きしてもよろしいですか？";
 constexpr const char* kNoFormat = "情報の取得に失敗しました。処理を中止します。";
 constexpr const char* kNotStereo = " はステレオではありません。";

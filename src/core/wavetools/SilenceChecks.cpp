@@ -4,6 +4,7 @@
 #include "wavetools/ConversionChecks.h"
 #include "wavetools/TimeBoxes.h"
 #include "wavetools/ToolsFields.h"
+#include "wavetools/ToolsTexts.h"
 
 #include <filesystem>
 
@@ -20,13 +21,12 @@ CheckResult CheckSilenceFile(int seconds, const std::string& output) {
     if (seconds <= 0)
         return refusal("０秒以上の時間を指定してください。", tools_field::kMinutes);
     if (output.empty())
-        return refusal("出力ファイル名が指定されていません。", tools_field::kSilentFile);
+        return refusal(tools_text::kNoOutput, tools_field::kSilentFile);
     std::error_code ec;
     if (std::filesystem::is_directory(output, ec))
-        return refusal("出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。",
-                       tools_field::kSilentFile);
+        return refusal(tools_text::kOutputIsFolder, tools_field::kSilentFile);
     if (!CheckFile(output))
-        return refusal("出力ファイル名が正しくありません。", tools_field::kSilentFile);
+        return refusal(tools_text::kBadOutputName, tools_field::kSilentFile);
     return std::nullopt;
 }
 
