@@ -18,6 +18,10 @@ TmpfsMount::TmpfsMount(std::filesystem::path folder, const std::string& options)
               "): needs root; the case is not run";
 }
 
+bool TmpfsMount::makeReadOnly() const {
+    return ::mount(nullptr, folder_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+}
+
 TmpfsMount::~TmpfsMount() {
     if (mounted_)
         ::umount2(folder_.c_str(), MNT_DETACH);

@@ -18,6 +18,8 @@ public:
 
     bool mounted() const { return mounted_; }
     const std::string& reason() const { return reason_; }
+    // Remounts it read-only, for tests of a place that cannot be written.
+    bool makeReadOnly() const;
 
 private:
     std::filesystem::path folder_;

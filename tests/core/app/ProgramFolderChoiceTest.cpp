@@ -3,7 +3,6 @@
 #include "app/ProgramFolderChoice.h"
 
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 namespace vexa {
 namespace {
@@ -71,7 +70,7 @@ TEST(ProgramFolderChoice, AReadOnlyFolderWithAConfigurationIsNotPortable) {
     if (!mount.mounted())
         GTEST_SKIP() << "cannot mount a tmpfs: " << mount.reason();
     writeBytes(bin / "vexacontrol.ini", "");
-    if (::mount(nullptr, bin.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+    if (!mount.makeReadOnly())
         GTEST_SKIP() << "cannot make the tmpfs read-only";
     const ProgramFolderChoice choice = ChooseProgramFolder({bin, "", "", "/home/u"});
     EXPECT_EQ(choice.kind, ProgramFolderKind::Installed);

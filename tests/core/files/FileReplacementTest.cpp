@@ -3,6 +3,7 @@
 #include "files/TemporaryName.h"
 
 #include "TestPaths.h"
+#include "TmpfsMount.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,6 @@
 #include <regex>
 #include <set>
 #include <string>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -49,33 +49,6 @@ bool isTemporaryOf(const std::string& entry, const std::string& name) {
     const std::regex pattern("\\." + quoted + "\\.vexa-" + std::to_string(::getpid()) + "-[0-9]+\\.tmp");
     return std::regex_match(entry, pattern);
 }
-
-// A tmpfs over a folder for as long as the object lives. Mounting needs root
-// (as in CI); elsewhere mounted() is false and whyNot() tells the reason.
-class SmallFileSystem {
-public:
-    SmallFileSystem(fs::path where, const char* options) : where_(std::move(where)) {
-        mounted_ = ::mount("tmpfs", where_.c_str(), "tmpfs", 0, options) == 0;
-        error_ = errno;
-    }
-    ~SmallFileSystem() {
-        if (mounted_)
-            ::umount2(where_.c_str(), MNT_DETACH);
-    }
-    SmallFileSystem(const SmallFileSystem&) = delete;
-    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
-
-    bool mounted() const { return mounted_; }
-    std::string whyNot() const { return std::string("cannot mount a tmpfs here: ") + std::strerror(error_); }
-    bool makeReadOnly() const {
-        return ::mount(nullptr, where_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-private:
-    fs::path where_;
-    bool mounted_ = false;
-    int error_ = 0;
-};
 
 TEST(FileReplacement, WritesANewFileAndReplacesAnOldOneKeepingItsMode) {
     TempDir dir;
@@ -264,9 +237,9 @@ TEST_F(InjectedFault, AFailedStreamingWriteStopsTheReplacement) {
 
 TEST(FileReplacement, FullFileSystemKeepsTheOldFile) {
     TempDir dir;
-    const SmallFileSystem disk(dir.path(), "size=64k");
+    const test::TmpfsMount disk(dir.path(), "size=64k");
     if (!disk.mounted())
-        GTEST_SKIP() << disk.whyNot();
+        GTEST_SKIP() << disk.reason();
     const fs::path target = dir / "card.vxa";
     const std::string old(4096, 'o');
     writeBytes(target, old);
@@ -285,9 +258,9 @@ TEST(FileReplacement, FullFileSystemKeepsTheOldFile) {
 
 TEST(FileReplacement, ReadOnlyPlaceIsRefusedAndNothingIsLeft) {
     TempDir dir;
-    const SmallFileSystem disk(dir.path(), "size=64k");
+    const test::TmpfsMount disk(dir.path(), "size=64k");
     if (!disk.mounted())
-        GTEST_SKIP() << disk.whyNot();
+        GTEST_SKIP() << disk.reason();
     writeBytes(dir / "card.vxa", "old");
     ASSERT_TRUE(disk.makeReadOnly()) << std::strerror(errno);
 
