@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/FirstStart.h"
+#include "card/CardSwapRecovery.h"
 #include "app/FrmFast.h"
 #include "app/FrmMain.h"
 #include "app/ProgramPaths.h"
@@ -78,6 +79,13 @@ std::unique_ptr<FrmMain> StartUp::run() {
     document_ = std::make_unique<Document>(ReadConfiguration(paths.configurationFile));
     auto window = std::make_unique<FrmMain>(paths, *document_, options_.dialogs);
     window->show();
+    // A card creation cut short (SIGKILL, a power cut) is finished or undone
+    // before the user looks at the card folders.
+    const CardRecovery recovery = RecoverInterruptedCards(document_->configuration().settings.cardPath);
+    if (!recovery.empty())
+        dialogs().showMessage({CardRecoveryText(recovery), GetMsg(msg::kTitleConfirm),
+                               recovery.problems.empty() ? MessageIcon::Information : MessageIcon::Warning,
+                               MessageButtons::Ok});
     return window;
 }
 
