@@ -9,7 +9,6 @@
 #include "ProjectOptions.h"
 #include "week/WeekPlan.h"
 
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <nlohmann/json.hpp>
@@ -26,13 +25,6 @@ struct WeekArguments {
     bool json = false;
     ProjectOptions options;
 };
-
-int currentMonth() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return local.tm_mon + 1;
-}
 
 const char* kindName(WeekFindingKind kind) {
     switch (kind) {
@@ -147,7 +139,7 @@ int run(const WeekArguments& args, const CliContext& context) {
     if (!loadDocument(args.file, *document, dialogs))
         return 1;
     const WeekPlan plan =
-        BuildWeekPlan(document->project(), configuration.settings, args.month.value_or(currentMonth()));
+        BuildWeekPlan(document->project(), configuration.settings, args.month.value_or(CurrentMonth()));
     if (args.json)
         std::cout << planJson(plan).dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     else

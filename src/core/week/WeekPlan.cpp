@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <span>
 
@@ -255,6 +256,13 @@ private:
 WeekPlan BuildWeekPlan(const Project& project, const Settings& settings, int month,
                        SimulatedAudioOutput::Measure measure) {
     return Builder(project, settings, month, std::move(measure)).build();
+}
+
+int CurrentMonth() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_mon + 1;
 }
 
 std::string WeekdayName(int day) { return day >= 0 && day < kDaysPerWeek ? kDayNames[day] : ""; }

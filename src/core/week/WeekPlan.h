@@ -104,6 +104,9 @@ struct WeekPlan {
 WeekPlan BuildWeekPlan(const Project& project, const Settings& settings, int month,
                        SimulatedAudioOutput::Measure measure = {});
 
+// The month of today's date, 1 … 12 (local time).
+int CurrentMonth();
+
 // "月" … "日" for 0 … 6; "通年" or "1月" … "12月".
 std::string WeekdayName(int day);
 std::string MonthName(int month);
