@@ -4,13 +4,11 @@
 #include "editor/TestTable.h"
 #include "editor/TestTimeline.h"
 #include "model/ProgramSheet.h"
-#include "sound/WaveInspection.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
-#include <map>
 #include <span>
 
 namespace vexa {
@@ -66,12 +64,12 @@ bool shareMonth(const WeekSheet& a, const WeekSheet& b) {
     return std::any_of(a.months.begin(), a.months.end(), [&](int m) { return contains(b.months, m); });
 }
 
-// The test run's total for the sheet, measuring each sound once.
+// The test run's total for the sheet.
 std::optional<double> playSeconds(const Project& project, const ProgramSheet& sheet, int lineCount,
-                                  const SimulatedAudioOutput::Measure& measure) {
+                                  TimelineSounds& sounds) {
     const auto lines = std::span(sheet.lines).first(static_cast<std::size_t>(lineCount));
     const Timeline timeline = RunTimeline(BuildTestTable(lines, project.sounds, kGridHeaderRows, TestEntry::Sim),
-                                          kGridHeaderRows, TestEntry::Sim, project.patterns, measure);
+                                          kGridHeaderRows, TestEntry::Sim, project.patterns, sounds);
     if (timeline.fault)
         return std::nullopt;
     return timeline.seconds();
@@ -80,16 +78,10 @@ std::optional<double> playSeconds(const Project& project, const ProgramSheet& sh
 class Builder {
 public:
     Builder(const Project& project, const Settings& settings, int month, SimulatedAudioOutput::Measure measure)
-        : project_(project), lineCount_(usableLineCount(settings.lineCount())), month_(month) {
+        : project_(project), lineCount_(usableLineCount(settings.lineCount())), month_(month),
+          sounds_(std::move(measure)) {  // each sound is read once, however many lines and sheets play it
         plan_.month = month;
         plan_.multiSheet = settings.multiSheet();
-        // Each sound is measured once, however many lines and sheets play it.
-        measure_ = [this, measure](const std::filesystem::path& file) {
-            auto [at, added] = lengths_.try_emplace(file.string(), 0);
-            if (added)
-                at->second = measure ? measure(file) : GetWaveLength(file);
-            return at->second;
-        };
     }
 
     WeekPlan build() {
@@ -126,7 +118,7 @@ private:
         info.months = monthsOf(header);
         info.days = daysOf(header);
         info.windowSeconds = SheetWindowSeconds(header);
-        info.playSeconds = playSeconds(project_, sheet, lineCount_, measure_);
+        info.playSeconds = playSeconds(project_, sheet, lineCount_, sounds_);
         info.fits = !info.windowSeconds || !info.playSeconds || *info.playSeconds <= *info.windowSeconds;
         plan_.sheets.push_back(info);
 
@@ -247,8 +239,7 @@ private:
     int lineCount_;
     int month_;
     WeekPlan plan_;
-    std::map<std::string, long long> lengths_;
-    SimulatedAudioOutput::Measure measure_;
+    TimelineSounds sounds_;
 };
 
 }  // namespace
