@@ -35,7 +35,7 @@ QString userDocumentsFolder() {
 }  // namespace
 
 StartUp::StartUp(StartUpOptions options)
-    : options_(std::move(options)), instance_(options_.programFolder, options_.lockFolder) {}
+    : options_(std::move(options)), instance_(options_.programFolder) {}
 
 StartUp::~StartUp() = default;
 

@@ -14,6 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace vexa::gui {
 namespace {
 
@@ -24,12 +28,10 @@ QString qpath(const fs::path& path) { return QString::fromStdString(path.string(
 struct Folders {
     test::TempDir dir;
     fs::path program = dir / "program";
-    fs::path locks = dir / "locks";
     fs::path record = dir / "config" / "VexaEditor" / "first-start";
 
     Folders() {
         fs::create_directories(program);
-        fs::create_directories(locks);
     }
 
     StartUpOptions options(test::ScriptedDialogs& dialogs) const {
@@ -38,7 +40,6 @@ struct Folders {
         o.splash = false;
         o.firstStartRecord = qpath(record);
         o.documentsFolder = "/home/user/Documents";
-        o.lockFolder = qpath(locks);
         o.dialogs = &dialogs;
         return o;
     }
@@ -89,7 +90,7 @@ TEST(StartUp, AFailedDocumentsQueryGivesTheBareFolderName) {
 
 TEST(StartUp, ASecondCopyShowsMessage2000AndTouchesNothing) {
     Folders f;
-    SingleInstance running(qpath(f.program), qpath(f.locks));
+    SingleInstance running(qpath(f.program));
     ASSERT_EQ(running.acquire(), SingleInstance::Result::Acquired);
 
     test::ScriptedDialogs dialogs;
@@ -105,35 +106,72 @@ TEST(StartUp, ASecondCopyShowsMessage2000AndTouchesNothing) {
 TEST(SingleInstance, OneCopyPerProgramFolderUntilTheFirstEnds) {
     Folders f;
     fs::create_directories(f.dir / "other");
-    auto first = std::make_unique<SingleInstance>(qpath(f.program), qpath(f.locks));
+    auto first = std::make_unique<SingleInstance>(qpath(f.program));
     ASSERT_EQ(first->acquire(), SingleInstance::Result::Acquired);
+    EXPECT_EQ(fs::path(first->lockFilePath().toStdString()), f.program / ".vexa-editor.lock");
 
-    SingleInstance sameFolder(qpath(f.program / "." / ""), qpath(f.locks));  // another spelling
+    SingleInstance sameFolder(qpath(f.program / "." / ""));  // another spelling
     EXPECT_EQ(sameFolder.acquire(), SingleInstance::Result::HeldByAnother);
-    SingleInstance otherFolder(qpath(f.dir / "other"), qpath(f.locks));
+    SingleInstance otherFolder(qpath(f.dir / "other"));
     EXPECT_EQ(otherFolder.acquire(), SingleInstance::Result::Acquired);
 
     first.reset();
-    SingleInstance later(qpath(f.program), qpath(f.locks));
+    SingleInstance later(qpath(f.program));
     EXPECT_EQ(later.acquire(), SingleInstance::Result::Acquired);
 }
 
-TEST(SingleInstance, TheLockOfACrashedCopyIsTakenOver) {
+TEST(SingleInstance, TwoLoginsWithTheirOwnRuntimeFoldersShareTheLock) {
     Folders f;
-    SingleInstance instance(qpath(f.program), qpath(f.locks));
-    // What a copy that died without unlocking leaves: a process id no longer running.
-    QFile lock(instance.lockFilePath());
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write("2147483646\nvexa-editor\n\n");
-    lock.close();
-
-    EXPECT_EQ(instance.acquire(), SingleInstance::Result::Acquired);
+    fs::create_directories(f.dir / "run1");
+    fs::create_directories(f.dir / "run2");
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(qpath(f.dir / "run1")));
+    SingleInstance first(qpath(f.program));
+    ASSERT_EQ(first.acquire(), SingleInstance::Result::Acquired);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(qpath(f.dir / "run2")));
+    SingleInstance second(qpath(f.program));
+    EXPECT_EQ(second.acquire(), SingleInstance::Result::HeldByAnother);
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
-TEST(SingleInstance, AnUnusableLockFolderDoesNotStopTheEditor) {
+TEST(SingleInstance, TheLockOfAKilledCopyIsFreeAtOnce) {
     Folders f;
-    SingleInstance instance(qpath(f.program), qpath(f.dir / "no" / "such" / "folder"));
-    EXPECT_EQ(instance.acquire(), SingleInstance::Result::Unavailable);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The running copy: holds the lock until it is killed.
+        SingleInstance running(qpath(f.program));
+        const char held = running.acquire() == SingleInstance::Result::Acquired ? 'y' : 'n';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(1);
+        ::pause();
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+    SingleInstance second(qpath(f.program));
+    EXPECT_EQ(second.acquire(), SingleInstance::Result::HeldByAnother);
+
+    ::kill(child, SIGKILL);  // no chance to unlock or to remove anything
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_TRUE(fs::exists(f.program / ".vexa-editor.lock"));
+    EXPECT_EQ(second.acquire(), SingleInstance::Result::Acquired);
+}
+
+TEST(SingleInstance, AFolderWhereNoLockCanBeMadeDoesNotStopTheEditor) {
+    Folders f;
+    SingleInstance missing(qpath(f.dir / "no" / "such" / "folder"));
+    EXPECT_EQ(missing.acquire(), SingleInstance::Result::Unavailable);
+    // A link or a FIFO in the lock file's place is never followed or opened as one.
+    fs::create_symlink(f.dir / "elsewhere", f.program / ".vexa-editor.lock");
+    SingleInstance linked(qpath(f.program));
+    EXPECT_EQ(linked.acquire(), SingleInstance::Result::Unavailable);
+    EXPECT_FALSE(fs::exists(f.dir / "elsewhere"));
 }
 
 TEST(FrmFast, ShowsTheDrawnPictureAndCloses) {
