@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -86,6 +87,38 @@ TEST(StartUp, AFailedDocumentsQueryGivesTheBareFolderName) {
     StartUp startUp(options);
     ASSERT_NE(startUp.run(), nullptr);
     EXPECT_EQ(ReadConfigurationValue(f.program / "vexacontrol.ini", "System", "CardPath"), "/VexaEditor CardData");
+}
+
+TEST(StartUp, AMaxLineThatIsNoLineCountIsSaidAndTheDefaultUsed) {
+    Folders f;
+    test::writeBytes(f.program / "vexacontrol.ini", "[System]\r\nMaxLine=-5\r\n");
+    test::ScriptedDialogs dialogs;
+    StartUp startUp(f.options(dialogs));
+    const auto window = startUp.run();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->configuration().settings.maxLine, 95);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "「" + (f.program / "vexacontrol.ini").string() +
+                                         "」の [System] MaxLine「-5」は行数として使えません（1～256 の整数）。\n"
+                                         "既定の 95 行で始めます。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Warning);
+}
+
+TEST(StartUp, AFifoForAConfigurationFileIsSaidAndDoesNotHang) {
+    Folders f;
+    ASSERT_EQ(::mkfifo((f.program / "vexacontrol.ini").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((f.program / "elmptnvxa.elm").c_str(), 0600), 0);
+    test::ScriptedDialogs dialogs;
+    StartUp startUp(f.options(dialogs));
+    const auto window = startUp.run();
+    ASSERT_NE(window, nullptr);
+    const std::vector<std::string> texts = dialogs.texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_TRUE(texts[0].starts_with("「" + (f.program / "vexacontrol.ini").string() +
+                                     "」を読めません：名前付きパイプ（FIFO）で、通常のファイルではありません。"))
+        << texts[0];
+    EXPECT_EQ(texts[1], "「" + (f.program / "elmptnvxa.elm").string() +
+                            "」を読めません：名前付きパイプ（FIFO）で、通常のファイルではありません。");
 }
 
 TEST(StartUp, ASecondCopyShowsMessage2000AndTouchesNothing) {
