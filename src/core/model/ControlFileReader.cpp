@@ -6,6 +6,7 @@
 #include "files/InputFile.h"
 #include "model/ControlFileFormat.h"
 #include "model/LineReader.h"
+#include "model/UndecodedText.h"
 #include "model/TimeRange.h"
 #include "sound/WaveInspection.h"
 #include "sound/WaveTexts.h"
@@ -432,8 +433,9 @@ private:
     std::vector<std::optional<double>> roundedLength_;
 };
 
-// Reads every line into the reader; "" when all went well, else why not.
-std::string readAll(InputFile& file, ControlFileReader& reader) {
+// Reads every line into the reader, noting the lines that held bytes which
+// are not CP932; "" when all went well, else why not.
+std::string readAll(InputFile& file, ControlFileReader& reader, std::vector<long>& undecodedLines) {
     LineReader lines(file, kMaxControlFileLine);
     long lineNumber = 0;
     std::string raw;
@@ -447,8 +449,16 @@ std::string readAll(InputFile& file, ControlFileReader& reader) {
                    "を超えています）。";
         if (status == LineReader::Status::Failed)
             return file.reason().empty() ? std::string("読み込み中にエラーが起きました。") : file.reason();
+        bool ok = true;
         // most lines are ASCII, the same in both encodings: no copy for them
-        const bool ok = cp932::isAscii(raw) ? reader.read(raw) : reader.read(cp932::toUtf8(raw));
+        if (cp932::isAscii(raw)) {
+            ok = reader.read(raw);
+        } else {
+            bool replaced = false;
+            ok = reader.read(cp932::toUtf8(raw, replaced));
+            if (replaced)
+                undecodedLines.push_back(lineNumber);
+        }
         if (!ok)
             return std::to_string(lineNumber) + "行目：" +
                    (reader.failure().empty() ? std::string("この行を読めません") : reader.failure());
@@ -496,12 +506,14 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
     const int lineCount = usableLineCount(settings.lineCount());
     project.clearSheets(lineCount);
     project.resetSoundTable();
+    project.undecoded = UndecodedLines{path.string(), {}};
     ControlFileReader reader(project, lineCount, folder, *form, dialogs);
-    const std::string failure = readAll(file, reader);
+    const std::string failure = readAll(file, reader, project.undecoded.lines);
     if (!failure.empty()) {
         project.clearSheets(lineCount);
         return refuse(failure);
     }
+    WarnOfUndecodedLines(project.undecoded, dialogs);
     return true;
 }
 

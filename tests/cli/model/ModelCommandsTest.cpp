@@ -216,6 +216,16 @@ TEST_F(ModelCommands, ResaveWritesTheSameFileWithTheRunningUserInformation) {
     EXPECT_EQ(written.find("株式会社ベクサ"), std::string::npos);
 }
 
+TEST_F(ModelCommands, ResaveNamesTheLinesWhoseBytesWereNotCp932BeforeWritingThem) {
+    test::writeBytes(work / "in.vxa", "#1\r\nTITLE\r\nNAME\xff\r\n#2\r\n0,a.wav\r\n#S\r\nok\r\n");
+    const auto r = vexa({"resave", (work / "in.vxa").string(), (work / "out.vxa").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("「" + (work / "in.vxa").string() + "」の3行目に、CP932 の文字として読めないバイトがありました。"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(test::readBytes(work / "out.vxa").find("#1\r\nTITLE\r\nNAME?\r\n"), std::string::npos);
+}
+
 TEST_F(ModelCommands, AMaxLineThatIsNoLineCountIsSaidUnlessLinesAreGiven) {
     writeCp932(home / "vexacontrol.ini", {"[System]", "MaxLine=abc"});
     writeCp932(work / "p.vxa", {"#2", "0,a.wav", "#3", "4,1,1,0"});
