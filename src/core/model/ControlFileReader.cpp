@@ -6,7 +6,6 @@
 #include "files/InputFile.h"
 #include "model/ControlFileFormat.h"
 #include "model/LineReader.h"
-#include "model/UndecodedText.h"
 #include "model/TimeRange.h"
 #include "sound/WaveInspection.h"
 #include "sound/WaveTexts.h"
@@ -513,7 +512,6 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
         project.clearSheets(lineCount);
         return refuse(failure);
     }
-    WarnOfUndecodedLines(project.undecoded, dialogs);
     return true;
 }
 

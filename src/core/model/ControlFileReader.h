@@ -33,8 +33,8 @@ std::optional<ControlFileForm> ControlFileFormOf(std::string_view path);
 // read: sheets 0 … 7 are then cleared again. A file that cannot be opened, is
 // no regular file or is larger than kMaxControlFileBytes is refused so before
 // the Project is touched; one without a single marker line fails. Lines with
-// bytes that are not CP932 are recorded in Project::undecoded and named in a
-// warning once the load has succeeded.
+// bytes that are not CP932 are recorded in Project::undecoded, for the caller
+// to name once the loaded Project is shown (WarnOfUndecodedLines).
 bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Settings& settings,
                  UserDialogs& dialogs);
 
