@@ -43,7 +43,8 @@ int create(Document& document, bool replace) {
     const CardJob& job = *check.job;
     std::error_code error;
     if (std::filesystem::exists(job.cardFolder, error) && !replace) {
-        std::cerr << GetMsg(msg::kReplaceCardFolder) << "\n(--replace replaces its files)" << std::endl;
+        std::cerr << GetMsg(msg::kReplaceCardFolder, ReplacedFolderLine(job.cardFolder))
+                  << "\n(--replace replaces its files)" << std::endl;
         return 1;
     }
     TerminalProgress progress;
@@ -51,6 +52,8 @@ int create(Document& document, bool replace) {
     if (result.completed())
         progress.setCaption(GetMsg(msg::kCardCreated));
     progress.finish();
+    if (!result.recovery.empty())
+        std::cerr << result.recovery << std::endl;
     switch (result.outcome) {
     case CardCreationResult::Outcome::Completed:
         document.markWritten();

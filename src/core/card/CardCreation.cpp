@@ -1,19 +1,20 @@
 #include "card/CardCreation.h"
 
 #include "card/CardFileCopy.h"
+#include "card/CardFolderName.h"
 #include "card/CardProblems.h"
+#include "card/CardSwapRecovery.h"
 #include "card/FreeSpace.h"
 #include "card/WorkFolder.h"
 #include "config/Messages.h"
+#include "files/FolderAt.h"
 #include "model/ControlFileWriter.h"
 #include "text/Cp932.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -51,13 +52,40 @@ struct SetFile {
     std::uint64_t bytes = 0;
 };
 
-std::optional<std::string> readWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+// The whole of a small file in `folder`; nullopt when it cannot be read.
+std::optional<std::string> readSmallFile(int folder, const std::string& name, std::size_t limit) {
+    const UniqueFd fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!fd || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<std::uint64_t>(info.st_size) > limit)
         return std::nullopt;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return std::nullopt;
+        got += static_cast<std::size_t>(n);
+    }
+    return bytes;
+}
+
+std::string nameProblem(const fs::path& shown) {
+    return "「" + shown.string() + "」はカードに書けない名前です：フォルダーの中の１つの名前でなければなりません。";
+}
+
+std::string linkProblem(const fs::path& shown) {
+    return "「" + shown.string() +
+           "」はフォルダーへのシンボリックリンクです：コントロールデータはカードデータフォルダの中のフォルダーにだけ作成します。";
+}
+
+std::string leftoversText(const fs::path& shownPlace, const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += "\n以前の作成の作業フォルダ「" + (shownPlace / name).string() + "」が残っています。";
+    return text;
 }
 
 class Creation {
@@ -73,24 +101,26 @@ public:
             return failed(*failure);
         if (auto failure = checkSpace())
             return failed(*failure);
-        WorkFolder work(place_, job_.cardFolder.filename().string());
+        WorkFolder work(place(), shownPlace(), job_.folderName);
         if (!work.created())
             return failed({work.problem()});
         if (stopped())
-            return {Outcome::Stopped, {}};
-        if (auto failure = gather(work.path()))
-            return stopped_ ? CardCreationResult{Outcome::Stopped, {}} : failed(*failure);
-        if (auto failure = check(work.path()))
-            return stopped_ ? CardCreationResult{Outcome::Stopped, {}} : failed(*failure);
-        if (auto failure = flush(work.path()))
+            return {Outcome::Stopped, {}, {}};
+        if (auto failure = gather(work.fd()))
+            return stopped_ ? CardCreationResult{Outcome::Stopped, {}, {}} : failed(*failure);
+        if (auto failure = check(work.fd()))
+            return stopped_ ? CardCreationResult{Outcome::Stopped, {}, {}} : failed(*failure);
+        if (auto failure = flush(work.fd()))
             return failed(*failure);
-        if (std::string problem = SwapCardFiles(work.path(), cardFolder_, method_); !problem.empty())
+        work.handOver();
+        const SwapPlaces places{place(), work.name(), inside_ ? "." : job_.folderName, job_.cardFolder};
+        if (std::string problem = SwapCardFiles(places, method_); !problem.empty())
             return failed({problem});
-        return {Outcome::Completed, {}};
+        return {Outcome::Completed, {}, {}};
     }
 
 private:
-    static CardCreationResult failed(const Failure& failure) { return {Outcome::Failed, failure.problem}; }
+    static CardCreationResult failed(const Failure& failure) { return {Outcome::Failed, failure.problem, {}}; }
 
     bool stopped() {
         if (progress_.stopRequested())
@@ -98,8 +128,14 @@ private:
         return stopped_;
     }
 
-    // The Control File's bytes and every source's size, before anything is written.
+    int place() const { return inside_ ? card_.get() : data_.get(); }
+    fs::path shownPlace() const { return inside_ ? job_.cardFolder : job_.cardDataFolder; }
+
+    // The Control File's bytes and every source's size, before anything is
+    // written; every name of the set is one plain name.
     std::optional<Failure> measure() {
+        if (!IsPlainName(job_.folderName))
+            return Failure{nameProblem(job_.cardFolder)};
         const auto text = ControlFileText(job_.project, job_.settings);
         if (!text)
             return Failure{WriteResult::failure(WriteProblem::InvalidContent, job_.cardFolder / job_.controlFileName)
@@ -114,79 +150,93 @@ private:
                 return Failure{cardproblem::cannotRead(sound.source, EISDIR)};
             files_.push_back({sound.fileName, sound.source, static_cast<std::uint64_t>(info.st_size)});
         }
+        for (const SetFile& file : files_)
+            if (!IsPlainName(file.name))
+                return Failure{nameProblem(job_.cardFolder / file.name)};
         return std::nullopt;
     }
 
-    // Where the work folder goes: beside the Card Folder, or inside it when it
-    // is a file system of its own or its parent may not be written.
+    // Opens the card data folder, settles what interrupted creations left
+    // there, and decides where the work folder goes: beside the Card Folder,
+    // or inside it when it is a file system of its own or the card data
+    // folder may not be written.
     std::optional<Failure> locate() {
-        std::error_code error;
-        cardFolder_ = job_.cardFolder;
-        const fs::file_status status = fs::status(cardFolder_, error);
-        if (!fs::exists(status)) {
-            place_ = cardFolder_.parent_path();
-            if (!fs::is_directory(place_, error))
-                return Failure{cardproblem::missingFolder(place_)};
-            return std::nullopt;
+        data_ = OpenFolder(job_.cardDataFolder);
+        if (!data_)
+            return Failure{errno == ENOENT ? cardproblem::missingFolder(job_.cardDataFolder)
+                                           : WriteResult::fromError(errno, job_.cardDataFolder).message};
+        recovery_ = RecoverStaleWorkFolders(data_.get(), job_.cardDataFolder);
+        struct stat status {};
+        if (!StatAt(data_.get(), job_.folderName, status)) {
+            if (errno != ENOENT)
+                return Failure{WriteResult::fromError(errno, job_.cardFolder).message};
+            return checkWritable(data_.get(), job_.cardDataFolder);
         }
-        if (!fs::is_directory(status))
-            return Failure{cardproblem::notAFolder(cardFolder_)};
-        cardFolder_ = fs::canonical(cardFolder_, error);  // a link to the folder stays a link
-        if (error)
-            return Failure{WriteResult::fromError(error.value(), job_.cardFolder).message};
-        if (auto failure = checkWritable(cardFolder_))
+        if (S_ISLNK(status.st_mode))
+            return Failure{linkProblem(job_.cardFolder)};
+        if (!S_ISDIR(status.st_mode))
+            return Failure{cardproblem::notAFolder(job_.cardFolder)};
+        card_ = OpenSubFolder(data_.get(), job_.folderName);
+        if (!card_)
+            return Failure{WriteResult::fromError(errno, job_.cardFolder).message};
+        const CardRecovery inside = RecoverStaleWorkFolders(card_.get(), job_.cardFolder);
+        recovery_.settled.insert(recovery_.settled.end(), inside.settled.begin(), inside.settled.end());
+        recovery_.problems.insert(recovery_.problems.end(), inside.problems.begin(), inside.problems.end());
+        if (auto failure = checkWritable(card_.get(), job_.cardFolder))
             return failure;
-        for (const SetFile& file : files_)
-            if (fs::is_directory(fs::symlink_status(cardFolder_ / file.name, error)))
-                return Failure{cardproblem::folderInTheWay(cardFolder_ / file.name)};
+        for (const SetFile& file : files_) {
+            struct stat entry {};
+            if (StatAt(card_.get(), file.name, entry) && S_ISDIR(entry.st_mode))
+                return Failure{cardproblem::folderInTheWay(job_.cardFolder / file.name)};
+        }
         struct stat folder {}, parent {};
-        const bool sameSystem = ::stat(cardFolder_.c_str(), &folder) == 0 &&
-                                ::stat(cardFolder_.parent_path().c_str(), &parent) == 0 &&
+        const bool sameSystem = ::fstat(card_.get(), &folder) == 0 && ::fstat(data_.get(), &parent) == 0 &&
                                 folder.st_dev == parent.st_dev;
-        place_ = sameSystem && ::access(cardFolder_.parent_path().c_str(), W_OK) == 0 ? cardFolder_.parent_path()
-                                                                                       : cardFolder_;
-        if (place_ == cardFolder_)
+        inside_ = !sameSystem || ::faccessat(data_.get(), ".", W_OK, AT_EACCESS) != 0;
+        if (inside_)
             method_ = SwapMethod::FileByFile;
         return std::nullopt;
     }
 
-    static std::optional<Failure> checkWritable(const fs::path& folder) {
+    static std::optional<Failure> checkWritable(int folder, const fs::path& shown) {
         struct stat info {};
-        if (::stat(folder.c_str(), &info) == 0 && (info.st_mode & 0222) == 0)
-            return Failure{cardproblem::readOnlyFolder(folder)};
-        if (::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0)
-            return Failure{errno == EROFS ? cardproblem::readOnlyFolder(folder)
-                                          : WriteResult::fromError(errno, folder).message};
+        if (::fstat(folder, &info) == 0 && (info.st_mode & 0222) == 0)
+            return Failure{cardproblem::readOnlyFolder(shown)};
+        if (::faccessat(folder, ".", W_OK, AT_EACCESS) != 0)
+            return Failure{errno == EROFS ? cardproblem::readOnlyFolder(shown)
+                                          : WriteResult::fromError(errno, shown).message};
         return std::nullopt;
     }
 
     std::optional<Failure> checkSpace() {
-        const auto space = FreeSpaceAt(place_);
+        const auto space = FreeSpaceOf(place());
         if (!space)
-            return Failure{WriteResult::fromError(errno, place_).message};
+            return Failure{WriteResult::fromError(errno, shownPlace()).message};
         std::vector<std::uint64_t> sizes;
         for (const SetFile& file : files_)
             sizes.push_back(file.bytes);
         const std::uint64_t needed = BytesOnDisk(sizes, space->blockSize);
         if (needed > space->available)
-            return Failure{cardproblem::noSpace(cardFolder_, needed, space->available)};
+            return Failure{cardproblem::noSpace(job_.cardFolder, needed, space->available) +
+                           leftoversText(shownPlace(), WorkFoldersIn(place()))};
         return std::nullopt;
     }
 
-    std::optional<Failure> gather(const fs::path& work) {
+    std::optional<Failure> gather(int work) {
         progress_.setCaption(GetMsg(msg::kCardWritingControl, job_.controlFileName));
-        if (const WriteResult written = WriteControlFile(job_.project, job_.settings, work / job_.controlFileName);
-            !written)
-            return Failure{cardproblem::shownAs(written.message, work / job_.controlFileName,
-                                                cardFolder_ / job_.controlFileName)};
+        if (std::string problem =
+                WriteCardFile(work, job_.controlFileName, controlBytes_, job_.cardFolder / job_.controlFileName);
+            !problem.empty())
+            return Failure{problem};
         bar_.advance();
         for (std::size_t i = 1; i < files_.size(); ++i) {
             if (stopped())
                 return Failure{};
-            const CopyOutcome copy = CopyCardFile(files_[i].source, work / files_[i].name, files_[i].bytes, progress_);
+            const CopyOutcome copy = CopyCardFile(files_[i].source, work, files_[i].name,
+                                                  job_.cardFolder / files_[i].name, files_[i].bytes, progress_);
             stopped_ = copy.stopped;
             if (!copy.copied)
-                return Failure{cardproblem::shownAs(copy.problem, work / files_[i].name, cardFolder_ / files_[i].name)};
+                return Failure{copy.problem};
             bar_.advance();
         }
         return std::nullopt;
@@ -194,7 +244,7 @@ private:
 
     // Each file of the set, in name order, has the size it must have; the
     // Control File reads back as written.
-    std::optional<Failure> check(const fs::path& work) {
+    std::optional<Failure> check(int work) {
         std::vector<const SetFile*> byName;
         for (const SetFile& file : files_)
             byName.push_back(&file);
@@ -203,16 +253,17 @@ private:
             if (stopped())
                 return Failure{};
             progress_.setCaption(GetMsg(msg::kCardCopying, file->name));
-            const fs::path copy = work / file->name;
+            const fs::path shown = job_.cardFolder / file->name;
             if (file->source.empty()) {
-                const auto bytes = readWhole(copy);
+                const auto bytes = readSmallFile(work, file->name, controlBytes_.size());
                 if (!bytes || *bytes != controlBytes_)
-                    return Failure{cardproblem::readBackMismatch(copy)};
+                    return Failure{cardproblem::readBackMismatch(shown)};
             } else {
-                std::error_code error;
-                const auto size = fs::file_size(copy, error);
-                if (error || size != file->bytes)
-                    return Failure{cardproblem::sizeMismatch(copy, file->bytes, error ? 0 : size)};
+                struct stat info {};
+                const bool measured = StatAt(work, file->name, info) && S_ISREG(info.st_mode);
+                if (!measured || static_cast<std::uint64_t>(info.st_size) != file->bytes)
+                    return Failure{cardproblem::sizeMismatch(
+                        shown, file->bytes, measured ? static_cast<std::uint64_t>(info.st_size) : 0)};
             }
             bar_.advance();
         }
@@ -220,14 +271,9 @@ private:
     }
 
     // The new set reaches the disk before it replaces the old one.
-    std::optional<Failure> flush(const fs::path& work) {
-        const int fd = ::open(work.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fd < 0)
-            return Failure{WriteResult::fromError(errno, cardFolder_).message};
-        const int error = ::syncfs(fd) == 0 ? 0 : errno;
-        ::close(fd);
-        if (error != 0)
-            return Failure{WriteResult::fromError(error, cardFolder_).message};
+    std::optional<Failure> flush(int work) {
+        if (::syncfs(work) != 0)
+            return Failure{WriteResult::fromError(errno, job_.cardFolder).message};
         return std::nullopt;
     }
 
@@ -236,20 +282,32 @@ private:
     SwapMethod method_;
     StepBar bar_;
     bool stopped_ = false;
+    bool inside_ = false;  // the work folder lives in the Card Folder
     std::string controlBytes_;
     std::vector<SetFile> files_;  // the Control File first, then the sounds in index order
-    fs::path cardFolder_;
-    fs::path place_;
+    UniqueFd data_;               // the card data folder
+    UniqueFd card_;               // the Card Folder, when it exists
+    CardRecovery recovery_;
+
+public:
+    std::string recoveryText() const { return CardRecoveryText(recovery_); }
 };
 
 }  // namespace
 
 CardCreationResult CreateCard(const CardJob& job, Progress& progress, SwapMethod method) {
-    return Creation(job, progress, method).run();
+    Creation creation(job, progress, method);
+    CardCreationResult result = creation.run();
+    result.recovery = creation.recoveryText();
+    return result;
 }
 
 Refusal CardFailureRefusal(const std::string& problem) {
     return Refusal::error(msg::kControlDataFailed, "\n" + problem + "\n作成フォルダの内容は変更していません。");
+}
+
+std::string ReplacedFolderLine(const std::filesystem::path& cardFolder) {
+    return "\n" + cardFolder.string();
 }
 
 MessageRequest CardDoneMessage(const std::filesystem::path& cardFolder) {

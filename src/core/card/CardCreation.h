@@ -28,6 +28,7 @@ struct CardCreationResult {
     enum class Outcome { Completed, Stopped, Failed };
     Outcome outcome = Outcome::Completed;
     std::string problem;  // for Failed: what stopped it, naming the file
+    std::string recovery;  // what was done about earlier creations cut short ("" for nothing)
 
     bool completed() const { return outcome == Outcome::Completed; }
 };
@@ -37,6 +38,9 @@ CardCreationResult CreateCard(const CardJob& job, Progress& progress, SwapMethod
 // How a failure is shown: message 2507, the problem and a line saying that
 // the Card Folder was left as it was; titled "エラー" with the error icon.
 Refusal CardFailureRefusal(const std::string& problem);
+
+// The line after question 2024 that names the folder whose files are replaced.
+std::string ReplacedFolderLine(const std::filesystem::path& cardFolder);
 
 // The notice of a completed creation: message 2030, then 2077, the Card
 // Folder and two spaces; titled 2031 with the warning icon.

@@ -1,6 +1,7 @@
 #include "card/CardEntryCheck.h"
 
 #include "card/CardDate.h"
+#include "card/CardFolderName.h"
 #include "config/Messages.h"
 #include "text/NumberFormat.h"
 #include "text/TextRules.h"
@@ -14,6 +15,13 @@ constexpr const char* kForbiddenCharacters[] = {"-", "(", ")", "[", "]", "<", ">
 // A length or date refusal is followed by a line asking the user to check.
 Refusal withCheckLine(int message, const char* field) {
     return Refusal::warning(message, "\n" + GetMsg(msg::kCheckPlease)).at(field);
+}
+
+bool hasControlCharacter(const std::string& text) {
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return false;
 }
 
 bool cardSizeChosen(const std::string& text) {
@@ -30,7 +38,15 @@ CheckResult checkRule(const EntryRule& rule, const std::string& text) {
         return Refusal::warning(msg::kWideCharRefused).at(rule.field);
     if (rule.maxBytes != 0 && ByteLength(text) > rule.maxBytes)
         return withCheckLine(rule.tooLong, rule.field);
-    if (rule.kind == EntryRuleKind::CardName && !IsValidFileName(text)) {
+    if (rule.kind == EntryRuleKind::Folder) {
+        const NameFault fault = PlainNameFault(text);
+        if (fault == NameFault::None)
+            return {};
+        Refusal refusal = Refusal::warning(msg::kFolderMissing).at(rule.field);
+        refusal.text = FolderNameRefusalText(fault) + "\n" + GetMsg(msg::kCheckPlease);
+        return refusal;
+    }
+    if (rule.kind == EntryRuleKind::CardName && (!IsValidFileName(text) || hasControlCharacter(text))) {
         Refusal refusal = Refusal::warning(msg::kForbiddenCharsHead).at(rule.field);
         refusal.text = ForbiddenCharactersText();
         return refusal;

@@ -14,7 +14,8 @@ namespace vexa {
 // What else an entry is checked for, beyond being required and its length.
 enum class EntryRuleKind {
     Text,      // required and / or a byte limit
-    CardName,  // required, single-byte characters, byte limit, file-name characters
+    Folder,    // required, one plain folder name (CardFolderName)
+    CardName,  // required, single-byte characters, byte limit, file-name and control characters
     CardSize,  // a capacity must be chosen (a list position ≥ 0)
     Date,      // required and a date
 };
@@ -30,7 +31,7 @@ struct EntryRule {
 
 // The rules, in the order the entry check applies them.
 inline constexpr std::array<EntryRule, 15> kCardEntryRules = {{
-    {"TxtForder", &CardInformation::folder, EntryRuleKind::Text, msg::kFolderMissing, 0, 0},
+    {"TxtForder", &CardInformation::folder, EntryRuleKind::Folder, msg::kFolderMissing, 0, 0},
     {"TxtCardName", &CardInformation::cardName, EntryRuleKind::CardName, msg::kCardNameMissing, 8,
      msg::kCardNameTooLong},
     {"TxtTitle", &CardInformation::title, EntryRuleKind::Text, msg::kModelMissing, 40, msg::kTooLong20},

@@ -1,7 +1,9 @@
 #include "card/CardFileCopy.h"
 
 #include "card/CardProblems.h"
-#include "files/FileReplacement.h"
+#include "files/FileFaults.h"
+#include "files/UniqueFd.h"
+#include "files/WriteResult.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,48 +15,54 @@ namespace {
 
 constexpr std::size_t kBlockBytes = 1 << 20;
 
-class InputFile {
-public:
-    explicit InputFile(const std::filesystem::path& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-        error_ = fd_ < 0 ? errno : 0;
-        if (fd_ >= 0)
-            ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
-    }
-    ~InputFile() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    int fd() const { return fd_; }
-    int error() const { return error_; }
-
-private:
-    int fd_;
-    int error_;
-};
-
 CopyOutcome failed(std::string problem) { return {false, false, std::move(problem)}; }
+
+// The new file in the work folder; errno set when it cannot be made.
+UniqueFd createAt(int folder, const std::string& name) {
+    if (const int fault = TakeFileFault(FileCall::Create)) {
+        errno = fault;
+        return {};
+    }
+    return UniqueFd(::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+}
+
+// Writes every byte; false with errno set.
+bool writeAll(int fd, const char* data, std::size_t count) {
+    if (const int fault = TakeFileFault(FileCall::Write)) {
+        errno = fault;
+        return false;
+    }
+    while (count > 0) {
+        const ssize_t written = ::write(fd, data, count);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += written;
+        count -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
 
 }  // namespace
 
-CopyOutcome CopyCardFile(const std::filesystem::path& source, const std::filesystem::path& target,
-                         std::uint64_t expectedBytes, Progress& progress) {
-    InputFile input(source);
-    if (input.fd() < 0)
-        return failed(cardproblem::cannotRead(source, input.error()));
-    FileReplacement output(target);
-    output.deferSync();  // the whole set is flushed at once before it is used
-    if (!output.isOpen())
-        return failed(output.result().message);
+CopyOutcome CopyCardFile(const std::filesystem::path& source, int folder, const std::string& name,
+                         const std::filesystem::path& shown, std::uint64_t expectedBytes, Progress& progress) {
+    const UniqueFd input(::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (!input)
+        return failed(cardproblem::cannotRead(source, errno));
+    ::posix_fadvise(input.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
+    const UniqueFd output = createAt(folder, name);
+    if (!output)
+        return failed(WriteResult::fromError(errno, shown).message);
 
     const auto buffer = std::make_unique<char[]>(kBlockBytes);
     std::uint64_t copied = 0;
     for (;;) {
         if (progress.stopRequested())
             return {false, true, {}};
-        const ssize_t got = ::read(input.fd(), buffer.get(), kBlockBytes);
+        const ssize_t got = ::read(input.get(), buffer.get(), kBlockBytes);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -62,15 +70,23 @@ CopyOutcome CopyCardFile(const std::filesystem::path& source, const std::filesys
         }
         if (got == 0)
             break;
-        if (!output.write(buffer.get(), static_cast<std::size_t>(got)))
-            return failed(output.result().message);
+        if (copied + static_cast<std::uint64_t>(got) > expectedBytes)
+            return failed(cardproblem::sizeMismatch(source, expectedBytes, copied + static_cast<std::uint64_t>(got)));
+        if (!writeAll(output.get(), buffer.get(), static_cast<std::size_t>(got)))
+            return failed(WriteResult::fromError(errno, shown).message);
         copied += static_cast<std::uint64_t>(got);
     }
     if (copied != expectedBytes)
         return failed(cardproblem::sizeMismatch(source, expectedBytes, copied));
-    if (const WriteResult committed = output.commit(); !committed)
-        return failed(committed.message);
     return {true, false, {}};
+}
+
+std::string WriteCardFile(int folder, const std::string& name, std::string_view bytes,
+                          const std::filesystem::path& shown) {
+    const UniqueFd output = createAt(folder, name);
+    if (!output || !writeAll(output.get(), bytes.data(), bytes.size()))
+        return WriteResult::fromError(errno, shown).message;
+    return {};
 }
 
 }  // namespace vexa

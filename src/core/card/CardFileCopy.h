@@ -1,13 +1,16 @@
 #pragma once
-// Copies one WAVE file of a card into the work folder through the safe file
-// replacement, checking that the copy has the size the source had when the
-// card's space was counted. The copy is not flushed to the disk: the caller
-// flushes the work folder's file system once the whole set is there.
+// Writes the files of a card into the work folder, through its descriptor: a
+// new file of a plain name, created exclusively, never through a link. A
+// WAVE file is copied from its source and must end with the size the source
+// had when the card's space was counted. Nothing is flushed to the disk here:
+// the caller flushes the work folder's file system once the whole set is there.
+// Problems name the file where it is going (`shown`), not the work folder.
 #include "ui/Progress.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace vexa {
 
@@ -17,7 +20,11 @@ struct CopyOutcome {
     std::string problem;   // why not, naming the file; "" when copied or stopped
 };
 
-CopyOutcome CopyCardFile(const std::filesystem::path& source, const std::filesystem::path& target,
-                         std::uint64_t expectedBytes, Progress& progress);
+CopyOutcome CopyCardFile(const std::filesystem::path& source, int folder, const std::string& name,
+                         const std::filesystem::path& shown, std::uint64_t expectedBytes, Progress& progress);
+
+// Writes `bytes` as the new file `name` in `folder`; "" when written, else the problem.
+std::string WriteCardFile(int folder, const std::string& name, std::string_view bytes,
+                          const std::filesystem::path& shown);
 
 }  // namespace vexa

@@ -15,7 +15,9 @@ namespace vexa {
 struct CardJob {
     Project project;
     Settings settings;
-    std::filesystem::path cardFolder;
+    std::filesystem::path cardDataFolder;  // CardPath: the one folder creation writes in
+    std::string folderName;                // the Card Folder's name in it (the Folder entry)
+    std::filesystem::path cardFolder;      // both together, as the messages name it
     std::string controlFileName;   // CardName + ".vxa"
     std::vector<CardSound> sounds;  // in index order
 

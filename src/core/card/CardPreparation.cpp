@@ -40,7 +40,8 @@ CardCheck CheckCardCreation(const Project& project, const Settings& settings) {
         check.refusal = Refusal::warning(msg::kNoCardDataFolder);
         return check;
     }
-    check.job = CardJob{project, settings, CardFolderPath(settings.cardPath, project.card.folder),
+    check.job = CardJob{project, settings, settings.cardPath, project.card.folder,
+                        CardFolderPath(settings.cardPath, project.card.folder),
                         ControlFileName(project.card.cardName), CardSounds(project)};
     return check;
 }

@@ -16,6 +16,8 @@ struct FreeSpace {
 // The free space of the file system holding `path`; nullopt (errno kept) when
 // it cannot be asked.
 std::optional<FreeSpace> FreeSpaceAt(const std::filesystem::path& path);
+// The same for the file system holding the open folder or file `fd`.
+std::optional<FreeSpace> FreeSpaceOf(int fd);
 
 // The bytes that files of these sizes take in blocks of `blockSize`, with one
 // block more for the folder that holds them.

@@ -2,28 +2,51 @@
 
 #include <array>
 #include <atomic>
+#include <csignal>
 #include <cstddef>
 
 namespace vexa {
 namespace {
 
-std::array<std::atomic<int>, 4> faults{};
+struct Fault {
+    std::atomic<int> error{0};
+    std::atomic<int> after{0};
+};
 
-std::atomic<int>& faultOf(FileCall call) { return faults[static_cast<std::size_t>(call)]; }
+std::array<Fault, 4> faults{};
+
+Fault& faultOf(FileCall call) { return faults[static_cast<std::size_t>(call)]; }
 
 }  // namespace
 
-void InjectFileFault(FileCall call, int error) { faultOf(call).store(error); }
+void InjectFileFault(FileCall call, int error, int after) {
+    Fault& fault = faultOf(call);
+    fault.after.store(after);
+    fault.error.store(error);
+}
 
 void ClearFileFaults() {
-    for (auto& fault : faults)
-        fault.store(0);
+    for (auto& fault : faults) {
+        fault.error.store(0);
+        fault.after.store(0);
+    }
 }
 
 int TakeFileFault(FileCall call) {
-    std::atomic<int>& fault = faultOf(call);
+    Fault& fault = faultOf(call);
     // A plain load first: the usual case, with nothing injected, writes nothing.
-    return fault.load(std::memory_order_relaxed) == 0 ? 0 : fault.exchange(0);
+    if (fault.error.load(std::memory_order_relaxed) == 0)
+        return 0;
+    if (fault.after.load() > 0) {
+        fault.after.fetch_sub(1);
+        return 0;
+    }
+    const int error = fault.error.exchange(0);
+    if (error == kStopProcessFault) {
+        ::raise(SIGSTOP);
+        return 0;
+    }
+    return error;
 }
 
 }  // namespace vexa

@@ -1,6 +1,7 @@
 #include "files/FileReplacement.h"
 
 #include "files/FileFaults.h"
+#include "files/FolderAt.h"
 #include "files/TemporaryName.h"
 #include "files/TemporaryRegistry.h"
 
@@ -41,9 +42,9 @@ int resolveTarget(const fs::path& requested, fs::path& target) {
 }
 
 // A hidden name beside `target` that this process has not used yet.
-fs::path temporaryBeside(const fs::path& target) {
+std::string temporaryBeside(const fs::path& target) {
     static std::atomic<unsigned> serial{0};
-    return target.parent_path() / TemporaryName(target.filename().native(), ::getpid(), serial++);
+    return TemporaryName(target.filename().native(), ::getpid(), serial++);
 }
 
 // Keeps SIGINT, SIGTERM and SIGHUP back while a temporary is created and
@@ -96,16 +97,6 @@ int writeFully(int fd, const char* bytes, std::size_t count, off_t offset) {
     return 0;
 }
 
-// Makes a rename in `folder` durable. The new file is in place whatever this
-// gives, so a failure is not reported: the caller could do nothing about it.
-void syncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 }  // namespace
 
 FileReplacement::FileReplacement(fs::path target) : requested_(std::move(target)) { open(); }
@@ -119,14 +110,20 @@ bool FileReplacement::open() {
     }
     if (const int error = resolveTarget(requested_, target_))
         return fail(error);
+    // Everything from here on happens in the target's folder, through its
+    // descriptor: the folder cannot be swapped for another one under us.
+    folder_ = OpenFolder(target_.parent_path());
+    if (!folder_)
+        return fail(errno);
+    targetName_ = target_.filename().native();
     struct stat existing {};
-    if (::stat(target_.c_str(), &existing) == 0) {
+    if (::fstatat(folder_.get(), targetName_.c_str(), &existing, 0) == 0) {
         if (const WriteProblem refusal = refusalOf(existing); refusal != WriteProblem::None) {
             result_ = WriteResult::failure(refusal, requested_);
             return false;
         }
         // A file this user may not write, or one on a read-only mount.
-        if (::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS) != 0)
+        if (::faccessat(folder_.get(), targetName_.c_str(), W_OK, AT_EACCESS) != 0)
             return fail(errno);
         existed_ = true;
         mode_ = existing.st_mode & 07777;
@@ -139,16 +136,17 @@ bool FileReplacement::open() {
     // Private until commit() gives it the old file's mode; a new file gets
     // what the umask allows.
     const mode_t createMode = existed_ ? 0600 : 0666;
-    RemoveStaleTemporaries(target_.parent_path());
+    RemoveStaleTemporaries(folder_.get());
     const EndingSignalsHeld held;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = temporaryBeside(target_);
+        const std::string candidate = temporaryBeside(target_);
         int error = TakeFileFault(FileCall::Create);
         if (error == 0) {
-            fd_ = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, createMode);
+            fd_ = ::openat(folder_.get(), candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                           createMode);
             if (fd_ >= 0) {
                 temporary_ = candidate;
-                slot_ = TemporaryRegistry::remember(temporary_);
+                slot_ = TemporaryRegistry::remember(target_.parent_path() / temporary_);
                 return true;
             }
             error = errno;
@@ -212,7 +210,8 @@ WriteResult FileReplacement::commit() {
         return result_;
     }
     const int renameFault = TakeFileFault(FileCall::Rename);
-    if (renameFault != 0 || ::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (renameFault != 0 ||
+        ::renameat(folder_.get(), temporary_.c_str(), folder_.get(), targetName_.c_str()) != 0) {
         fail(renameFault != 0 ? renameFault : errno);
         return result_;
     }
@@ -221,7 +220,7 @@ WriteResult FileReplacement::commit() {
     temporary_.clear();
     committed_ = true;
     if (syncOnCommit_)
-        syncFolder(target_.parent_path());
+        SyncFolder(folder_.get());  // the new file is in place whatever this gives
     return result_;
 }
 
@@ -243,7 +242,7 @@ void FileReplacement::removeTemporary() {
         fd_ = -1;
     }
     if (!temporary_.empty()) {
-        ::unlink(temporary_.c_str());
+        ::unlinkat(folder_.get(), temporary_.c_str(), 0);
         temporary_.clear();
     }
     TemporaryRegistry::forget(slot_);

@@ -17,11 +17,13 @@
 // - a target without any write bit in its mode, or one that is not a regular
 //   file, is refused before anything is written.
 // Every failure gives a WriteResult naming the file as the caller named it.
+#include "files/UniqueFd.h"
 #include "files/WriteResult.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <sys/types.h>
 
@@ -66,7 +68,9 @@ private:
 
     std::filesystem::path requested_;  // as the caller named it, for the messages
     std::filesystem::path target_;     // the file that is replaced: a link's target
-    std::filesystem::path temporary_;
+    UniqueFd folder_;                  // the target's folder, where all the work happens
+    std::string targetName_;           // the target's name in it
+    std::string temporary_;            // the temporary's name in it
     bool existed_ = false;
     bool committed_ = false;
     bool syncOnCommit_ = true;

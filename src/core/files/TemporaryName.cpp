@@ -1,5 +1,7 @@
 #include "files/TemporaryName.h"
 
+#include "files/FolderAt.h"
+
 #include <cerrno>
 #include <charconv>
 #include <csignal>
@@ -46,16 +48,20 @@ std::optional<pid_t> TemporaryOwner(std::string_view name) {
 }
 
 void RemoveStaleTemporaries(const fs::path& folder) {
-    std::error_code ec;
+    const UniqueFd fd = OpenFolder(folder.empty() ? fs::path(".") : folder);
+    if (fd)
+        RemoveStaleTemporaries(fd.get());
+}
+
+void RemoveStaleTemporaries(int folder) {
     const pid_t self = ::getpid();
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end; !ec && it != end;
-         it.increment(ec)) {
-        const auto owner = TemporaryOwner(it->path().filename().native());
+    for (const std::string& name : NamesIn(folder)) {
+        const auto owner = TemporaryOwner(name);
         if (!owner || *owner == self || !hasEnded(*owner))
             continue;
         struct stat entry {};
-        if (::lstat(it->path().c_str(), &entry) == 0 && S_ISREG(entry.st_mode))
-            ::unlink(it->path().c_str());
+        if (StatAt(folder, name, entry) && S_ISREG(entry.st_mode))
+            ::unlinkat(folder, name.c_str(), 0);
     }
 }
 

@@ -22,5 +22,7 @@ std::optional<pid_t> TemporaryOwner(std::string_view name);
 // process has ended. Others' temporaries are left alone: those of a process
 // that still runs (or whose state this user may not see), and other files.
 void RemoveStaleTemporaries(const std::filesystem::path& folder);
+// The same in the open folder `folder`.
+void RemoveStaleTemporaries(int folder);
 
 }  // namespace vexa

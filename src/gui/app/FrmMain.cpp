@@ -14,6 +14,7 @@
 #include "editor/SheetHeaderFrame.h"
 #include "editor/TestRun.h"
 #include "print/FrmPrint.h"
+#include "week/FrmWeek.h"
 #include "settings/FrmSeting.h"
 #include "sound/FrmSound.h"
 #include "ui/FrmCopy.h"
@@ -81,6 +82,7 @@ FrmMain::~FrmMain() {
     stopTest();  // the sound stops with the window
     delete cardMake_;  // a window of its own, not a child
     delete printWindow_;  // the same
+    delete weekWindow_;   // it listens to the Document
     document_.unsubscribe(documentListener_);
 }
 
@@ -174,6 +176,11 @@ void FrmMain::buildCentralArea() {
     for (int i = 1; i <= kSheetTabs; ++i)
         tabStrip_->addTab(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
     connect(tabStrip_, &QTabBar::currentChanged, this, &FrmMain::onTabChanged);
+    tabStrip_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* weekAction = new QAction(QStringLiteral("週間表示..."), tabStrip_);
+    weekAction->setObjectName("TabWeek");
+    connect(weekAction, &QAction::triggered, this, [this] { runToolbarKey(ToolbarKey::Week); });
+    tabStrip_->addAction(weekAction);
     layout->addWidget(tabStrip_);
 
     frmSetting_ = new SheetHeaderFrame(central);
@@ -428,10 +435,24 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
             printWindow_->show();
         }
         break;
+    case ToolbarKey::Week:
+        openWeek();
+        break;
     case ToolbarKey::Others1:
     case ToolbarKey::Others2:
         break;
     }
+}
+
+void FrmMain::openWeek() {
+    if (!weekWindow_) {
+        weekWindow_ = new FrmWeek(document_, CurrentMonth(), this);
+        weekWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(weekWindow_, &FrmWeek::sheetChosen, this, [this](int sheet) { tabStrip_->setCurrentIndex(sheet); });
+    }
+    weekWindow_->show();
+    weekWindow_->raise();
+    weekWindow_->activateWindow();
 }
 
 void FrmMain::setAudioOutput(AudioOutput& output) {

@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/FirstStart.h"
+#include "card/CardSwapRecovery.h"
 #include "app/FrmFast.h"
 #include "app/FrmMain.h"
 #include "app/ProgramPaths.h"
@@ -88,6 +89,13 @@ std::unique_ptr<FrmMain> StartUp::run() {
         warnings.push_back(CannotReadText(paths.elementPatternFile, elementProblem));
     for (const std::string& warning : warnings)
         dialogs().showMessage({warning, GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
+    // A card creation cut short (SIGKILL, a power cut) is finished or undone
+    // before the user looks at the card folders.
+    const CardRecovery recovery = RecoverInterruptedCards(document_->configuration().settings.cardPath);
+    if (!recovery.empty())
+        dialogs().showMessage({CardRecoveryText(recovery), GetMsg(msg::kTitleConfirm),
+                               recovery.problems.empty() ? MessageIcon::Information : MessageIcon::Warning,
+                               MessageButtons::Ok});
     return window;
 }
 

@@ -225,7 +225,7 @@ void FrmCardMake::create() {
     FmtAttention attention(this);
     attention.exec();
     std::error_code error;
-    if (std::filesystem::exists(check.job->cardFolder, error) && !AskYesNo(dialogs_, msg::kReplaceCardFolder))
+    if (std::filesystem::exists(check.job->cardFolder, error) && !AskYesNo(dialogs_, msg::kReplaceCardFolder, ReplacedFolderLine(check.job->cardFolder)))
         return;  // nothing touched
     startCreation(*check.job);
 }
@@ -262,6 +262,8 @@ void FrmCardMake::onCreationFinished() {
         progress->finish();
         progress->deleteLater();
     }
+    if (!result.recovery.empty())
+        dialogs_.showMessage({result.recovery, GetMsg(msg::kTitleConfirm), MessageIcon::Information, MessageButtons::Ok});
     if (result.outcome == CardCreationResult::Outcome::Completed) {
         dialogs_.showMessage(CardDoneMessage(cardFolder));
         document_.markWritten();

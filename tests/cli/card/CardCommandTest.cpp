@@ -62,6 +62,23 @@ TEST_F(CardCommand, MakesTheCardFolderAndPrintsItsPath) {
     EXPECT_EQ(contents.count("SAMPLE.vxa"), 1u);
 }
 
+// A Control File whose Folder leads out of the card data folder is refused,
+// and the files beside and above it stay, even with --replace.
+TEST_F(CardCommand, AFolderOutsideTheCardDataFolderIsRefused) {
+    writeBytes(temp / "precious.txt", "the user's file");
+    for (const char* folder : {"..", ".", "../src", "a/b"}) {
+        SCOPED_TRACE(folder);
+        changeSample([&](Project& p) { p.card.folder = folder; });
+        const auto before = folderContents(temp.path());
+
+        const CommandResult result = card({"--replace"});
+
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_THAT(result.err, HasSubstr("作成フォルダ名には"));
+        EXPECT_EQ(folderContents(temp.path()), before);
+    }
+}
+
 TEST_F(CardCommand, AnExistingCardFolderIsReplacedOnlyWithReplace) {
     fs::create_directories(cardFolder);
     writeBytes(cardFolder / "OLD.WAV", "old");
@@ -69,7 +86,7 @@ TEST_F(CardCommand, AnExistingCardFolderIsReplacedOnlyWithReplace) {
 
     const CommandResult refused = card();
     EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_THAT(refused.err, HasSubstr(GetMsg(msg::kReplaceCardFolder)));
+    EXPECT_THAT(refused.err, HasSubstr(GetMsg(msg::kReplaceCardFolder, "\n" + cardFolder.string())));
     EXPECT_EQ(folderContents(cards), before);
 
     const CommandResult replaced = card({"--replace"});

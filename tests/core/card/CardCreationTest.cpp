@@ -5,6 +5,7 @@
 #include "ScriptedDialogs.h"
 #include "TmpfsMount.h"
 #include "card/CardCreation.h"
+#include "card/WorkFolder.h"
 #include "config/Messages.h"
 #include "files/FileFaults.h"
 #include "model/ControlFileReader.h"
@@ -14,7 +15,9 @@
 
 #include <cerrno>
 #include <functional>
+#include <random>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace vexa::test {
 namespace {
@@ -80,16 +83,18 @@ TEST_F(CardCreation, ReplacesTheOldFilesAndKeepsSubFoldersWhicheverWayTheFolderI
     }
 }
 
-TEST_F(CardCreation, ACardFolderThatIsALinkStaysALink) {
+TEST_F(CardCreation, ACardFolderThatIsALinkIsRefusedAndLeftAlone) {
     fs::create_directories(temp / "elsewhere");
     writeBytes(temp / "elsewhere" / "OLD.WAV", "old");
     fs::create_directory_symlink(temp / "elsewhere", cardFolder);
     NoProgress progress;
 
-    ASSERT_TRUE(CreateCard(job(), progress).completed());
+    const CardCreationResult result = CreateCard(job(), progress);
 
+    EXPECT_EQ(result.outcome, CardCreationResult::Outcome::Failed);
+    EXPECT_THAT(result.problem, HasSubstr("「" + cardFolder.string() + "」はフォルダーへのシンボリックリンクです"));
     EXPECT_TRUE(fs::is_symlink(cardFolder));
-    EXPECT_EQ(folderContents(temp / "elsewhere"), (Contents{{"SHOP.vxa", controlFileBytes()}}));
+    EXPECT_EQ(folderContents(temp / "elsewhere"), (Contents{{"OLD.WAV", "old"}}));
 }
 
 struct FailureCase {
@@ -145,13 +150,12 @@ TEST_F(CardCreationFailure, EachFaultStopsWithItsReasonAndLeavesTheCardFolderAsI
         {"the disk fills while the files are gathered",
          [](CardCreationFixture&) { InjectFileFault(FileCall::Write, ENOSPC); }, "空き容量が足りません",
          "cards/SHOP/SHOP.vxa"},
-        {"the Control File's rename fails", [](CardCreationFixture&) { InjectFileFault(FileCall::Rename, EIO); },
+        {"the Control File cannot be created", [](CardCreationFixture&) { InjectFileFault(FileCall::Create, EIO); },
          "エラー番号 5", "cards/SHOP/SHOP.vxa"},
-        {"the data card folder's parent is missing",
-         [](CardCreationFixture& f) {
-             f.project.card.folder = "missing/SHOP";
-         },
-         "見つかりません", "cards/missing"},
+        {"the swap's first rename fails", [](CardCreationFixture&) { InjectFileFault(FileCall::Rename, EIO); },
+         "エラー番号 5", "cards/SHOP"},
+        {"the swap record cannot be flushed", [](CardCreationFixture&) { InjectFileFault(FileCall::Sync, EIO); },
+         "", "cards/SHOP"},
     };
     for (const bool withOldCard : {true, false}) {
         for (const FailureCase& c : cases) {
@@ -160,7 +164,8 @@ TEST_F(CardCreationFailure, EachFaultStopsWithItsReasonAndLeavesTheCardFolderAsI
             fs::remove_all(sources);
             fs::create_directories(cards);
             fs::create_directories(sources);
-            project.card.folder = "SHOP";
+            if (!withOldCard && std::string(c.what) == "the swap record cannot be flushed")
+                continue;  // a new Card Folder is renamed into place without a record
             expectFailureLeavesOldCard(c, withOldCard);
         }
     }
@@ -182,6 +187,9 @@ TEST_F(CardCreation, TooLittleSpaceIsRefusedBeforeAnythingIsCopied) {
     if (!small.mounted())
         GTEST_SKIP() << small.reason();
     makeOldCard();
+    // The work folder of a creation still running (its process lives) takes room too.
+    const std::string running = WorkFolderName("SHOP", ::getppid(), "Xy12ab");
+    fs::create_directories(cards / running);
     addSound("BIG.WAV", std::string(512 * 1024, 'x'));
     const Contents before = folderContents(cards);
     RecordingProgress progress;
@@ -190,6 +198,7 @@ TEST_F(CardCreation, TooLittleSpaceIsRefusedBeforeAnythingIsCopied) {
 
     EXPECT_EQ(result.outcome, CardCreationResult::Outcome::Failed);
     EXPECT_THAT(result.problem, HasSubstr("「" + cardFolder.string() + "」の空き容量が足りません"));
+    EXPECT_THAT(result.problem, HasSubstr("作業フォルダ「" + (cards / running).string() + "」が残っています"));
     EXPECT_EQ(progress.captions, std::vector<std::string>{caption(msg::kCardInitialising)});  // nothing gathered
     EXPECT_EQ(folderContents(cards), before);
 }
@@ -241,6 +250,64 @@ TEST_F(CardCreation, TheCardsControlFileLoadsBackAsTheSameProject) {
         expected.sourcePath = (cardFolder / expected.fileName).string();
         EXPECT_EQ(loaded.sounds[i], expected);
         EXPECT_EQ(readBytes(cardFolder / expected.fileName), readBytes(sources / expected.fileName));
+    }
+}
+
+// Whatever the Folder, CardName and sound names hold — through the checks,
+// or handed to the file work directly as a forged job — nothing outside the
+// card data folder, and no other folder in it, is ever touched.
+TEST_F(CardCreation, NoFolderOrNameReachesOutsideTheCardDataFolder) {
+    const std::vector<std::string> hostile = {
+        ".", "..", "../..", "../victim", "../../x", "/", "/tmp", "..\\..", "\\", "a/../..", "OTHER/../..", "OTHER/",
+        std::string("..\0x", 4), "\n", " ", "..   ", ".\u3000", "z.txt", "SHOP/..", "",
+    };
+    const std::string pieces[] = {".", "..", "/", "\\", std::string(1, '\0'), " ", "A", "x", "\n", "\u3000", "-", "z.txt"};
+    std::filesystem::create_directories(temp / "victim");
+    std::filesystem::create_directories(cards / "OTHER");
+    writeBytes(temp / "above.txt", "above");
+    writeBytes(temp / "victim" / "beside.txt", "beside");  // writeBytes makes the folder
+    writeBytes(cards / "z.txt", "in the card data folder");
+    writeBytes(cards / "OTHER" / "y.txt", "another card");
+    addSound("A.WAV", "a sound");
+    const CardJob valid = job();
+    const auto sentinels = [&] {
+        Contents all = folderContents(temp.path());
+        std::erase_if(all, [](const auto& entry) {
+            return entry.first.starts_with("cards/") && !entry.first.starts_with("cards/z.txt") &&
+                   !entry.first.starts_with("cards/OTHER");
+        });
+        return all;
+    };
+    const Contents before = sentinels();
+    std::mt19937 random(20261211);
+    const auto randomName = [&] {
+        if (random() % 3 == 0)
+            return hostile[random() % hostile.size()];
+        std::string name;
+        for (auto n = random() % 6; n > 0; --n)
+            name += pieces[random() % std::size(pieces)];
+        return name;
+    };
+    for (int run = 0; run < 300; ++run) {
+        CardJob forged = valid;
+        forged.folderName = randomName();
+        forged.cardFolder = CardFolderPath(settings.cardPath, forged.folderName);
+        forged.controlFileName = ControlFileName(randomName());
+        forged.sounds[0].fileName = randomName();
+        SCOPED_TRACE(::testing::PrintToString(forged.folderName) + " " +
+                     ::testing::PrintToString(forged.controlFileName) + " " +
+                     ::testing::PrintToString(forged.sounds[0].fileName));
+        project.card.folder = forged.folderName;
+        project.card.cardName = forged.controlFileName.substr(0, forged.controlFileName.size() - 4);
+        const CardCheck check = CheckCardCreation(project, settings);
+        NoProgress progress;
+        if (check.outcome == CardCheckOutcome::Ready)
+            CreateCard(*check.job, progress);
+        CreateCard(forged, progress);
+        ASSERT_EQ(sentinels(), before);
+        for (const auto& entry : std::filesystem::directory_iterator(cards))
+            if (entry.path().filename() != "z.txt" && entry.path().filename() != "OTHER")
+                std::filesystem::remove_all(entry.path());
     }
 }
 

@@ -2,6 +2,7 @@
 // which text, and which box gets the focus.
 #include "card/CardDate.h"
 #include "card/CardEntryCheck.h"
+#include "card/CardFolderName.h"
 #include "config/Messages.h"
 
 #include <gtest/gtest.h>
@@ -82,6 +83,9 @@ TEST(CardEntryCheck, RefusesTheFirstBrokenEntryInCheckOrder) {
         {"PrgDate empty", [](CardInformation& c) { c.prgDate = ""; }, "TxtPrgDate", GetMsg(msg::kDateMissing)},
         {"PrgDate not a date", [](CardInformation& c) { c.prgDate = "2004/13/01"; }, "TxtPrgDate",
          checked(msg::kDateInvalid)},
+        {"NUL in CardName", [](CardInformation& c) { c.cardName = std::string("AB\0CD", 5); }, "TxtCardName",
+         forbidden},
+        {"tab in CardName", [](CardInformation& c) { c.cardName = "AB\tCD"; }, "TxtCardName", forbidden},
         {"PrgDate unnormalised but valid", [](CardInformation& c) { c.prgDate = "2004/7/1"; }, "", ""},
         {"Memo1 of 80 full-width characters", [](CardInformation& c) { c.memo1 = repeat("メ", 80); }, "", ""},
         {"Memo2 of 161 bytes", [](CardInformation& c) { c.memo2 = repeat("x", 161); }, "TxtMemo2",
@@ -100,6 +104,53 @@ TEST(CardEntryCheck, RefusesTheFirstBrokenEntryInCheckOrder) {
         EXPECT_EQ(result->field, c.field);
         EXPECT_EQ(result->text, c.text);
         EXPECT_EQ(result->title, msg::kTitleConfirm);
+        EXPECT_EQ(result->icon, MessageIcon::Warning);
+    }
+}
+
+// The Folder entry names one folder directly inside the card data folder:
+// nothing that leads elsewhere or that the card would show otherwise.
+TEST(CardEntryCheck, TheFolderMustBeOnePlainFolderName) {
+    const struct {
+        std::string folder;
+        NameFault fault;
+    } cases[] = {
+        {"SHOP", NameFault::None},
+        {"店舗 01", NameFault::None},
+        {"a.b", NameFault::None},
+        {std::string(200, 'x'), NameFault::None},
+        {".", NameFault::DotName},
+        {"..", NameFault::DotName},
+        {"../victim", NameFault::Separator},
+        {"../..", NameFault::Separator},
+        {"a/b", NameFault::Separator},
+        {"/etc", NameFault::Separator},
+        {"..\\x", NameFault::Separator},
+        {std::string("A\0B", 3), NameFault::ControlCharacter},
+        {"A\nB", NameFault::ControlCharacter},
+        {"A\x7f", NameFault::ControlCharacter},
+        {" SHOP", NameFault::EdgeSpaceOrDot},
+        {"SHOP ", NameFault::EdgeSpaceOrDot},
+        {"\u3000SHOP", NameFault::EdgeSpaceOrDot},
+        {".hidden", NameFault::EdgeSpaceOrDot},
+        {"SHOP.", NameFault::EdgeSpaceOrDot},
+        {"...", NameFault::EdgeSpaceOrDot},
+        {std::string(201, 'x'), NameFault::TooLong},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.folder);
+        EXPECT_EQ(PlainNameFault(c.folder), c.fault);
+        CardInformation card = validCard();
+        card.folder = c.folder;
+        card.cardName = "";  // the Folder is checked first
+        const CheckResult result = CheckCardEntries(card);
+        ASSERT_TRUE(result);
+        if (c.fault == NameFault::None) {
+            EXPECT_EQ(result->field, "TxtCardName");
+            continue;
+        }
+        EXPECT_EQ(result->field, "TxtForder");
+        EXPECT_EQ(result->text, FolderNameRefusalText(c.fault) + "\n" + GetMsg(msg::kCheckPlease));
         EXPECT_EQ(result->icon, MessageIcon::Warning);
     }
 }

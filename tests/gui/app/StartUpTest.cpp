@@ -3,8 +3,12 @@
 #include "app/FrmFast.h"
 #include "app/FrmMain.h"
 #include "app/SingleInstance.h"
+#include "card/CardSwapRecord.h"
+#include "card/WorkFolder.h"
 #include "config/ConfigurationFile.h"
+#include "files/FolderAt.h"
 
+#include "FolderContents.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 
@@ -134,6 +138,37 @@ TEST(StartUp, ASecondCopyShowsMessage2000AndTouchesNothing) {
                                                 MessageButtons::Ok}));
     EXPECT_FALSE(fs::exists(f.program / "vexacontrol.ini"));
     EXPECT_FALSE(fs::exists(f.record));
+}
+
+// A card creation killed half-way through its swap is settled when the
+// editor starts, and the user is told which work folder was cleared away.
+TEST(StartUp, ACardCreationCutShortIsSettledAtStart) {
+    Folders f;
+    const fs::path cards = f.dir / "cards";
+    test::writeBytes(f.program / "vexacontrol.ini", "[System]\r\nMaxLine=95\r\nCardPath=" + cards.string() + "\r\n");
+    fs::create_directories(f.record.parent_path());
+    test::writeBytes(f.record, "");
+    fs::create_directories(cards / "SHOP");
+    test::writeBytes(cards / "SHOP" / "OLD.WAV", "old");
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string work = WorkFolderName("SHOP", ended, "abcdef");
+    fs::create_directories(cards / work);
+    test::writeBytes(cards / work / "NEW.WAV", "new");
+    const UniqueFd place = OpenFolder(cards);
+    ASSERT_TRUE(WriteCardSwapRecord(place.get(), SwapRecordName(work),
+                                    {CardSwapRecord::Method::FileByFile, "SHOP", 1, 1, {"NEW.WAV"}}));
+    test::ScriptedDialogs dialogs;
+    StartUp startUp(f.options(dialogs));
+
+    const auto window = startUp.run();
+
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(test::folderContents(cards), (std::map<std::string, std::string>{{"SHOP/", ""}, {"SHOP/OLD.WAV", "old"}}));
+    ASSERT_EQ(dialogs.texts().size(), 1u);
+    EXPECT_NE(dialogs.texts().front().find((cards / work).string()), std::string::npos);
 }
 
 TEST(SingleInstance, OneCopyPerProgramFolderUntilTheFirstEnds) {

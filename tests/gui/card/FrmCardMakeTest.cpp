@@ -174,7 +174,7 @@ TEST(FrmCardMake, NoToReplacingTouchesNothingAndAFailureIsShown) {
 
     e.dialogs.answers = {MessageAnswer::No};
     w->cmdCardMake()->click();
-    EXPECT_EQ(e.dialogs.texts().back(), GetMsg(msg::kReplaceCardFolder));
+    EXPECT_EQ(e.dialogs.texts().back(), GetMsg(msg::kReplaceCardFolder, "\n" + cardFolder.string()));
     EXPECT_FALSE(w->creating());
     EXPECT_EQ(test::folderContents(e.temp / "cards"), (std::map<std::string, std::string>{
                                                           {"SHOP/", ""}, {"SHOP/OLD.WAV", "old"}}));
