@@ -8,6 +8,7 @@
 #include "config/ElementPatternFile.h"
 #include "config/Messages.h"
 #include "document/CardInformationEdit.h"
+#include "model/UndecodedText.h"
 #include "ui/FmtAttention.h"
 #include "ui/FrmChkMsg.h"
 #include "ui/FrmProgress.h"
@@ -219,6 +220,8 @@ void FrmCardMake::create() {
     case CardCheckOutcome::Ready:
         break;
     }
+    if (!ConfirmWritingUndecodedText(document_.project(), dialogs_))
+        return;  // nothing touched
     FmtAttention attention(this);
     attention.exec();
     std::error_code error;
