@@ -1,6 +1,7 @@
 #include "ui/FmtAttention.h"
 
 #include "config/Messages.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -29,6 +30,7 @@ FmtAttention::FmtAttention(QWidget* parent) : QDialog(parent) {
     layout->addWidget(lblInfo1_, 0, 1);
     layout->addWidget(lblInfo2_, 1, 1);
     layout->addWidget(okButton_, 2, 1, Qt::AlignRight);
+    KeepInWorkArea(this);
 }
 
 }  // namespace vexa::gui

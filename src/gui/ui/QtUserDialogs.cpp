@@ -67,9 +67,26 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 QtUserDialogs::QtUserDialogs(QWidget* owner) : owner_(owner) {}
 
-QWidget* QtUserDialogs::owner() const {
-    return owner_ ? owner_.data() : QApplication::activeWindow();
+QWidget* QtUserDialogs::ownerWindow(QWidget* root) {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget* current = root ? root->window() : QApplication::activeWindow();
+    while (current) {
+        QWidget* opened = nullptr;
+        for (QObject* child : current->children()) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            if (widget && widget->isWindow() && widget->isVisible() &&
+                (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog))
+                opened = widget;  // children are in the order they were made: the newest wins
+        }
+        if (!opened)
+            break;
+        current = opened;
+    }
+    return current;
 }
+
+QWidget* QtUserDialogs::owner() const { return ownerWindow(owner_); }
 
 MessageAnswer QtUserDialogs::showMessage(const MessageRequest& request) {
     QMessageBox box(iconFor(request.icon), qs(request.title), qs(request.text), buttonsFor(request.buttons),

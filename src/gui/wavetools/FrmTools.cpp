@@ -7,6 +7,7 @@
 #include "wavetools/ToolsRunningState.h"
 #include "wavetools/ToolsValidation.h"
 #include "wavetools/UpDownButtons.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -87,6 +88,7 @@ FrmTools::FrmTools(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     setWindowTitle(QString::fromUtf8("変換ﾂｰﾙ"));
     buildControls();
     setRunning(false);
+    KeepInWorkArea(this);
 }
 
 FrmTools::~FrmTools() {
