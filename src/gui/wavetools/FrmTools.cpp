@@ -61,6 +61,8 @@ TimeBoxKey classify(const QKeyEvent* event) {
         return TimeBoxKey::Paste;
     if (event->matches(QKeySequence::Cut))
         return TimeBoxKey::Cut;
+    if (event->matches(QKeySequence::SelectAll))
+        return TimeBoxKey::SelectAll;
     if (event->key() == Qt::Key_Backspace)
         return TimeBoxKey::Backspace;
     const QString typed = event->text();
