@@ -25,9 +25,10 @@ public:
 
     // The window the user is in, which a box must be owned by so that the
     // window manager keeps the box and, after it, that window in front: the
-    // innermost modal window; else the newest shown window opened from
-    // `root` (the card creation and print windows leave the main window
-    // disabled without being modal), and from that one in turn; else `root`.
+    // innermost modal window; else the active window when it is enabled and
+    // is `root` or was opened from it; else `root`, or, while `root` is disabled, the
+    // newest shown window opened from it (the card creation and print
+    // windows leave the main window disabled without being modal), and so on.
     // With a null `root`, the active window stands for it.
     static QWidget* ownerWindow(QWidget* root);
 

@@ -117,10 +117,16 @@ TEST(WindowOwners, SecondaryWindowsAndTheirMessageBoxesBelongToTheWindowTheyCame
     e.frm.runToolbarKey(ToolbarKey::Copy);
     EXPECT_TRUE(copyChecked);
 
-    // The main window's own question (New after a change).
+    // The main window's own question (New after a change), also while a
+    // window it opened without being disabled is shown.
     e.frm.runToolbarKey(ToolbarKey::Card);
     e.frm.cardMakeWindow()->box("TxtTitle")->setText("VX");  // an edit: New asks first
     e.frm.cardMakeWindow()->cmdClose()->click();
+    QDialog beside(&e.frm);
+    beside.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&beside));
+    QApplication::setActiveWindow(&e.frm);  // the user went back to the main window
+    ASSERT_EQ(QApplication::activeWindow(), &e.frm);
     EXPECT_EQ(parentOfTheBox([&] { e.frm.runToolbarKey(ToolbarKey::New); }), &e.frm);
 }
 
