@@ -19,6 +19,7 @@
 #include "ui/FrmDisp2.h"
 #include "ui/FrmProgress.h"
 #include "wavetools/FrmTools.h"
+#include "week/FrmWeek.h"
 
 #include "ScriptedAudioOutput.h"
 #include "ScriptedDialogs.h"
@@ -127,6 +128,7 @@ TEST(ScreenFit, EveryOtherWindowFitsTheScreenFrameIncludedAndStaysOnItAsItGrows)
         {"FrmDisp2", [&] { return std::make_unique<FrmDisp2>(paths.releaseNotes, &frm); }},
         {"FrmChkMsg", [&] { return std::make_unique<FrmChkMsg>(errors, dialogs, &frm); }},
         {"FmtAttention", [&] { return std::make_unique<FmtAttention>(&frm); }},
+        {"FrmWeek", [&] { return std::make_unique<FrmWeek>(document, 1, &frm); }},
     };
     for (const auto& [name, make] : windows) {
         SCOPED_TRACE(name);

@@ -14,6 +14,7 @@
 #include "settings/FrmSeting.h"
 #include "sound/FrmSound.h"
 #include "ui/FrmProgress.h"
+#include "week/FrmWeek.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -305,6 +306,8 @@ const std::vector<WindowRow>& windowTable() {
              button(e.windows["settings"], "CmdHistory")->click();
          },
          [](Editor&, QWidget* w) { button(w, "CmdOk")->click(); }},
+        {"week", "main window", [](Editor&) -> QWidget* { return shown<FrmWeek>(); },
+         [](Editor& e) { e.frm.runToolbarKey(ToolbarKey::Week); }, [](Editor&, QWidget* w) { w->close(); }},
         {"sheet duplication", "main window", [](Editor&) { return shown<QDialog>("FrmCopy"); },
          [](Editor& e) { e.frm.runToolbarKey(ToolbarKey::Copy); },
          [](Editor&, QWidget* w) { button(w, "Command2")->click(); }},
@@ -411,7 +414,7 @@ void visit(const WindowRow& row, Editor& e) {
             if (std::string_view(child.from) == row.name)
                 visit(child, e);
         row.close(e, w);
-        if (!QTest::qWaitFor([&] { return !w->isVisible() || w != row.find(e); }, 3000)) {
+        if (!QTest::qWaitFor([&] { return w != row.find(e) || !w->isVisible(); }, 3000)) {
             ADD_FAILURE() << row.name << " did not close";
             w->close();
         }
