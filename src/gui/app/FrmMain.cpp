@@ -80,9 +80,10 @@ FrmMain::FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs, Q
 
 FrmMain::~FrmMain() {
     stopTest();  // the sound stops with the window
-    delete cardMake_;  // a window of its own, not a child
-    delete printWindow_;  // the same
-    delete weekWindow_;   // it listens to the Document
+    // before the Document listeners they hold go
+    delete cardMake_;
+    delete printWindow_;
+    delete weekWindow_;
     document_.unsubscribe(documentListener_);
 }
 
@@ -425,13 +426,13 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
     case ToolbarKey::Print:
         // The main window stays disabled while the print selection is open.
         if (!printWindow_) {
-            printWindow_ = new FrmPrint(document_, paths_, *dialogs_);
+            printWindow_ = new FrmPrint(document_, paths_, *dialogs_, this);
             connect(printWindow_, &FrmPrint::closed, this, [this] {
                 setEnabled(true);
                 printWindow_->deleteLater();
                 printWindow_ = nullptr;
             });
-            setEnabled(false);
+            disableBehind(printWindow_);
             printWindow_->show();
         }
         break;
@@ -542,6 +543,13 @@ void FrmMain::commandCopy() {
     window.exec();
 }
 
+// Disabling a window disables the windows it owns: the one opened is
+// enabled again on its own, and the window manager keeps it in front.
+void FrmMain::disableBehind(QWidget* opened) {
+    setEnabled(false);
+    opened->setEnabled(true);
+}
+
 FrmCardMake* FrmMain::cardMakeWindow() const { return cardMake_; }
 FrmPrint* FrmMain::printWindow() const { return printWindow_; }
 
@@ -555,7 +563,7 @@ void FrmMain::openCardCreation() {
         cardMake_->deleteLater();
         cardMake_ = nullptr;
     });
-    setEnabled(false);
+    disableBehind(cardMake_);
     cardMake_->show();
     emit cardCreationRequested();
 }

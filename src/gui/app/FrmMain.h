@@ -142,6 +142,7 @@ private:
     void openWeek();
     void commandSettings();
     void openCardCreation();
+    void disableBehind(QWidget* opened);
     void clearSheetControls();
     void connectSheetControls();
     void applyHeader(SheetEditKind kind);

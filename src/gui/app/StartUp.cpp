@@ -92,6 +92,8 @@ std::unique_ptr<FrmMain> StartUp::run() {
     // A card creation cut short (SIGKILL, a power cut) is finished or undone
     // before the user looks at the card folders.
     const CardRecovery recovery = RecoverInterruptedCards(document_->configuration().settings.cardPath);
+    if (!options_.dialogs)
+        ownDialogs_ = std::make_unique<QtUserDialogs>(window.get());  // from now on, over the main window
     if (!recovery.empty())
         dialogs().showMessage({CardRecoveryText(recovery), GetMsg(msg::kTitleConfirm),
                                recovery.problems.empty() ? MessageIcon::Information : MessageIcon::Warning,

@@ -13,6 +13,7 @@
 #include "ui/FrmChkMsg.h"
 #include "ui/FrmProgress.h"
 #include "ui/Refusal.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -66,11 +67,12 @@ QString labelText(const char* label, bool required) {
 }  // namespace
 
 FrmCardMake::FrmCardMake(Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner)
-    : QWidget(nullptr, Qt::Window), document_(document), paths_(paths), dialogs_(dialogs), owner_(owner) {
+    : QWidget(owner, Qt::Dialog), document_(document), paths_(paths), dialogs_(dialogs), owner_(owner) {
     setObjectName("FrmCardMake");
     setWindowTitle(qs(GetMsg(msg::kCardMakeTitle)));
     buildControls();
     fill();
+    KeepInWorkArea(this);
 }
 
 FrmCardMake::~FrmCardMake() = default;

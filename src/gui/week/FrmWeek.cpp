@@ -1,5 +1,6 @@
 #include "week/FrmWeek.h"
 
+#include "ui/WorkAreaFit.h"
 #include "week/WeekChart.h"
 
 #include <QComboBox>
@@ -60,6 +61,7 @@ FrmWeek::FrmWeek(Document& document, int month, QWidget* owner) : QDialog(owner)
     // Every edit, undo, redo and load shows at once.
     subscription_ = document_.subscribe([this](const DocumentChange&) { refresh(); });
     resize(960, 620);
+    KeepInWorkArea(this);
     refresh();
 }
 

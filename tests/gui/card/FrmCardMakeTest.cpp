@@ -281,7 +281,15 @@ TEST(SmallWindows, TheFormatNoticeNamesFat16) {
     FmtAttention notice;
     EXPECT_EQ(notice.windowTitle().toStdString(), GetMsg(msg::kCardFormatTitle));
     EXPECT_EQ(notice.lblInfo1()->text().toStdString(), GetMsg(msg::kCardFormatNote1));
-    EXPECT_EQ(notice.lblInfo2()->text().toStdString(), GetMsg(msg::kCardFormatNote2));
+    // The second text a sentence per line, none of it wrapped
+    const QStringList lines = notice.lblInfo2()->text().split('\n');
+    EXPECT_EQ(lines.join("").toStdString(), GetMsg(msg::kCardFormatNote2));
+    ASSERT_EQ(lines.size(), 2);
+    notice.show();
+    for (const QString& line : lines) {
+        EXPECT_TRUE(line.endsWith(QString::fromUtf8("。"))) << line.toStdString();
+        EXPECT_LE(notice.lblInfo2()->fontMetrics().horizontalAdvance(line), notice.lblInfo2()->width());
+    }
 }
 
 }  // namespace
