@@ -8,6 +8,7 @@
 #include "card/WorkFolder.h"
 #include "config/Messages.h"
 #include "files/FolderAt.h"
+#include "files/InputFile.h"
 #include "model/ControlFileWriter.h"
 #include "text/Cp932.h"
 
@@ -51,26 +52,6 @@ struct SetFile {
     fs::path source;  // empty for the Control File
     std::uint64_t bytes = 0;
 };
-
-// The whole of a small file in `folder`; nullopt when it cannot be read.
-std::optional<std::string> readSmallFile(int folder, const std::string& name, std::size_t limit) {
-    const UniqueFd fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (!fd || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > limit)
-        return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return std::nullopt;
-        got += static_cast<std::size_t>(n);
-    }
-    return bytes;
-}
 
 std::string nameProblem(const fs::path& shown) {
     return "「" + shown.string() + "」はカードに書けない名前です：フォルダーの中の１つの名前でなければなりません。";
@@ -255,7 +236,8 @@ private:
             progress_.setCaption(GetMsg(msg::kCardCopying, file->name));
             const fs::path shown = job_.cardFolder / file->name;
             if (file->source.empty()) {
-                const auto bytes = readSmallFile(work, file->name, controlBytes_.size());
+                InputFile copy(work, file->name, controlBytes_.size());
+                const auto bytes = copy ? copy.readAll() : std::nullopt;
                 if (!bytes || *bytes != controlBytes_)
                     return Failure{cardproblem::readBackMismatch(shown)};
             } else {

@@ -17,13 +17,6 @@ Refusal withCheckLine(int message, const char* field) {
     return Refusal::warning(message, "\n" + GetMsg(msg::kCheckPlease)).at(field);
 }
 
-bool hasControlCharacter(const std::string& text) {
-    for (const char c : text)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            return true;
-    return false;
-}
-
 bool cardSizeChosen(const std::string& text) {
     const auto position = numfmt::parseNumber(text);
     return position && *position >= 0;
@@ -46,7 +39,7 @@ CheckResult checkRule(const EntryRule& rule, const std::string& text) {
         refusal.text = FolderNameRefusalText(fault) + "\n" + GetMsg(msg::kCheckPlease);
         return refusal;
     }
-    if (rule.kind == EntryRuleKind::CardName && (!IsValidFileName(text) || hasControlCharacter(text))) {
+    if (rule.kind == EntryRuleKind::CardName && (!IsValidFileName(text) || HasControlCharacter(text))) {
         Refusal refusal = Refusal::warning(msg::kForbiddenCharsHead).at(rule.field);
         refusal.text = ForbiddenCharactersText();
         return refusal;

@@ -31,17 +31,22 @@ constexpr std::array kFaultTexts{
 
 }  // namespace
 
+bool HasControlCharacter(std::string_view text) {
+    for (const char c : text)
+        if (isControl(static_cast<unsigned char>(c)))
+            return true;
+    return false;
+}
+
 NameFault PlainNameFault(std::string_view name) {
     if (name.empty())
         return NameFault::Empty;
     if (name == "." || name == "..")
         return NameFault::DotName;
-    for (const char c : name) {
-        if (c == '/' || c == '\\')
-            return NameFault::Separator;
-        if (isControl(static_cast<unsigned char>(c)))
-            return NameFault::ControlCharacter;
-    }
+    if (name.find_first_of("/\\") != std::string_view::npos)
+        return NameFault::Separator;
+    if (HasControlCharacter(name))
+        return NameFault::ControlCharacter;
     if (edgeIsSpaceOrDot(name))
         return NameFault::EdgeSpaceOrDot;
     if (name.size() > kLongestEntryName)

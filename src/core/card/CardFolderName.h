@@ -23,6 +23,9 @@ enum class NameFault {
 // hidden work folder's name needs around it.
 inline constexpr std::size_t kLongestEntryName = 200;
 
+// NUL, the other C0 controls or DEL anywhere in `text`.
+bool HasControlCharacter(std::string_view text);
+
 NameFault PlainNameFault(std::string_view name);
 inline bool IsPlainName(std::string_view name) { return PlainNameFault(name) == NameFault::None; }
 

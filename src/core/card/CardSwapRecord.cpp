@@ -3,6 +3,7 @@
 #include "card/CardFolderName.h"
 #include "files/FileFaults.h"
 #include "files/FolderAt.h"
+#include "files/InputFile.h"
 
 #include <cerrno>
 #include <charconv>
@@ -135,22 +136,11 @@ bool WriteCardSwapRecord(int folder, const std::string& name, const CardSwapReco
 }
 
 std::optional<CardSwapRecord> ReadCardSwapRecord(int folder, const std::string& name) {
-    const UniqueFd fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (!fd || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
-        static_cast<std::uint64_t>(info.st_size) > kLargestRecord)
+    InputFile file(folder, name, kLargestRecord);
+    const auto text = file ? file.readAll() : std::nullopt;
+    if (!text)
         return std::nullopt;
-    std::string text(static_cast<std::size_t>(info.st_size), '\0');
-    std::size_t got = 0;
-    while (got < text.size()) {
-        const ssize_t n = ::read(fd.get(), text.data() + got, text.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return std::nullopt;
-        got += static_cast<std::size_t>(n);
-    }
-    return ParseCardSwapRecord(text);
+    return ParseCardSwapRecord(*text);
 }
 
 }  // namespace vexa

@@ -3,6 +3,7 @@
 #include "card/CardFolderSwap.h"
 #include "card/WorkFolder.h"
 #include "files/FolderAt.h"
+#include "files/TemporaryName.h"
 
 #include <sys/stat.h>
 
@@ -35,7 +36,7 @@ CardRecovery RecoverStaleWorkFolders(int place, const fs::path& shownPlace) {
             continue;
         }
         const auto owner = WorkFolderOwner(workFolder);
-        if (!owner || !OwnerHasEnded(*owner))
+        if (!owner || !ProcessHasEnded(*owner))
             continue;
         if (std::string problem = SettleCardSwap(place, shownPlace, workFolder, false); !problem.empty())
             recovery.problems.push_back(problem);

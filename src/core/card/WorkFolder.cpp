@@ -6,7 +6,6 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
-#include <csignal>
 #include <fcntl.h>
 #include <random>
 #include <sys/stat.h>
@@ -70,8 +69,6 @@ std::optional<std::string> WorkFolderOfRecord(std::string_view name) {
         return std::nullopt;
     return std::string(name);
 }
-
-bool OwnerHasEnded(pid_t owner) { return ::kill(owner, 0) != 0 && errno == ESRCH; }
 
 WorkFolder::WorkFolder(int place, const std::filesystem::path& shownPlace, std::string_view cardFolder)
     : place_(place) {

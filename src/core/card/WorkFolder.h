@@ -24,8 +24,6 @@ std::optional<pid_t> WorkFolderOwner(std::string_view name);
 std::string SwapRecordName(std::string_view workFolder);
 // The work folder a swap record belongs to; nullopt for any other name.
 std::optional<std::string> WorkFolderOfRecord(std::string_view name);
-// Whether the process `owner` has ended (it may not be asked: still running).
-bool OwnerHasEnded(pid_t owner);
 
 class WorkFolder {
 public:

@@ -72,10 +72,19 @@ std::string ByteSizeText(std::uint64_t bytes) {
     return std::to_string(bytes) + " バイト";
 }
 
-InputFile::InputFile(const std::filesystem::path& path, std::uint64_t maxBytes) : maxBytes_(maxBytes) {
-    // O_NONBLOCK: opening a FIFO for reading would wait for a writer; with it
-    // the open returns at once and the fstat below refuses the FIFO.
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+// O_NONBLOCK: opening a FIFO for reading would wait for a writer; with it
+// the open returns at once and the fstat in opened() refuses the FIFO.
+InputFile::InputFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    opened(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY), maxBytes);
+}
+
+InputFile::InputFile(int folder, const std::string& name, std::uint64_t maxBytes) {
+    opened(::openat(folder, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | O_NOFOLLOW), maxBytes);
+}
+
+void InputFile::opened(int fd, std::uint64_t maxBytes) {
+    fd_ = fd;
+    maxBytes_ = maxBytes;
     if (fd_ < 0) {
         const int error = errno;
         fail(openProblem(error), openReason(error));

@@ -31,6 +31,9 @@ public:
     InputFile() = default;
     // Opens `path` for reading; see problem() and reason() when it failed.
     explicit InputFile(const std::filesystem::path& path, std::uint64_t maxBytes = kNoLimit);
+    // Opens the entry `name` of the open folder `folder`, never through a
+    // symbolic link (for work inside one folder by its descriptor).
+    InputFile(int folder, const std::string& name, std::uint64_t maxBytes = kNoLimit);
     ~InputFile();
     InputFile(InputFile&& other) noexcept;
     InputFile& operator=(InputFile&& other) noexcept;
@@ -67,6 +70,7 @@ public:
     void close();
 
 private:
+    void opened(int fd, std::uint64_t maxBytes);
     void fail(InputProblem problem, std::string reason);
     void tooLarge(std::uint64_t bytes);
 

@@ -20,9 +20,9 @@ bool allDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-bool hasEnded(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
-
 }  // namespace
+
+bool ProcessHasEnded(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
 
 std::string TemporaryName(std::string_view fileName, pid_t owner, unsigned serial) {
     return "." + std::string(fileName.substr(0, kNameBytesInTemporary)) + std::string(kMark) +
@@ -57,7 +57,7 @@ void RemoveStaleTemporaries(int folder) {
     const pid_t self = ::getpid();
     for (const std::string& name : NamesIn(folder)) {
         const auto owner = TemporaryOwner(name);
-        if (!owner || *owner == self || !hasEnded(*owner))
+        if (!owner || *owner == self || !ProcessHasEnded(*owner))
             continue;
         struct stat entry {};
         if (StatAt(folder, name, entry) && S_ISREG(entry.st_mode))

@@ -18,6 +18,10 @@ std::string TemporaryName(std::string_view fileName, pid_t owner, unsigned seria
 // The process that made a temporary of that form; nullopt for any other name.
 std::optional<pid_t> TemporaryOwner(std::string_view name);
 
+// Whether the process `pid` has ended (false while it runs, or when this user
+// may not ask about it).
+bool ProcessHasEnded(pid_t pid);
+
 // Removes the regular files in `folder` whose names are of that form and whose
 // process has ended. Others' temporaries are left alone: those of a process
 // that still runs (or whose state this user may not see), and other files.
