@@ -1,6 +1,7 @@
 #include "PageMetrics.h"
 
 #include <QPaintDevice>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <numeric>
@@ -39,6 +40,29 @@ qreal PageMetrics::bodyBottom(const print::Report& report) const {
 qreal PageMetrics::headingHeight() const { return headingSpacing_ * 1.3 + mm(2); }
 qreal PageMetrics::lineHeight() const { return textSpacing_ * 1.5; }
 qreal PageMetrics::fieldHeight() const { return textSpacing_ * 1.6; }
+
+QStringList PageMetrics::fieldValueLines(const print::Field& field) const {
+    const QString text = QString::fromStdString(field.value);
+    const qreal room = width_ - labelWidth() - 2 * textPadding();
+    QStringList lines;
+    if (text.isEmpty() || room <= 0)
+        return lines << text;
+    QTextLayout layout(text, fonts_.text, const_cast<QPaintDevice*>(device_));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(room);
+        lines << text.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+qreal PageMetrics::fieldHeight(const print::Field& field) const {
+    return fieldHeight() + (fieldValueLines(field).size() - 1) * fieldLineStep();
+}
 qreal PageMetrics::tableRowHeight() const { return tableSpacing_ * 1.35; }
 
 qreal PageMetrics::tableHeadHeight(const print::Table& table) const {

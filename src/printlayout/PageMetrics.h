@@ -5,6 +5,7 @@
 #include "print/Report.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 
 class QPaintDevice;
 
@@ -31,8 +32,14 @@ public:
     qreal headingHeight() const;
     qreal sectionGap() const { return mm(3); }  // between two sections on a page
     qreal lineHeight() const;
-    qreal fieldHeight() const;
+    qreal fieldHeight() const;  // one line of a labelled value (and a row of check marks)
     qreal labelWidth() const { return mm(52); }
+    qreal textPadding() const { return mm(0.8); }  // inside every box of text, left and right
+    // A labelled value: its text broken into the lines that fit beside the
+    // label (anywhere, as Japanese breaks), and the height of all of them.
+    QStringList fieldValueLines(const print::Field& field) const;
+    qreal fieldHeight(const print::Field& field) const;
+    qreal fieldLineStep() const { return textSpacing_ * 1.1; }  // from one value line to the next
     qreal tableRowHeight() const;
     // One row of column headings, two when any column has a group heading.
     qreal tableHeadHeight(const print::Table& table) const;

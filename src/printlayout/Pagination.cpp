@@ -32,7 +32,7 @@ private:
         for (int i = 0; i < static_cast<int>(section.lines.size()); ++i)
             place(Kind::Line, s, i, metrics_.lineHeight());
         for (int i = 0; i < static_cast<int>(section.fields.size()); ++i)
-            place(Kind::Field, s, i, metrics_.fieldHeight());
+            place(Kind::Field, s, i, metrics_.fieldHeight(section.fields[static_cast<std::size_t>(i)]));
         for (int i = 0; i < static_cast<int>(section.checks.size()); ++i)
             place(Kind::Checks, s, i, metrics_.fieldHeight());
         if (section.table)
@@ -63,7 +63,9 @@ private:
     qreal firstHeight(const print::Section& section) const {
         if (!section.lines.empty())
             return metrics_.lineHeight();
-        if (!section.fields.empty() || !section.checks.empty())
+        if (!section.fields.empty())
+            return metrics_.fieldHeight(section.fields.front());
+        if (!section.checks.empty())
             return metrics_.fieldHeight();
         if (section.table)
             return metrics_.tableHeadHeight(*section.table) + (section.table->rows.empty() ? 0 : metrics_.tableRowHeight());

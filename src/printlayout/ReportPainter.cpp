@@ -110,8 +110,12 @@ void ReportPainter::item(const print::Report& report, const PageItem& it) {
         painter_.setFont(metrics_.fonts().text);
         text(qs(field.label), textMetrics_, indent, label - indent, it.top, metrics_.fieldHeight(),
              print::Align::Left);
-        text(qs(field.value), textMetrics_, label, width - label, it.top, metrics_.fieldHeight(), print::Align::Left);
-        const qreal rule = it.top + metrics_.fieldHeight() - metrics_.mm(0.6);
+        // The value on as many lines as it needs.
+        const QStringList lines = metrics_.fieldValueLines(field);
+        for (qsizetype n = 0; n < lines.size(); ++n)
+            text(lines[n], textMetrics_, label, width - label, it.top + n * metrics_.fieldLineStep(),
+                 metrics_.fieldHeight(), print::Align::Left);
+        const qreal rule = it.top + metrics_.fieldHeight(field) - metrics_.mm(0.6);
         painter_.setPen(QPen(kGridColour, metrics_.mm(0.1)));
         painter_.drawLine(QPointF(label, rule), QPointF(width, rule));
         break;
@@ -233,21 +237,29 @@ void ReportPainter::tableRules(const print::Table& table, qreal top, qreal botto
 
 void ReportPainter::text(const QString& content, const QFontMetricsF& fm, qreal left, qreal width, qreal top,
                          qreal height, print::Align align) {
-    const qreal pad = metrics_.mm(0.8);
+    const qreal pad = metrics_.textPadding();
     const qreal room = width - 2 * pad;
-    QString shown = content;
-    qreal advance = fm.horizontalAdvance(shown);
-    if (advance > room) {
-        shown = fm.elidedText(content, Qt::ElideRight, room);
-        advance = fm.horizontalAdvance(shown);
+    qreal advance = fm.horizontalAdvance(content);
+    // Nothing is cut: a text wider than its box is drawn smaller, just enough.
+    const QFont normal = painter_.font();
+    QFontMetricsF used = fm;
+    if (advance > room && room > 0) {
+        QFont smaller = normal;
+        for (int attempt = 0; attempt < 8 && advance > room; ++attempt) {
+            smaller.setPointSizeF(smaller.pointSizeF() * room / advance * 0.99);
+            used = QFontMetricsF(smaller, &metrics_.device());
+            advance = used.horizontalAdvance(content);
+        }
+        painter_.setFont(smaller);
     }
     qreal x = left + pad;
     if (align == print::Align::Right)
         x = left + width - pad - advance;
     else if (align == print::Align::Center)
         x = left + (width - advance) / 2;
-    const qreal baseline = top + (height - fm.ascent() - fm.descent()) / 2 + fm.ascent();
-    painter_.drawText(QPointF(x, baseline), shown);
+    const qreal baseline = top + (height - used.ascent() - used.descent()) / 2 + used.ascent();
+    painter_.drawText(QPointF(x, baseline), content);
+    painter_.setFont(normal);
 }
 
 }  // namespace vexa::printlayout

@@ -37,7 +37,7 @@ private:
     void tableRules(const print::Table& table, qreal top, qreal bottom);
     void checks(const print::CheckRow& row, qreal top);
     // `text` in the box from `left` of `width`, on the line starting at `top`
-    // of `height`, cut with "…" when it is wider.
+    // of `height`, in the painter's font, or smaller when it is wider: never cut.
     void text(const QString& text, const QFontMetricsF& metrics, qreal left, qreal width, qreal top,
               qreal height, print::Align align);
 

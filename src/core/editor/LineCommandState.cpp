@@ -10,6 +10,14 @@ std::string_view LineCommandCaption(int index) {
     return captions[static_cast<std::size_t>(index)];
 }
 
+std::string_view LineCommandShortcut(int index) {
+    static constexpr std::array<std::string_view, kLineCommandSlots> keys = {
+        "", "Ctrl+Up", "Ctrl+Down", "Ctrl+Left", "Ctrl+Right", "Del", "", "Ctrl+Shift+B", "Ctrl+Shift+Del"};
+    if (index < 0 || index >= kLineCommandSlots)
+        return {};
+    return keys[static_cast<std::size_t>(index)];
+}
+
 LineCommandControls CommandControls(CommandState state) {
     LineCommandControls c;
     switch (state) {

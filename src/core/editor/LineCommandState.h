@@ -23,6 +23,16 @@ inline constexpr int kClearSheet = 8;
 
 // The caption of button `index` ("" for 6 and out of range).
 std::string_view LineCommandCaption(int index);
+// The key of line command `index` in the grid, in Qt's portable form
+// ("Ctrl+Up"); "" for none. They are free in the grid: its cells move with
+// the plain arrows, Tab and Enter; the moves and Delete are only usable on
+// a voice, whose editor is a list; the whole-sheet commands take Shift too.
+std::string_view LineCommandShortcut(int index);
+// The line commands the grid's context menu offers, in their order there.
+inline constexpr std::array<int, 7> kGridMenuLineCommands = {linecmd::kMoveUp,  linecmd::kMoveDown,
+                                                            linecmd::kMoveLeft, linecmd::kMoveRight,
+                                                            linecmd::kDelete,   linecmd::kBatchFill,
+                                                            linecmd::kClearSheet};
 inline constexpr std::string_view kPlayCaption = "再生";
 inline constexpr std::string_view kStopCaption = "停止";
 

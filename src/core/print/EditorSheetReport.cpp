@@ -18,7 +18,7 @@ std::string twoDigitNumber(std::string_view text) {
 
 std::vector<Column> lineColumns() {
     std::vector<Column> columns = {
-        {"", "NO", 3, Align::Right},
+        {"", "NO", 4, Align::Right},  // "255" whole
         {"LED", "TYPE", 8, Align::Left},
         {"LED", "TIME", 5, Align::Right},
         {"SOUND", "TIME", 6, Align::Right},

@@ -12,7 +12,12 @@ std::filesystem::path PdfTargetPath(const std::string& chosen) {
 }
 
 FileChooserRequest PdfChooserRequest(const std::string& folder) {
-    return {"PDF保存", folder, {"PDF|*.pdf"}, false, false};
+    return {"PDF保存", folder, {"PDF|*.pdf"}, false, false, true};
+}
+
+MessageRequest PdfSavedMessage(const std::filesystem::path& file, int pages) {
+    return {"PDFファイルを保存しました（" + std::to_string(pages) + "ページ）。\n" + file.string(),
+            GetMsg(msg::kTitleConfirm), MessageIcon::Information, MessageButtons::Ok};
 }
 
 bool ConfirmPdfReplacement(UserDialogs& dialogs, const std::filesystem::path& file) {

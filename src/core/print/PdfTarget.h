@@ -1,6 +1,7 @@
 #pragma once
 // Where "PDF保存" writes: the chosen name, with ".pdf" added when it has no
-// extension, and the question before an existing file is replaced.
+// extension, the question before an existing file is replaced, and where the
+// file went once it is written.
 #include "ui/UserDialogs.h"
 
 #include <filesystem>
@@ -10,8 +11,11 @@ namespace vexa::print {
 
 std::filesystem::path PdfTargetPath(const std::string& chosen);
 
-// The chooser of the PDF file, opened in `folder`.
+// The chooser of the PDF file, a save chooser opened in `folder`.
 FileChooserRequest PdfChooserRequest(const std::string& folder);
+
+// What is said once the PDF of `pages` pages has been written to `file`.
+MessageRequest PdfSavedMessage(const std::filesystem::path& file, int pages);
 
 // Asks before an existing file is replaced; true to go on (also when there
 // is no such file).

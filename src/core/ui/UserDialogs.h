@@ -43,6 +43,9 @@ struct FileChooserRequest {
     std::vector<std::string> filters;
     bool multiple = false;
     bool mustExist = true;  // false: a new name may be typed (one file only)
+    // A chooser that saves: its button reads 保存; it does not ask about an
+    // existing file itself (the caller asks, naming the file it will write).
+    bool save = false;
 };
 
 class UserDialogs {

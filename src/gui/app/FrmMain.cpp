@@ -62,6 +62,7 @@ FrmMain::FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs, Q
     buildCentralArea();
     buildStatusBar();
     buildUndoActions();
+    buildGridMenu();
     tmrSim_ = new QTimer(this);
     tmrSim_->setObjectName("TmrSim");
     tmrSim_->setInterval(kTestTickMilliseconds);
@@ -103,9 +104,47 @@ void FrmMain::buildUndoActions() {
     // Window-wide keys; the grid offers both in its context menu too.
     addAction(undoAction_);
     addAction(redoAction_);
-    fgProgram_->table()->setContextMenuPolicy(Qt::ActionsContextMenu);
-    fgProgram_->table()->addAction(undoAction_);
-    fgProgram_->table()->addAction(redoAction_);
+}
+
+void FrmMain::buildGridMenu() {
+    // The grid's context menu: undo and redo, then the line commands under
+    // their buttons' captions. Their keys work while the grid or one of its
+    // editors has the focus.
+    QWidget* table = fgProgram_->table();
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    table->addAction(undoAction_);
+    table->addAction(redoAction_);
+    auto separator = [table] {
+        auto* line = new QAction(table);
+        line->setSeparator(true);
+        table->addAction(line);
+    };
+    for (int index : kGridMenuLineCommands) {
+        if (index == linecmd::kMoveUp || index == linecmd::kBatchFill)
+            separator();
+        QPushButton* button = lineCommand(index);
+        auto* action = new QAction(button->text(), table);
+        action->setObjectName(QStringLiteral("GridMenuCommand%1").arg(index));
+        const std::string_view key = LineCommandShortcut(index);
+        if (!key.empty()) {
+            action->setShortcut(QKeySequence::fromString(QString::fromUtf8(key.data(), qsizetype(key.size())),
+                                                         QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+            button->setToolTip(button->text() + QStringLiteral(" (") +
+                               action->shortcut().toString(QKeySequence::NativeText) + u')');
+        }
+        action->setEnabled(button->isEnabled());
+        connect(action, &QAction::triggered, fgProgram_, [this, index] { fgProgram_->runLineCommand(index); });
+        table->addAction(action);
+        lineActions_[static_cast<std::size_t>(index)] = action;
+    }
+}
+
+void FrmMain::setLineCommandEnabled(int index, bool enabled) {
+    if (QPushButton* button = lineCommand(index))
+        button->setEnabled(enabled);
+    if (QAction* action = lineCommandAction(index))
+        action->setEnabled(enabled);
 }
 
 void FrmMain::updateUndoActions() {
@@ -283,6 +322,12 @@ QPushButton* FrmMain::lineCommand(int index) const {
                                                                     : nullptr;
 }
 
+QAction* FrmMain::lineCommandAction(int index) const {
+    return index >= 0 && index < static_cast<int>(lineActions_.size())
+               ? lineActions_[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
 void FrmMain::applySheetMode() {
     const SheetModeView view = SheetModeViewFor(configuration().settings.multiSheet());
     applyToolbarState();
@@ -314,7 +359,7 @@ void FrmMain::setTestRunning(bool running) {
     fgMemo_->setEnabled(!running);
     frmSetting_->setEnabled(!running);
     for (int index : {linecmd::kBatchFill, linecmd::kClearSheet})
-        lineCommand(index)->setEnabled(!running);
+        setLineCommandEnabled(index, !running);
     fgProgram_->setTestRunning(running);
     lblAttention_->setVisible(!running);
     updateUndoActions();
@@ -377,8 +422,7 @@ void FrmMain::clearSheetControls() {
 void FrmMain::setCommandState(CommandState state) {
     const LineCommandControls controls = CommandControls(state);
     for (int index = 0; index < kLineCommandSlots; ++index)
-        if (QPushButton* button = lineCommand(index))
-            button->setEnabled(controls.buttons[static_cast<std::size_t>(index)]);
+        setLineCommandEnabled(index, controls.buttons[static_cast<std::size_t>(index)]);
     if (controls.playCaption)
         lineCommand(linecmd::kPlay)
             ->setText(QString::fromUtf8(controls.playCaption->data(),

@@ -104,6 +104,9 @@ public:
     QAction* undoAction() const { return undoAction_; }
     QAction* redoAction() const { return redoAction_; }
     QPushButton* lineCommand(int index) const;  // nullptr for 6 and out of range
+    // The grid's context-menu entry of line command `index` (with its key),
+    // enabled exactly as its button; nullptr for commands the menu lacks.
+    QAction* lineCommandAction(int index) const;
     FgProgramView* programGrid() const { return fgProgram_; }
     FgMemo* memoGrid() const { return fgMemo_; }
     SheetHeaderFrame* headerFrame() const { return frmSetting_; }
@@ -124,6 +127,8 @@ protected:
 
 private:
     void buildUndoActions();
+    void buildGridMenu();
+    void setLineCommandEnabled(int index, bool enabled);
     void onDocumentChanged(const DocumentChange& change);
     void updateUndoActions();
     void undo();
@@ -166,7 +171,8 @@ private:
     SheetHeaderFrame* frmSetting_ = nullptr;
     FgMemo* fgMemo_ = nullptr;
     FgProgramView* fgProgram_ = nullptr;
-    std::array<QPushButton*, 9> commands_{};
+    std::array<QPushButton*, kLineCommandSlots> commands_{};
+    std::array<QAction*, kLineCommandSlots> lineActions_{};
     QLabel* lblAttention_ = nullptr;
     QLabel* lblState_ = nullptr;
     QLabel* statusPanel1_ = nullptr;

@@ -3,7 +3,11 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 #include <QTimer>
+
+#include <algorithm>
+#include <array>
 
 namespace vexa::gui {
 namespace {
@@ -11,6 +15,7 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 constexpr int kWidthsTwips[4] = {1530, 4630, 1530, 4900};
 constexpr int kRowHeightTwips = 300;
+constexpr char16_t kFullWidthSample = u'\u3042';  // a full-width character, as wide as any other
 
 QTableWidgetItem* labelItem(const char* text) {
     auto* item = new QTableWidgetItem(QString::fromUtf8(text));
@@ -20,8 +25,16 @@ QTableWidgetItem* labelItem(const char* text) {
     return item;
 }
 
+// The Name or the Memo; its tooltip is always its whole text.
+class TextItem : public QTableWidgetItem {
+public:
+    QVariant data(int role) const override {
+        return role == Qt::ToolTipRole ? QTableWidgetItem::data(Qt::DisplayRole) : QTableWidgetItem::data(role);
+    }
+};
+
 QTableWidgetItem* textItem() {
-    auto* item = new QTableWidgetItem;
+    auto* item = new TextItem;
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
     item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     item->setBackground(Qt::white);
@@ -56,16 +69,62 @@ void FgMemo::resetMemo() {
     setItem(0, kNameColumn, textItem());
     setItem(0, 2, labelItem("メモ"));
     setItem(0, kMemoColumn, textItem());
-    int total = 0;
-    for (int c = 0; c < 4; ++c) {
-        setColumnWidth(c, kWidthsTwips[c] / kTwipsPerPixel);
-        total += kWidthsTwips[c] / kTwipsPerPixel;
-    }
     setRowHeight(0, kRowHeightTwips / kTwipsPerPixel + 4);
     setFixedHeight(rowHeight(0) + 2 * frameWidth());
-    setMinimumWidth(total + 2 * frameWidth());
+    fitColumns();
+    updateGeometry();
     settingTexts_ = false;
 }
+
+int FgMemo::cellWidthFor(int fullWidth) const {
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return fontMetrics().horizontalAdvance(QString(fullWidth, QChar(kFullWidthSample))) + 2 * margin + 6;
+}
+
+QSize FgMemo::sizeHint() const {
+    const int width = kWidthsTwips[0] / kTwipsPerPixel + std::max(kWidthsTwips[1] / kTwipsPerPixel,
+                                                                  cellWidthFor(kNameFullWidth)) +
+                      kWidthsTwips[2] / kTwipsPerPixel +
+                      std::max(kWidthsTwips[3] / kTwipsPerPixel, cellWidthFor(kMemoFullWidth));
+    return {width + 2 * frameWidth(), height()};
+}
+
+QSize FgMemo::minimumSizeHint() const {
+    int width = 0;
+    for (int twips : kWidthsTwips)
+        width += twips / kTwipsPerPixel;
+    return {width + 2 * frameWidth(), height()};
+}
+
+void FgMemo::fitColumns() {
+    std::array<int, 4> widths{};
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        widths[c] = kWidthsTwips[c] / kTwipsPerPixel;
+    widths[kNameColumn] = std::max(widths[kNameColumn], cellWidthFor(kNameFullWidth));
+    widths[kMemoColumn] = std::max(widths[kMemoColumn], cellWidthFor(kMemoFullWidth));
+    // Too little room: the labels shrink to their captions, then the Memo to
+    // its set width, then the Name.
+    int excess = widths[0] + widths[1] + widths[2] + widths[3] - (width() - 2 * frameWidth());
+    const int labelLeast = fontMetrics().horizontalAdvance(QStringLiteral("名称")) + 16;
+    for (int c : {0, 2}) {
+        const int give = std::clamp(excess, 0, widths[c] - labelLeast);
+        widths[c] -= give;
+        excess -= give;
+    }
+    for (int c : {kMemoColumn, kNameColumn}) {
+        const int give = std::clamp(excess, 0, widths[c] - kWidthsTwips[c] / kTwipsPerPixel);
+        widths[c] -= give;
+        excess -= give;
+    }
+    for (int c = 0; c < 4; ++c)
+        setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+}
+
+void FgMemo::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    fitColumns();
+}
+
 
 QString FgMemo::name() const { return item(0, kNameColumn)->text(); }
 QString FgMemo::memo() const { return item(0, kMemoColumn)->text(); }

@@ -2,7 +2,10 @@
 // The memo grid: one row of four cells, "名称" and the sheet's Name, "メモ" and
 // its Memo. The cursor never rests on a label: it moves on to the cell beside
 // it and opens the editor there. A committed Name or Memo is reported with
-// edited(); texts put in by the window are not.
+// edited(); texts put in by the window are not. The Name and Memo cells are
+// wide enough for the longest Name (30 full-width characters) and Memo (40)
+// the card accepts, as far as the window allows: the labels give up width
+// first, then the Memo; each cell's tooltip holds its whole text.
 #include <QTableWidget>
 
 namespace vexa::gui {
@@ -13,6 +16,9 @@ class FgMemo : public QTableWidget {
 public:
     static constexpr int kNameColumn = 1;
     static constexpr int kMemoColumn = 3;
+    // The longest Name and Memo a card accepts, in full-width characters.
+    static constexpr int kNameFullWidth = 30;
+    static constexpr int kMemoFullWidth = 40;
 
     explicit FgMemo(QWidget* parent = nullptr);
 
@@ -29,6 +35,12 @@ public:
     // Commits and closes an open editor (before the sheet is stored).
     void endEdit();
 
+    // The whole row with the longest Name and Memo shown in full.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // The width that shows `fullWidth` full-width characters in a cell.
+    int cellWidthFor(int fullWidth) const;
+
 signals:
     // The user changed the Name (kNameColumn) or the Memo (kMemoColumn).
     void edited(int column);
@@ -41,8 +53,11 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The column widths for the width the row has now.
+    void fitColumns();
     void tab(bool forward);
     void onCurrentCellChanged(int row, int column);
 

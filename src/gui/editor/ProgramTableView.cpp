@@ -1,5 +1,6 @@
 #include "editor/ProgramTableView.h"
 
+#include "editor/FrozenColumnsView.h"
 #include "editor/ProgramGridDelegate.h"
 #include "editor/ProgramGridModel.h"
 #include "editor/TwoRowHeaderView.h"
@@ -8,6 +9,7 @@
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 
@@ -41,6 +43,20 @@ ProgramTableView::ProgramTableView(ProgramGrid& grid, ProgramGridModel& model, Q
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(kLineRowPixels);
+    // By pixel, so that a column comes out from under the frozen ones exactly.
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    frozen_ = new FrozenColumnsView(
+        *this, kFrozenColumns, new TwoRowHeaderView(ProgramGridModel::TopHeaderRole, kHeaderRowPixels));
+    frozen_->setItemDelegate(new ProgramGridDelegate(grid_, frozen_));  // paints the pictures
+    connect(frozen_, &FrozenColumnsView::pressed, this, &ProgramTableView::onFrozenPressed);
+    // The grid's context menu, wherever it is asked for.
+    frozen_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(frozen_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QPoint global = frozen_->viewport()->mapToGlobal(at);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, viewport()->mapFromGlobal(global), global);
+        QApplication::sendEvent(viewport(), &event);
+    });
     fitColumns();
 }
 
@@ -83,6 +99,7 @@ void ProgramTableView::fitColumns() {
         }
         horizontalHeader()->resizeSection(c, std::max(twipsToPixels(gridColumn(c).widthTwips), needed));
     }
+    frozen_->follow();  // a reset model showed every column again
 }
 
 QWidget* ProgramTableView::currentEditor() const {
@@ -129,26 +146,61 @@ void ProgramTableView::currentChanged(const QModelIndex& current, const QModelIn
         emit currentCellChanged(0, 0);
 }
 
-void ProgramTableView::mousePressEvent(QMouseEvent* event) {
-    const QModelIndex index = indexAt(event->position().toPoint());
-    if (!index.isValid() || event->button() != Qt::LeftButton) {
-        QTableView::mousePressEvent(event);
-        return;
-    }
+GridClick ProgramTableView::pressLine(const QModelIndex& index, const QMouseEvent& event) {
+    if (!index.isValid() || event.button() != Qt::LeftButton)
+        return {};
     const int row = ProgramGridModel::gridRow(index);
     const GridClick click = grid_.click(row, index.column(), testRunning_);
-    if (click.ignored) {
-        event->accept();
-        return;
-    }
+    if (click.ignored)
+        return click;
     if (click.lineTest)
         emit lineTestClicked(row);
     if (click.state)
         emit clickState(*click.state);
+    return click;
+}
+
+void ProgramTableView::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const GridClick click = pressLine(index, *event);
+    if (click.ignored) {
+        event->accept();
+        return;
+    }
     QTableView::mousePressEvent(event);
     // A click on the current cell whose editor was closed opens it again.
     if (click.edit && currentIndex() == index && !isEditing())
         edit(index);
+}
+
+void ProgramTableView::onFrozenPressed(const QModelIndex& index, QMouseEvent* event) {
+    // The frozen columns hold no editor: a press tests the line or places the cursor.
+    if (pressLine(index, *event).ignored)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    if (index.isValid())
+        setCurrentIndex(index);
+}
+
+void ProgramTableView::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    QScrollBar* across = horizontalScrollBar();
+    const int before = across->value();
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid())
+        return;
+    if (index.column() < kFrozenColumns) {
+        across->setValue(before);
+        return;
+    }
+    const int hidden = frozen_->frozenWidth() - visualRect(index).left();
+    if (hidden > 0)
+        across->setValue(across->value() - hidden);
+}
+
+void ProgramTableView::updateGeometries() {
+    QTableView::updateGeometries();
+    if (frozen_)
+        frozen_->follow();
 }
 
 void ProgramTableView::inputMethodEvent(QInputMethodEvent* event) {

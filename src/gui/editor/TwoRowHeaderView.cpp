@@ -27,9 +27,9 @@ std::pair<int, int> TwoRowHeaderView::groupOf(int logical) const {
     const QString text = topText(logical);
     int first = logical;
     int last = logical;
-    while (first > 0 && topText(first - 1) == text)
+    while (first > 0 && !isSectionHidden(first - 1) && topText(first - 1) == text)
         --first;
-    while (last + 1 < count() && topText(last + 1) == text)
+    while (last + 1 < count() && !isSectionHidden(last + 1) && topText(last + 1) == text)
         ++last;
     return {first, last};
 }
@@ -39,7 +39,8 @@ void TwoRowHeaderView::paintCell(QPainter* painter, const QRect& rect, int logic
     initStyleOption(&opt);
     opt.rect = rect;
     opt.section = logical;
-    opt.text = text;
+    // A caption wider than its cell is left out rather than cut.
+    opt.text = fontMetrics().horizontalAdvance(text) + 4 <= rect.width() ? text : QString();
     opt.textAlignment = Qt::AlignCenter;
     opt.position = QStyleOptionHeader::Middle;
     opt.state |= QStyle::State_Enabled;

@@ -1,8 +1,9 @@
 #pragma once
 // A horizontal header of two rows: the lower row holds each column's own
 // caption, the upper row the group captions ("SOUND", "LED", …), one cell
-// across every run of neighbouring columns with the same text. Being the
-// view's header, both rows stay in view while the lines scroll.
+// across every run of neighbouring shown columns with the same text (left
+// out when it does not fit). Being the view's header, both rows stay in view
+// while the lines scroll.
 #include <QHeaderView>
 
 namespace vexa::gui {

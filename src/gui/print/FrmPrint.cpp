@@ -11,6 +11,7 @@
 #include "ui/Refusal.h"
 #include "ui/WorkAreaFit.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -18,14 +19,22 @@
 #include <QHBoxLayout>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace vexa::gui {
 namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+constexpr const char* kPreviewCaption = "印刷プレビュー";
+constexpr int kPreviewScreenMargin = 8;
+constexpr QSize kPreviewLargest(1400, 1000);  // on large screens, no larger
 
 bool showPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
@@ -133,12 +142,29 @@ void FrmPrint::preview() {
     printer.setDocName(qs(GetMsg(msg::kAppTitle)));
     QPrintPreviewDialog dialog(&printer, this);
     KeepInWorkArea(&dialog);
-    dialog.setWindowTitle(qs(GetMsg(msg::kPrintCaption)));
+    dialog.setObjectName("FrmPreview");
+    dialog.setWindowTitle(QString::fromUtf8(kPreviewCaption));
     const std::vector<print::Report> shown = reports();
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&shown](QPrinter* target) {
         NoProgress progress;
         printlayout::RenderReports(*target, shown, progress);
     });
+    // As large as the screen allows, frame included, and the pages as wide
+    // as the window.
+    if (const QScreen* where = screen()) {
+        const QRect area = where->availableGeometry();
+        const QSize frame = frameGeometry().size() - geometry().size();  // this window's frame, as a guide
+        const QSize inner(std::min(area.width() - frame.width() - 2 * kPreviewScreenMargin, kPreviewLargest.width()),
+                          std::min(area.height() - frame.height() - 2 * kPreviewScreenMargin, kPreviewLargest.height()));
+        dialog.resize(inner);
+        dialog.move(area.left() + (area.width() - inner.width() - frame.width()) / 2,
+                    area.top() + (area.height() - inner.height() - frame.height()) / 2);
+    }
+    // Through the dialog's own button, so that it shows as chosen.
+    if (auto* fitWidth = dialog.findChild<QAction*>("fitWidthAction"))
+        fitWidth->trigger();
+    else if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
+        pages->fitToWidth();
     dialog.exec();
 }
 
@@ -158,6 +184,8 @@ void FrmPrint::savePdf() {
                 printlayout::WriteReportsPdf(target, reports, GetMsg(msg::kAppTitle), progress);
             if (result.outcome == printlayout::PdfResult::Outcome::Failed)
                 runProblem_ = Refusal{result.reason, msg::kTitleError, MessageIcon::Warning, {}, -1, -1};
+            if (result.written())
+                runDone_ = print::PdfSavedMessage(target, result.pages);
             return result.written();
         },
         false);
@@ -166,6 +194,7 @@ void FrmPrint::savePdf() {
 void FrmPrint::startRun(std::function<bool(Progress&)> work, bool closeWhenDone) {
     runOk_ = false;
     runProblem_.reset();
+    runDone_.reset();
     closeWhenDone_ = closeWhenDone;
     setEnabled(false);
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -183,6 +212,8 @@ void FrmPrint::onRunFinished() {
         }
         show();  // the user goes on from the selection window, which owns the message
         ShowRefusal(dialogs_, *runProblem_);
+    } else if (runDone_) {
+        dialogs_.showMessage(*runDone_);  // where the file went
     }
     printer_.reset();
     emit runEnded(completed);

@@ -1,7 +1,8 @@
 #pragma once
 // The print selection window "印刷の選択": five boxes (the reports), "印刷"
 // to a printer through the print dialog as one job, "プレビュー" and
-// "PDF保存" of the same pages, and "閉じる(&C)", which saves the boxes in
+// "PDF保存" of the same pages (a save chooser, then where the file went), and
+// "閉じる(&C)", which saves the boxes in
 // PrtSheet; the close box saves nothing. The main window stays disabled
 // while it is open.
 #include "app/ProgramPaths.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -84,6 +86,7 @@ private:
     PrintRun* run_ = nullptr;
     bool runOk_ = false;
     CheckResult runProblem_;
+    std::optional<MessageRequest> runDone_;  // said once a run has completed
     bool closeWhenDone_ = false;
     std::unique_ptr<QPrinter> printer_;
 };

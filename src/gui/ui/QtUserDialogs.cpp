@@ -142,12 +142,19 @@ QStringList QtUserDialogs::nameFilters(const std::vector<std::string>& filters) 
 
 std::vector<std::string> QtUserDialogs::chooseFiles(const FileChooserRequest& request) {
     QFileDialog dialog(owner(), qs(request.title), qs(request.initialFolder));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    if (request.multiple)
-        dialog.setFileMode(QFileDialog::ExistingFiles);
-    else
-        dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::ReadOnly, true);
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setLabelText(QFileDialog::Accept, QString::fromUtf8("保存(&S)"));
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, true);  // the caller asks, naming the file
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        if (request.multiple)
+            dialog.setFileMode(QFileDialog::ExistingFiles);
+        else
+            dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::ReadOnly, true);
+    }
     // Qt's own chooser matches "*.wav" to "CHIME.WAV" too (names on FAT cards
     // are mostly upper case); some desktops' native choosers do not.
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);

@@ -1,10 +1,12 @@
 #include "ui/QtUserDialogs.h"
 
 #include "app/Translations.h"
+#include "print/PdfTarget.h"
 
 #include "TestPaths.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -99,6 +101,34 @@ TEST(QtUserDialogs, FileChooserOpensAsRequestedAndGivesTheChosenFiles) {
         dialog.reject();
     });
     EXPECT_TRUE(dialogs.chooseFiles({"t", folder.toStdString(), {}, true}).empty());
+}
+
+TEST(QtUserDialogs, ThePdfChooserSavesUnderANewOrAnExistingName) {
+    test::TempDir dir;
+    test::writeBytes(dir / "old.pdf", "x");
+    const QString folder = QString::fromStdString(dir.path().string());
+    QtUserDialogs dialogs;
+    for (const char* typed : {"new", "old.pdf"}) {
+        SCOPED_TRACE(typed);
+        whenShown<QFileDialog>([typed](QFileDialog& dialog) {
+            EXPECT_EQ(dialog.windowTitle(), "PDF保存");
+            EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+            QPushButton* accept = nullptr;
+            for (auto* box : dialog.findChildren<QDialogButtonBox*>())
+                for (QAbstractButton* button : box->buttons())
+                    if (box->buttonRole(button) == QDialogButtonBox::AcceptRole)
+                        accept = qobject_cast<QPushButton*>(button);
+            ASSERT_NE(accept, nullptr);
+            EXPECT_EQ(accept->text(), "保存(&S)");
+            // The window asks itself, naming the file with ".pdf" added.
+            EXPECT_TRUE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+            dialog.selectFile(QDir(dialog.directory()).filePath(QString::fromUtf8(typed)));
+            QMetaObject::invokeMethod(&dialog, "accept");
+        });
+        const auto chosen = dialogs.chooseFiles(print::PdfChooserRequest(folder.toStdString()));
+        ASSERT_EQ(chosen.size(), 1u);
+        EXPECT_EQ(QFileInfo(QString::fromStdString(chosen[0])).fileName(), QString::fromUtf8(typed));
+    }
 }
 
 }  // namespace

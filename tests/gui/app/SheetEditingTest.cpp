@@ -5,6 +5,7 @@
 #include "config/Messages.h"
 #include "editor/FgMemo.h"
 #include "editor/FgProgramView.h"
+#include "editor/FrozenColumnsView.h"
 #include "editor/SheetHeaderFrame.h"
 #include "editor/ProgramTableView.h"
 #include "model/ControlFileWriter.h"
@@ -17,7 +18,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
@@ -105,6 +108,98 @@ TEST(SheetEditing, ChoosingAVoicePacksItAndRecomputesTime) {
     EXPECT_EQ(w.grid().text(kFirstLineRow, 8), "");
     EXPECT_EQ(w.grid().text(kFirstLineRow, gridcol::kTime), "4.0");  // 2 × (1.2 + 0.8)
     EXPECT_TRUE(w.document.modified());
+}
+
+// The texts of the menu that a right click on `target` opens, closing it.
+QStringList contextMenuOf(QWidget* target, QPoint at) {
+    QStringList seen;
+    QTimer::singleShot(0, [&seen] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* action : menu->actions())
+                if (action->isVisible())
+                    seen << (action->isSeparator() ? QStringLiteral("|")
+                                                   : action->text() + (action->isEnabled() ? "" : "(off)"));
+            menu->close();
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &event);
+    return seen;
+}
+
+TEST(SheetEditing, TheGridMenuAndKeysRunTheLineCommandsAsTheButtonsDo) {
+    test::TempDir dir;
+    Window w;
+    ASSERT_TRUE(w.frm.loadControlFile(writeCardWithSounds(dir, multiSheet()).string()));
+    ProgramTableView* table = w.frm.programGrid()->table();
+    auto same = [&w] {
+        for (int index : kGridMenuLineCommands) {
+            QAction* action = w.frm.lineCommandAction(index);
+            if (!action)
+                return testing::AssertionFailure() << "no menu entry " << index;
+            if (action->text() != w.frm.lineCommand(index)->text() ||
+                action->isEnabled() != w.frm.lineCommand(index)->isEnabled())
+                return testing::AssertionFailure() << "menu entry " << index << " differs from its button";
+        }
+        return testing::AssertionSuccess();
+    };
+    // Enabled as the buttons in every state, and during a test.
+    for (CommandState state : {CommandState::VoiceCell, CommandState::Idle, CommandState::SheetTest,
+                               CommandState::LineTest}) {
+        w.frm.setCommandState(state);
+        EXPECT_TRUE(same()) << int(state);
+    }
+    w.frm.setTestRunning(true);
+    w.frm.setCommandState(CommandState::SheetTest);
+    EXPECT_TRUE(same());
+    w.frm.setTestRunning(false);
+    w.frm.setCommandState(CommandState::Idle);
+    EXPECT_FALSE(w.frm.lineCommandAction(linecmd::kDelete)->isEnabled());
+
+    // A right click on a voice, in the scrolling part or on the frozen line numbers.
+    const QModelIndex voice = table->model()->index(0, 5);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(voice).center());
+    EXPECT_TRUE(same());
+    const QStringList onVoice = {"元に戻す(off)", "やり直し(off)", "|", "上移動", "下移動", "左移動", "右移動",
+                                 "削除", "|", "一括登録", "全ｸﾘｱ"};
+    EXPECT_EQ(contextMenuOf(table->viewport(), table->visualRect(voice).center()), onVoice);
+    FrozenColumnsView* frozen = table->frozenColumns();
+    EXPECT_EQ(contextMenuOf(frozen->viewport(), frozen->visualRect(table->model()->index(0, 0)).center()), onVoice);
+
+    // The keys, on the voice's list: down a line, then deleted there.
+    QApplication::setActiveWindow(&w.frm);  // again, after the menus
+    w.frm.programGrid()->editCellAt(kFirstLineRow, 5);
+    ASSERT_NE(table->currentEditor(), nullptr);
+    QTest::keyClick(table->currentEditor(), Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(w.grid().text(kFirstLineRow + 1, 5), "a.wav");
+    EXPECT_EQ(w.grid().text(kFirstLineRow, 5), "");
+    ASSERT_NE(qobject_cast<QComboBox*>(table->currentEditor()), nullptr);
+    QTest::keyClick(table->currentEditor(), Qt::Key_Delete);
+    EXPECT_EQ(w.grid().text(kFirstLineRow + 1, 5), "");
+    EXPECT_EQ(w.document.project().sheets[0].lines[1].voices[0], "");
+    EXPECT_TRUE(same());  // the cell is empty now: Idle
+
+    // In a time cell Delete and Ctrl+Left stay the text's own keys.
+    w.frm.programGrid()->editCellAt(kFirstLineRow, gridcol::kLedTime);
+    auto* edit = qobject_cast<QLineEdit*>(table->currentEditor());
+    ASSERT_NE(edit, nullptr);
+    edit->setText("12.5");
+    edit->setCursorPosition(4);
+    QTest::keyClick(edit, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_LT(edit->cursorPosition(), 4);
+    edit->setCursorPosition(0);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(edit->text(), "2.5");
+
+    // The whole-sheet commands ask first, as their buttons do.
+    w.dialogs.answers = {MessageAnswer::No, MessageAnswer::No};
+    QTest::keyClick(edit, Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(table->currentEditor() ? table->currentEditor() : table, Qt::Key_Delete,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(w.dialogs.texts(), (std::vector<std::string>{GetMsg(2521), GetMsg(2032)}));
+    EXPECT_EQ(w.grid().text(kFirstLineRow, gridcol::kRepeat), "2");  // No: the sheet stays
+    EXPECT_EQ(w.frm.lineCommand(linecmd::kMoveUp)->toolTip(),
+              "上移動 (" + QKeySequence("Ctrl+Up").toString(QKeySequence::NativeText) + ")");
 }
 
 TEST(SheetEditing, LoadedHeadersShowAsWrittenAndTabsKeepWhatWasTyped) {

@@ -1,6 +1,7 @@
 // The programme grid widget on the offscreen platform: editors, keys, clicks,
 // Japanese input, the two-row header and the line commands as the user meets them.
 #include "editor/FgProgramView.h"
+#include "editor/FrozenColumnsView.h"
 #include "editor/ProgramGridModel.h"
 #include "editor/ProgramTableView.h"
 #include "editor/TwoRowHeaderView.h"
@@ -287,6 +288,59 @@ TEST_F(FgProgramViewTest, LineCommandsApplyTheirResults) {
     EXPECT_EQ(states.last().at(0).value<CommandState>(), CommandState::Idle);
     EXPECT_EQ(document.project().sheets[3].lines[0].select, "1");
     EXPECT_EQ(shown(rowOf(0), 5), "");
+}
+
+TEST_F(FgProgramViewTest, LineNumbersAndPicturesStayWhileTheGridScrollsRight) {
+    view->resize(1016, 500);  // the main window's grid on a 1024-pixel screen
+    view->setupGrid(255);
+    QApplication::processEvents();  // the scroll ranges follow the new lines
+    QScrollBar* across = table().horizontalScrollBar();
+    ASSERT_GT(across->maximum(), 0);  // the EX columns are off screen at first
+    table().scrollTo(cell(rowOf(120), 0), QAbstractItemView::PositionAtTop);
+    across->setValue(across->maximum());
+    QApplication::processEvents();
+
+    FrozenColumnsView* frozen = table().frozenColumns();
+    ASSERT_NE(frozen, nullptr);
+    EXPECT_TRUE(frozen->isVisible());
+    EXPECT_EQ(frozen->geometry().left(), table().frameWidth());
+    EXPECT_EQ(frozen->frozenWidth(), table().columnWidth(0) + table().columnWidth(1));
+    EXPECT_FALSE(frozen->isColumnHidden(gridcol::kNumber));
+    EXPECT_TRUE(frozen->isColumnHidden(gridcol::kTime));
+    // The last EX column is shown whole beside the frozen columns.
+    const QRect lastEx = table().visualRect(cell(rowOf(120), gridcol::kCount - 1));
+    EXPECT_LE(lastEx.right(), table().viewport()->width());
+    EXPECT_GE(table().visualRect(cell(rowOf(120), gridcol::kLedType)).left(), 0);
+
+    // At every height the frozen No. shows the number of the line beside it.
+    for (int y : {2, 60, 200, table().viewport()->height() - 3}) {
+        const QModelIndex left = frozen->indexAt(QPoint(5, y));
+        const QModelIndex right = table().indexAt(QPoint(lastEx.center().x(), y));
+        ASSERT_TRUE(left.isValid()) << y;
+        EXPECT_EQ(left.column(), gridcol::kNumber);
+        EXPECT_EQ(left.row(), right.row()) << y;
+        EXPECT_EQ(left.data().toString(), QString::number(left.row() + 1).rightJustified(2, u'0'));
+    }
+    EXPECT_EQ(frozen->indexAt(QPoint(5, 2)).data().toString(), "121");
+
+    // A cell of a scrolling column never hides under the frozen ones.
+    view->editCellAt(rowOf(120), gridcol::kSelect);
+    EXPECT_GE(table().visualRect(cell(rowOf(120), gridcol::kSelect)).left(), frozen->frozenWidth());
+    across->setValue(across->maximum());
+
+    // A click on a frozen line number tests that line, wherever the grid stands.
+    QSignalSpy lineTests(view.get(), &FgProgramView::lineTestClicked);
+    const QRect number = frozen->visualRect(cell(rowOf(125), gridcol::kNumber));
+    QTest::mouseClick(frozen->viewport(), Qt::LeftButton, {}, number.center());
+    ASSERT_EQ(lineTests.count(), 1);
+    EXPECT_EQ(lineTests.at(0).at(0).toInt(), rowOf(125));
+    EXPECT_EQ(view->cursorRow(), rowOf(125));
+    EXPECT_EQ(across->value(), across->maximum());  // the columns stayed where they were
+
+    // Lines set up again (Batch Fill, a new Line Count) keep the frozen columns.
+    view->setupGrid(30);
+    EXPECT_TRUE(frozen->isColumnHidden(gridcol::kTime));
+    EXPECT_FALSE(frozen->isColumnHidden(gridcol::kSoundPicture));
 }
 
 TEST_F(FgProgramViewTest, EndEditCommitsAndLeavesNoCursor) {

@@ -7,10 +7,18 @@
 #include "config/ConfigurationFile.h"
 #include "config/Messages.h"
 #include "print/FrmPrint.h"
+#include "print/PdfTarget.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QApplication>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -194,6 +202,14 @@ TEST(FrmPrint, PdfSaveWritesTheSamePagesToTheChosenFile) {
     EXPECT_TRUE(ended.at(0).at(0).toBool());
     EXPECT_TRUE(isPdf(p.temp / "patterns.pdf"));
     EXPECT_TRUE(w.isVisible());  // the window stays for more
+    ASSERT_EQ(p.dialogs.fileRequests.size(), 1u);
+    EXPECT_TRUE(p.dialogs.fileRequests[0].save);  // a save chooser: 保存, new names
+    // The user is told where the file went.
+    ASSERT_EQ(p.dialogs.shown.size(), 1u);
+    EXPECT_EQ(p.dialogs.shown[0], print::PdfSavedMessage(p.temp / "patterns.pdf", 1));
+    EXPECT_NE(p.dialogs.shown[0].text.find((p.temp / "patterns.pdf").string()), std::string::npos);
+    EXPECT_EQ(p.dialogs.shown[0].icon, MessageIcon::Information);
+    p.dialogs.shown.clear();
 
     // An existing file is replaced only after Yes.
     test::writeBytes(p.temp / "old.pdf", "old");
@@ -204,6 +220,36 @@ TEST(FrmPrint, PdfSaveWritesTheSamePagesToTheChosenFile) {
     EXPECT_EQ(p.dialogs.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(test::readBytes(p.temp / "old.pdf"), "old");
     EXPECT_EQ(ended.count(), 1);
+}
+
+TEST(FrmPrint, ThePreviewHasItsOwnTitleFillsTheScreenAndShowsWholePageWidths) {
+    PrintWindow p;
+    FrmPrint w(p.document, p.paths, p.dialogs);
+    w.show();
+    w.chkBox(0)->setChecked(true);
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(preview, nullptr);
+        seen = true;
+        EXPECT_EQ(preview->windowTitle(), "印刷プレビュー");
+        EXPECT_NE(preview->windowTitle(), w.windowTitle());
+        const QRect area = preview->screen()->availableGeometry();
+        EXPECT_TRUE(area.contains(preview->frameGeometry())) << preview->frameGeometry().width() << "x"
+                                                             << preview->frameGeometry().height();
+        EXPECT_GE(preview->width(), std::min(area.width() - 40, 900));  // not Qt's 640 × 480
+        EXPECT_GE(preview->height(), std::min(area.height() - 80, 640));
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(pages, nullptr);
+        EXPECT_EQ(pages->zoomMode(), QPrintPreviewWidget::FitToWidth);
+        // Every button of the toolbar is on it, none behind "»".
+        for (auto* bar : preview->findChildren<QToolBar*>())
+            for (auto* more : bar->findChildren<QToolButton*>("qt_toolbar_ext_button"))
+                EXPECT_FALSE(more->isVisible());
+        preview->reject();
+    });
+    w.cmdPreview()->click();
+    EXPECT_TRUE(seen);
 }
 
 TEST(FrmPrint, APdfThatCannotBeWrittenSaysWhyAndLeavesNoFile) {
