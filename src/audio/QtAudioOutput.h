@@ -1,23 +1,26 @@
 #pragma once
 // The real sound output: WAVE files decoded by our own reader and played
 // through Qt Multimedia's QAudioSink, pulling the samples from the file as it
-// plays. "Stopped" means heard to the end: the sink has taken the last bytes
-// and the output's latency has passed since, so the end of a sound is never
-// cut off. Lives on a thread with an event loop (the sink is fed by it).
+// plays. The end of a sound is told by the sink's own clock of played samples
+// (processedUSecs) against the file's length: a sound has stopped when all of
+// it has been played but what the output's latency still holds, the latency
+// being how far the sink's clock runs behind the time since the sound was
+// started (made up for up to kMaxLatency). So the next sound, started then,
+// is heard right after it, and the test run, whose time source is its own
+// clock of ticks, keeps the device's rhythm. What is still in flight is heard
+// to its end: closing a sound that has stopped lets its sink play out, and
+// the output waits for that before it goes. Lives on a thread with an event
+// loop (the sink is fed by it).
 #include "sound/AudioOutput.h"
-#include "sound/PcmWaveReader.h"
 
 #include <QObject>
 
 #include <chrono>
+#include <functional>
 #include <memory>
-#include <optional>
-
-class QAudioSink;
+#include <vector>
 
 namespace vexa::audio {
-
-class WaveSource;
 
 class QtAudioOutput final : public QObject, public AudioOutput {
     Q_OBJECT
@@ -31,17 +34,33 @@ public:
     bool stopped() override;
     void close() override;
 
+    // The time since a sound was started is measured on this: the steady
+    // clock unless set. The test run sets its clock of 50 ms ticks, so that
+    // a sound ends at the tick the device would end it at, however late the
+    // tick that started it came.
+    using TimeSource = std::function<std::chrono::steady_clock::time_point()>;
+    void setTimeSource(TimeSource source) { timeSource_ = std::move(source); }
+
     // The sink's buffer: never below 100 ms (smaller ones stall).
     static constexpr int kBufferMilliseconds = 200;
+    // The most of the output's latency that the end of a sound makes up for;
+    // a sink whose clock lags further (a stall, a server slow to start) is
+    // waited for, so that no two sounds are heard at once.
+    static constexpr std::chrono::milliseconds kMaxLatency{250};
 
 private:
-    void noteDrained();
+    struct Sound;
 
-    PcmWaveReader reader_;
-    std::unique_ptr<WaveSource> source_;
-    std::unique_ptr<QAudioSink> sink_;
-    bool playing_ = false;
-    std::optional<std::chrono::steady_clock::time_point> drainedAt_;
+    // Stops a sound at once, or, when it has stopped but is still being
+    // heard, lets it play out.
+    void release(std::unique_ptr<Sound> sound);
+    void dropPlayedOut();
+
+    std::chrono::steady_clock::time_point now() const;
+
+    TimeSource timeSource_;
+    std::unique_ptr<Sound> sound_;
+    std::vector<std::unique_ptr<Sound>> playingOut_;
 };
 
 }  // namespace vexa::audio

@@ -12,6 +12,7 @@
 #include "config/Messages.h"
 #include "document/CardInformationEdit.h"
 #include "document/Document.h"
+#include "files/MakeDir.h"
 #include "model/ControlFileReader.h"
 
 #include <iostream>
@@ -24,19 +25,55 @@ namespace {
 struct CardArguments {
     std::string file;
     std::optional<std::string> cardPath;
+    bool makeCardPath = false;
     bool replace = false;
     ProjectOptions options;
 };
 
-int create(Document& document, bool replace, UserDialogs& dialogs) {
-    const CardCheck check = CheckCardCreation(document.project(), document.configuration().settings);
+// Where the card data folder came from, as the messages name it.
+std::string cardPathSource(const CardArguments& args, const CliContext& context) {
+    if (args.cardPath)
+        return "--card-path で指定されたフォルダ";
+    return "設定ファイル「" + context.paths().configurationFile.string() + "」の CardPath";
+}
+
+// Why there is no card data folder to create the card in; the editor's 2070
+// points at its settings window, which a command-line user may never have seen.
+std::string noCardDataFolderText(const CardCheck& check, const CardArguments& args, const CliContext& context) {
+    const std::string& folder = check.cardDataFolder;
+    if (folder.empty())
+        return "カードデータフォルダが指定されていません（設定ファイル「" +
+               context.paths().configurationFile.string() +
+               "」に CardPath がありません）。\n--card-path DIR で作成先のフォルダを指定してください。";
+    if (check.outcome == CardCheckOutcome::CardDataFolderMissing)
+        return "カードデータフォルダ「" + folder + "」は存在しません（" + cardPathSource(args, context) +
+               "）。\n--make-card-path を付けると作成します。";
+    return "カードデータフォルダ「" + folder + "」はフォルダではないか、開けません（" +
+           cardPathSource(args, context) + "）。";
+}
+
+int create(Document& document, const CardArguments& args, const CliContext& context, UserDialogs& dialogs) {
+    const bool replace = args.replace;
+    CardCheck check = CheckCardCreation(document.project(), document.configuration().settings);
+    // The folder is made only when asked for: a mistyped path (or a card
+    // that is not mounted) must not quietly become a new folder on another disk.
+    if (check.outcome == CardCheckOutcome::CardDataFolderMissing && args.makeCardPath) {
+        if (!MakeDir(check.cardDataFolder)) {
+            std::cerr << GetMsg(msg::kFolderNotCreated, "\n" + CardDataFolderLine(check.cardDataFolder)) << std::endl;
+            return 1;
+        }
+        check = CheckCardCreation(document.project(), document.configuration().settings);
+    }
     switch (check.outcome) {
     case CardCheckOutcome::SheetErrors:
         std::cerr << ErrorListText(check.sheetErrors) << std::flush;
         return 1;
     case CardCheckOutcome::EntryRefused:
-    case CardCheckOutcome::NoCardDataFolder:
         std::cerr << check.refusal->text << std::endl;
+        return 1;
+    case CardCheckOutcome::NoCardDataFolder:
+    case CardCheckOutcome::CardDataFolderMissing:
+        std::cerr << noCardDataFolderText(check, args, context) << std::endl;
         return 1;
     case CardCheckOutcome::Ready:
         break;
@@ -85,7 +122,7 @@ int run(const CardArguments& args, const CliContext& context) {
     const Project& project = document->project();
     CardInformation entries = CardInformationToWrite(CardEntriesOnOpening(project, configuration.settings));
     document->apply(std::make_unique<CardInformationEdit>(project.card, std::move(entries)));
-    return create(*document, args.replace, dialogs);
+    return create(*document, args, context, dialogs);
 }
 
 }  // namespace
@@ -98,6 +135,7 @@ void addCardCommand(CLI::App& app, CliContext& context) {
     addProjectOptions(*sub, args->options);
     sub->add_option("FILE", args->file, "Control File (.vxa, .ktr or .wpj); its WAVE files beside it")->required();
     sub->add_option("--card-path", args->cardPath, "card data folder, instead of CardPath of the configuration");
+    sub->add_flag("--make-card-path", args->makeCardPath, "create the card data folder when it does not exist");
     sub->add_flag("--replace", args->replace, "replace the files of an existing card folder");
     sub->callback([&context, args] { context.exitCode = run(*args, context); });
 }

@@ -75,7 +75,8 @@ int RunToolsJob(std::uintmax_t totalBytes, const std::function<JobResult(Progres
     if (result == JobResult::Completed)
         progress.setValue(100);
     progress.finish();
-    ShowJobEnd(result, dialogs);
+    // Ctrl+C (or SIGTERM) that came after the job's last look at it.
+    ShowJobEnd(result, progress.stopRequested(), dialogs);
     return static_cast<int>(result);
 }
 

@@ -3,6 +3,8 @@
 #include "card/CapacityClass.h"
 #include "card/CardEntryCheck.h"
 #include "card/SheetCheck.h"
+#include "config/Messages.h"
+#include "files/MakeDir.h"
 
 #include <system_error>
 
@@ -34,16 +36,40 @@ CardCheck CheckCardCreation(const Project& project, const Settings& settings) {
         check.outcome = CardCheckOutcome::EntryRefused;
         return check;
     }
+    check.cardDataFolder = settings.cardPath;
     std::error_code error;
     if (!std::filesystem::is_directory(settings.cardPath, error)) {
-        check.outcome = CardCheckOutcome::NoCardDataFolder;
-        check.refusal = Refusal::warning(msg::kNoCardDataFolder);
+        // A name that is not there at all can be made; anything else (no
+        // name, a file, a folder that cannot be looked into) is the
+        // setting's fault.
+        const bool absent = !settings.cardPath.empty() &&
+                            !std::filesystem::exists(std::filesystem::symlink_status(settings.cardPath, error)) &&
+                            error == std::errc::no_such_file_or_directory;
+        check.outcome = absent ? CardCheckOutcome::CardDataFolderMissing : CardCheckOutcome::NoCardDataFolder;
+        if (!absent)
+            check.refusal = Refusal::warning(msg::kNoCardDataFolder);
         return check;
     }
     check.job = CardJob{project, settings, settings.cardPath, project.card.folder,
                         CardFolderPath(settings.cardPath, project.card.folder),
                         ControlFileName(project.card.cardName), CardSounds(project)};
     return check;
+}
+
+std::string CardDataFolderLine(const std::string& folder) { return "コントロールデータ格納フォルダ：" + folder; }
+
+MessageRequest CardDataFolderQuestion(const std::string& folder) {
+    return {GetMsg(msg::kFolderNotFound) + "\n" + CardDataFolderLine(folder) + "\n" +
+                GetMsg(msg::kCreateFolderQuestion),
+            GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::YesNo};
+}
+
+CheckResult OfferCardDataFolder(const std::string& folder, UserDialogs& dialogs) {
+    if (dialogs.showMessage(CardDataFolderQuestion(folder)) != MessageAnswer::Yes)
+        return Refusal{};
+    if (!MakeDir(folder))
+        return Refusal::warning(msg::kFolderNotCreated, "\n" + CardDataFolderLine(folder));
+    return std::nullopt;
 }
 
 }  // namespace vexa

@@ -228,7 +228,7 @@ private:
         entry.sourcePath = source.string();
         const WaveFacts facts = InspectWave(source);  // one opening of the file
         if (!Passed(dialogs_, facts.format.refusal)) {
-            std::string why = facts.format.refusal->text;
+            std::string why = facts.format.reason;  // the file is named here already
             while (why.ends_with(" ") || why.ends_with("\u3000"))  // the catalogue's padding
                 why.resize(why.size() - (why.ends_with(" ") ? 1 : std::string_view("\u3000").size()));
             // A file that is there but is no file to read: say what it is.

@@ -16,7 +16,12 @@ constexpr std::uint32_t kMaxFormatSize = 18;
 constexpr std::size_t kHeaderScanSize = 512;
 constexpr std::size_t kHeaderScanLimit = 255;  // a match must start below this
 
-WaveFormatRead refused(int number) { return {std::nullopt, Refusal::error(number)}; }
+WaveFormatRead refused(Refusal refusal, const std::filesystem::path& path) {
+    std::string reason = refusal.text;
+    return {std::nullopt, NamingTheFile(std::move(refusal), ShownFileName(path)), std::move(reason)};
+}
+
+WaveFormatRead refused(int number, const std::filesystem::path& path) { return refused(Refusal::error(number), path); }
 
 WaveFormat decodeFormat(std::string_view body) {
     WaveFormat f;
@@ -46,20 +51,20 @@ std::optional<std::size_t> scanFor(std::string_view header, std::string_view id,
 
 namespace {
 
-WaveFormatRead readFormat(RiffFile& file) {
+WaveFormatRead readFormat(RiffFile& file, const std::filesystem::path& path) {
     const auto riff = file.riff();
     if (!riff)
-        return refused(msg::kWaveNotRiff);
+        return refused(msg::kWaveNotRiff, path);
     const auto fmt = file.findChunk(*riff, "fmt ");
     if (!fmt)
-        return refused(msg::kWaveChunkMissing);
+        return refused(msg::kWaveChunkMissing, path);
     if (fmt->size > kMaxFormatSize)
-        return refused(msg::kWaveUnsupported);
+        return refused(msg::kWaveUnsupported, path);
     // A body cut short by the end of the file is read as far as it goes.
     const std::string body = file.read(fmt->bodyOffset, fmt->size);
     if (body.empty())
-        return {std::nullopt, Refusal{"mmioRead failed - 0", msg::kAppTitle, MessageIcon::None, {}, -1, -1}};
-    return {decodeFormat(body), std::nullopt};
+        return refused(Refusal{"mmioRead failed - 0", msg::kAppTitle, MessageIcon::None, {}, -1, -1}, path);
+    return {decodeFormat(body), std::nullopt, {}};
 }
 
 long long waveLength(RiffFile& file) {
@@ -86,8 +91,8 @@ long long waveLength(RiffFile& file) {
 WaveFormatRead ReadWaveFormat(const std::filesystem::path& path) {
     RiffFile file;
     if (!file.open(path))
-        return refused(msg::kWaveReadFailed);
-    return readFormat(file);
+        return refused(msg::kWaveReadFailed, path);
+    return readFormat(file, path);
 }
 
 std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, UserDialogs& dialogs) {
@@ -101,6 +106,17 @@ Refusal FileNameRefusal(const std::string& name) {
                 "」はカードで使えないファイル名です。\n"
                 "ファイル名は半角文字の8.3形式（名前8文字以内・拡張子3文字以内、記号は一部のみ）にしてください。",
             msg::kTitleConfirm, MessageIcon::Warning, "name", -1, -1};
+}
+
+Refusal NamingTheFile(Refusal refusal, const std::string& name) {
+    if (!name.empty())
+        refusal.text = "「" + name + "」\n" + refusal.text;
+    return refusal;
+}
+
+std::string ShownFileName(const std::filesystem::path& path) {
+    const std::string name = path.filename().string();
+    return name.empty() ? path.string() : name;
 }
 
 namespace {
@@ -128,9 +144,9 @@ CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, b
     if (CheckResult refusal = checkCardFileName(name))
         return refusal;
     if (format.channels != 1 && !stereoAllowed)
-        return Refusal::warning(msg::kWaveStereo);
+        return NamingTheFile(Refusal::warning(msg::kWaveStereo), name);
     if (!isAcceptedRate(format.samplesPerSec))
-        return Refusal::warning(msg::kWaveRate);
+        return NamingTheFile(Refusal::warning(msg::kWaveRate), name);
     return std::nullopt;
 }
 
@@ -165,13 +181,13 @@ WaveFacts InspectWave(const std::filesystem::path& path) {
     WaveFacts facts;
     RiffFile file;
     if (!file.open(path)) {
-        facts.format = refused(msg::kWaveReadFailed);
+        facts.format = refused(msg::kWaveReadFailed, path);
         if (file.openFault() != InputProblem::Missing)
             facts.openProblem = file.openProblem();
         return facts;
     }
     facts.size = file.fileSize();
-    facts.format = readFormat(file);
+    facts.format = readFormat(file, path);
     facts.lengthMs = waveLength(file);
     return facts;
 }

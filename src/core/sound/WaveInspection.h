@@ -31,10 +31,11 @@ inline constexpr std::array<std::uint32_t, 7> kAcceptedRates = {8000,  11025, 12
                                                                 22050, 32000, 44100};
 
 // The format of a file, or what refuses it (messages 2800-2803, or the read
-// that failed).
+// that failed), naming the file.
 struct WaveFormatRead {
     std::optional<WaveFormat> format;
     CheckResult refusal;  // set exactly when there is no format
+    std::string reason;   // the refusal's text without the file's name
 };
 WaveFormatRead ReadWaveFormat(const std::filesystem::path& path);
 // The same, showing the refusal; nullopt after it.
@@ -44,13 +45,21 @@ std::optional<WaveFormat> ReadWaveFormat(const std::filesystem::path& path, User
 // order: a name the card cannot hold (not an 8.3 name of half-width
 // characters in its CP932 form, one that CP932 cannot hold as it is, or one
 // with a comma; field "name"), stereo unless allowed (2805), a rate the device
-// does not play (2806). None when it may be registered.
+// does not play (2806), each naming the file. None when it may be registered.
 CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed);
 
 // The refusal of a file name the card cannot hold, naming the file.
 Refusal FileNameRefusal(const std::string& name);
 
-// The raw scan of the first 512 bytes; no message (the caller shows 2811).
+// A refusal of a file's format with the file named: 「name」 on a line of its
+// own above the catalogue text, so that the user knows which of several
+// chosen files (or which file of a folder) it concerns.
+Refusal NamingTheFile(Refusal refusal, const std::string& name);
+// The name that NamingTheFile shows for a path: its last part.
+std::string ShownFileName(const std::filesystem::path& path);
+
+// The raw scan of the first 512 bytes; no message (the caller shows 2811,
+// naming the file).
 bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed);
 
 // Play length in milliseconds from the data size and AvgBytesPerSec; -1 when

@@ -26,7 +26,7 @@ WaveRegistrationCheck CheckWaveForRegistration(const std::filesystem::path& file
     check.length = LengthText(GetWaveLength(file));
     check.refusal = CheckWaveFormat(format, check.path, stereoAllowed);
     if (!check.refusal && !CheckWaveHeader(file, stereoAllowed))
-        check.refusal = Refusal::warning(msg::kWaveUnusable);
+        check.refusal = NamingTheFile(Refusal::warning(msg::kWaveUnusable), check.name);
     return check;
 }
 

@@ -4,10 +4,13 @@
 
 namespace vexa {
 
-void ShowJobEnd(JobResult result, UserDialogs& dialogs) {
+void ShowJobEnd(JobResult result, bool stopAsked, UserDialogs& dialogs) {
     const char* text = nullptr;
     switch (result) {
     case JobResult::Completed:
+        if (stopAsked)
+            dialogs.showMessage(
+                {kJobAlreadyCompleted, GetMsg(msg::kTitleConfirm), MessageIcon::Information, MessageButtons::Ok});
         return;
     case JobResult::Stopped:
         text = "ユーザーにより処理を中断しました。";

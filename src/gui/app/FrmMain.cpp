@@ -509,7 +509,9 @@ void FrmMain::setAudioOutput(AudioOutput& output) {
 void FrmMain::startOrStopTest(int row, TestEntry entry) {
     if (!testRun_) {
         if (!output_) {
-            ownOutput_ = std::make_unique<audio::QtAudioOutput>();
+            auto output = std::make_unique<audio::QtAudioOutput>();
+            output->setTimeSource([this] { return testClock_; });
+            ownOutput_ = std::move(output);
             output_ = ownOutput_.get();
         }
         testScreen_ = std::make_unique<TestRunScreen>(*this, *fgProgram_, *lblState_, *tmrSim_);
@@ -534,6 +536,7 @@ void FrmMain::stopTest() {
 }
 
 void FrmMain::onSimTick() {
+    testClock_ += std::chrono::milliseconds(kTestTickMilliseconds);
     const CheckResult shown = testRun_ ? testRun_->tick() : std::nullopt;
     if (!shown)
         return;

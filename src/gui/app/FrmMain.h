@@ -16,6 +16,7 @@
 #include <QRect>
 
 #include <array>
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -181,6 +182,9 @@ private:
     QPointer<FrmWeek> weekWindow_;
     QTimer* tmrSim_ = nullptr;
     std::unique_ptr<AudioOutput> ownOutput_;
+    // The test run's clock: 50 ms more at each tick of TmrSim, whenever it
+    // really comes; the sound output measures its sounds on it.
+    std::chrono::steady_clock::time_point testClock_ = std::chrono::steady_clock::now();
     AudioOutput* output_ = nullptr;
     std::unique_ptr<TestRunView> testScreen_;
     std::unique_ptr<TestRun> testRun_;

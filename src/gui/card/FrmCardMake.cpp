@@ -205,7 +205,16 @@ void FrmCardMake::create() {
         return;
     const CardInformation before = document_.project().card;
     document_.apply(std::make_unique<CardInformationEdit>(before, CardInformationToWrite(entriesOfControls())));
-    const CardCheck check = CheckCardCreation(document_.project(), document_.configuration().settings);
+    CardCheck check = CheckCardCreation(document_.project(), document_.configuration().settings);
+    if (check.outcome == CardCheckOutcome::CardDataFolderMissing) {
+        // Asked once; No or a failure leaves the window open and writes nothing.
+        if (const CheckResult refusal = OfferCardDataFolder(check.cardDataFolder, dialogs_)) {
+            if (!refusal->text.empty())
+                ShowRefusal(dialogs_, *refusal);
+            return;
+        }
+        check = CheckCardCreation(document_.project(), document_.configuration().settings);
+    }
     switch (check.outcome) {
     case CardCheckOutcome::SheetErrors:
         close();
@@ -216,7 +225,8 @@ void FrmCardMake::create() {
         focusField(check.refusal->field);
         return;
     case CardCheckOutcome::NoCardDataFolder:
-        ShowRefusal(dialogs_, *check.refusal);
+    case CardCheckOutcome::CardDataFolderMissing:  // made, then gone again
+        ShowRefusal(dialogs_, check.refusal.value_or(Refusal::warning(msg::kNoCardDataFolder)));
         close();
         return;
     case CardCheckOutcome::Ready:

@@ -44,6 +44,16 @@ QLineEdit* box(const char* name, QWidget* parent) {
     return b;
 }
 
+// A progress frame whose caption appears only once a job reports: its height
+// is that of the frame with a caption from the start, so that nothing below
+// it moves when the first caption comes.
+void reserveCaptionLine(QGroupBox* frame) {
+    frame->setTitle(QString::fromUtf8("0%"));
+    const int withCaption = frame->sizeHint().height();
+    frame->setTitle({});
+    frame->setMinimumHeight(withCaption);
+}
+
 QProgressBar* bar(const char* name, QWidget* parent) {
     auto* b = new QProgressBar(parent);
     b->setObjectName(name);
@@ -154,6 +164,7 @@ QWidget* FrmTools::buildConversionPage() {
     fraConvProgress_->setObjectName("FraConvProgress");
     prgBar_ = bar("PrgBar", fraConvProgress_);
     (new QVBoxLayout(fraConvProgress_))->addWidget(prgBar_);
+    reserveCaptionLine(fraConvProgress_);
 
     cmdExec_ = button("変換実行", "CmdExec", page);
     connect(cmdExec_, &QPushButton::clicked, this, &FrmTools::onExecConversion);
@@ -231,6 +242,7 @@ QWidget* FrmTools::buildSilencePage() {
     fraSilenceProgress_->setObjectName("FraSilenceProgress");
     prgBar2_ = bar("PrgBar2", fraSilenceProgress_);
     (new QVBoxLayout(fraSilenceProgress_))->addWidget(prgBar2_);
+    reserveCaptionLine(fraSilenceProgress_);
 
     cmdSirentExec_ = button("実行", "CmdSirentExec", page);
     connect(cmdSirentExec_, &QPushButton::clicked, this, &FrmTools::onExecSilence);
@@ -351,6 +363,7 @@ void FrmTools::startSilence() {
 void FrmTools::startJob(ToolsJobRun::Job job, QProgressBar* progressBar, QGroupBox* frame) {
     progressBar->setValue(0);
     runBar_ = progressBar;
+    stopAsked_ = false;
     run_ = new ToolsJobRun(std::move(job), this);
     connect(run_, &ToolsJobRun::valueChanged, progressBar, &QProgressBar::setValue);
     connect(run_, &ToolsJobRun::captionChanged, frame, &QGroupBox::setTitle);
@@ -370,9 +383,11 @@ void FrmTools::onJobFinished() {
     run_ = nullptr;
     QApplication::restoreOverrideCursor();
     // Who closed the window during the job asked for the stop and is not
-    // told of it again; a failure is always told.
-    if (!closing_ || result == JobResult::Failed)
-        ShowJobEnd(result, dialogs_);
+    // told of it again; a failure is always told, and so is a job that had
+    // already completed when the stop was asked for.
+    const bool completedAnyway = stopAsked_ && result == JobResult::Completed;
+    if (!closing_ || result == JobResult::Failed || completedAnyway)
+        ShowJobEnd(result, stopAsked_, dialogs_);
     if (FillsBarAtEnd(result))
         runBar_->setValue(runBar_->maximum());
     setRunning(false);
@@ -386,6 +401,7 @@ void FrmTools::askStop(bool thenClose) {
     const bool stop = ConfirmStop(dialogs_);
     asking_ = false;
     if (stop) {
+        stopAsked_ = true;
         closing_ = closing_ || thenClose;
         if (run_)
             run_->requestStop();

@@ -43,6 +43,9 @@ public:
     void setBeforeJob(std::function<void()> hook) { beforeJob_ = std::move(hook); }
     // True from the start of a job until its end has been handled.
     bool running() const { return run_ != nullptr; }
+    // The job has ended while the stop question was open; its end is handled
+    // once the question has been answered.
+    bool jobEndAwaitsAnswer() const { return finishPending_; }
 
     QTabBar* tabStrip() const { return tabStrip_; }
     QRadioButton* optConvMode(int index) const { return optConvMode_[static_cast<std::size_t>(index)]; }
@@ -104,6 +107,7 @@ private:
     bool asking_ = false;             // a stop question is open
     bool finishPending_ = false;      // the job ended while it was open
     bool closing_ = false;            // Yes to closing: close once the job has ended
+    bool stopAsked_ = false;          // Yes to stopping the running job
 
     QTabBar* tabStrip_ = nullptr;
     QStackedWidget* pages_ = nullptr;

@@ -5,6 +5,7 @@
 #include "TestPaths.h"
 #include "TmpfsMount.h"
 #include "card/CardEntryCheck.h"
+#include "config/ConfigurationFile.h"
 #include "config/Messages.h"
 #include "model/ControlFileReader.h"
 #include "model/ControlFileWriter.h"
@@ -128,11 +129,52 @@ TEST_F(CardCommand, ChecksRefuseWithTheWindowsTextsAndWriteNothing) {
     }
 }
 
-TEST_F(CardCommand, AMissingCardDataFolderAndUsageErrors) {
-    const CommandResult missing = runVexa({"card", (sources / "SAMPLE.vxa").string(), "--card-path",
-                                           (temp / "nowhere").string(), "--home", programFolder().string()});
+// A card data folder that is not there is named with where it came from,
+// and made (every level) only with --make-card-path; none at all (a user who
+// never started the editor) asks for --card-path.
+TEST_F(CardCommand, AMissingCardDataFolderIsNamedWithItsSourceAndMadeOnlyWhenAsked) {
+    const std::string sample = (sources / "SAMPLE.vxa").string();
+    const fs::path nowhere = temp / "new" / "cards";
+    const CommandResult missing =
+        runVexa({"card", sample, "--card-path", nowhere.string(), "--home", programFolder().string()});
     EXPECT_EQ(missing.exitCode, 1);
-    EXPECT_THAT(missing.err, HasSubstr("現在、詳細設定で指定されているカーデータフォルダは存在しません。"));
+    EXPECT_EQ(missing.err, "カードデータフォルダ「" + nowhere.string() +
+                               "」は存在しません（--card-path で指定されたフォルダ）。\n"
+                               "--make-card-path を付けると作成します。\n");
+    EXPECT_FALSE(fs::exists(temp / "new"));
+
+    const CommandResult made = runVexa(
+        {"card", sample, "--card-path", nowhere.string(), "--make-card-path", "--home", programFolder().string()});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(made.out, (nowhere / "SAMPLE").string() + "\n");
+    EXPECT_EQ(folderContents(nowhere / "SAMPLE").size(), 5u);
+
+    // From the configuration of the Program Folder.
+    TempDir home;
+    for (const char* name : {"vexacontrol.ini", "elmptnvxa.elm"})
+        fs::copy_file(programFolder() / name, home / name);
+    const std::string ini = (home / "vexacontrol.ini").string();
+    ASSERT_TRUE(WriteConfigurationValue(ini, "System", "CardPath", (temp / "gone").string()));
+    const CommandResult configured = runVexa({"card", sample, "--home", home.path().string()});
+    EXPECT_EQ(configured.exitCode, 1);
+    EXPECT_THAT(configured.err, HasSubstr("カードデータフォルダ「" + (temp / "gone").string() + "」は存在しません（設定ファイル「" +
+                                          ini + "」の CardPath）。"));
+
+    ASSERT_TRUE(WriteConfigurationValue(ini, "System", "CardPath", ""));
+    const CommandResult none = runVexa({"card", sample, "--make-card-path", "--home", home.path().string()});
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_THAT(none.err, HasSubstr("設定ファイル「" + ini + "」に CardPath がありません"));
+    EXPECT_THAT(none.err, HasSubstr("--card-path DIR"));
+
+    // A file where the folder should be cannot be made into one.
+    writeBytes(temp / "file", "x");
+    const CommandResult file = runVexa({"card", sample, "--card-path", (temp / "file").string(), "--make-card-path",
+                                        "--home", programFolder().string()});
+    EXPECT_EQ(file.exitCode, 1);
+    EXPECT_THAT(file.err, HasSubstr("「" + (temp / "file").string() + "」はフォルダではないか"));
+}
+
+TEST_F(CardCommand, UsageErrors) {
     EXPECT_EQ(runVexa({"card"}).exitCode, 2);
     EXPECT_EQ(runVexa({"card", "a.vxa", "--no-such-option"}).exitCode, 2);
 }

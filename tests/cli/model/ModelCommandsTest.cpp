@@ -73,12 +73,12 @@ TEST_F(ModelCommands, InspectRunsTheRegistrationChecksOnEachFile) {
         "accepted": true, "message": ""})"));
     const std::pair<bool, std::string> verdicts[] = {
         {true, ""},
-        {false, GetMsg(2805)},
-        {false, GetMsg(2806)},
-        {false, GetMsg(2811)},
+        {false, "「st.wav」\n" + GetMsg(2805)},  // each names its file
+        {false, "「r48.wav」\n" + GetMsg(2806)},
+        {false, "「b24.wav」\n" + GetMsg(2811)},
         {false, FileNameRefusal("LONGNAME9.wav").text},  // named, not silent
-        {false, GetMsg(2801)},
-        {false, GetMsg(2800)},
+        {false, "「text.wav」\n" + GetMsg(2801)},
+        {false, "「none.wav」\n" + GetMsg(2800)},
     };
     for (std::size_t i = 0; i < out.size(); ++i) {
         EXPECT_EQ(out[i]["accepted"], verdicts[i].first) << i;
@@ -90,8 +90,8 @@ TEST_F(ModelCommands, InspectRunsTheRegistrationChecksOnEachFile) {
     EXPECT_EQ(out[5]["size"], "5");
     EXPECT_EQ(out[6]["size"], "");
     // The messages reach stderr, one a line.
-    EXPECT_NE(r.err.find(GetMsg(2805) + "\n"), std::string::npos);
-    EXPECT_NE(r.err.find(GetMsg(2811) + "\n"), std::string::npos);
+    EXPECT_NE(r.err.find("「st.wav」 " + GetMsg(2805) + "\n"), std::string::npos);
+    EXPECT_NE(r.err.find("「b24.wav」 " + GetMsg(2811) + "\n"), std::string::npos);
 }
 
 TEST_F(ModelCommands, InspectStereoFromTheSettingsOrTheOption) {
@@ -168,7 +168,7 @@ TEST_F(ModelCommands, ShowFailsWithTheLoadersMessages) {
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.out.empty());
     // The editor's texts, and on the same line the file and the missing sound.
-    EXPECT_EQ(r.err, GetMsg(2800) + "\n" + GetMsg(2504) + " 「" + (work / "bad.vxa").string() +
+    EXPECT_EQ(r.err, "「gone.wav」 " + GetMsg(2800) + "\n" + GetMsg(2504) + " 「" + (work / "bad.vxa").string() +
                          "」：3行目：音声ファイル「gone.wav」を読めません（ファイルの読込に失敗しました。）\n");
 
     writeCp932(work / "up.vxa", {"#2", "0,../a.wav"});

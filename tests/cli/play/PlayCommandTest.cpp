@@ -2,6 +2,7 @@
 // sound server runs (scripts/test starts a private one with a null sink): the
 // null sink's monitor is recorded and must hold the tone, at its frequency and
 // for its length.
+#include "SinkRecording.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
 
@@ -12,7 +13,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
-#include <numbers>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -21,42 +21,7 @@ namespace vexa {
 namespace {
 
 using namespace std::chrono_literals;
-constexpr std::uint32_t kRate = 44100;
-
-// A 16-bit mono sine tone.
-std::string toneWave(double hertz, double seconds) {
-    std::string data;
-    const auto samples = static_cast<std::size_t>(seconds * kRate);
-    for (std::size_t i = 0; i < samples; ++i) {
-        const double v = 12000.0 * std::sin(2.0 * std::numbers::pi * hertz * static_cast<double>(i) / kRate);
-        data += test::le16(static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(v))));
-    }
-    return test::riff(test::chunk("fmt ", test::pcmFormat(1, kRate, 16)) + test::chunk("data", data));
-}
-
-bool soundServerRuns() { return std::system("pactl info >/dev/null 2>&1") == 0; }
-
-// Starts `argv` with stdout into `out` (stderr dropped); returns its PID.
-pid_t spawn(std::vector<std::string> argv, const std::filesystem::path& out) {
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::vector<char*> args;
-        for (auto& a : argv)
-            args.push_back(a.data());
-        args.push_back(nullptr);
-        if (!std::freopen(out.c_str(), "wb", stdout) || !std::freopen("/dev/null", "wb", stderr))
-            ::_exit(127);
-        ::execvp(args[0], args.data());
-        ::_exit(127);
-    }
-    return pid;
-}
-
-int waitFor(pid_t pid) {
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using test::kRecordingRate;
 
 struct Heard {
     double seconds = 0;  // from the first to the last loud sample
@@ -64,17 +29,13 @@ struct Heard {
     int peak = 0;
 };
 
-Heard analyse(const std::string& raw) {
-    std::vector<int> s(raw.size() / 2);
-    for (std::size_t i = 0; i < s.size(); ++i)
-        s[i] = static_cast<std::int16_t>(static_cast<unsigned char>(raw[2 * i]) |
-                                         (static_cast<unsigned char>(raw[2 * i + 1]) << 8));
+Heard analyse(const std::vector<std::int16_t>& s) {
     Heard h;
     constexpr int kLoud = 3000;
     std::size_t first = s.size(), last = 0;
     for (std::size_t i = 0; i < s.size(); ++i) {
-        h.peak = std::max(h.peak, std::abs(s[i]));
-        if (std::abs(s[i]) > kLoud) {
+        h.peak = std::max(h.peak, std::abs(static_cast<int>(s[i])));
+        if (std::abs(static_cast<int>(s[i])) > kLoud) {
             first = std::min(first, i);
             last = i;
         }
@@ -85,7 +46,7 @@ Heard analyse(const std::string& raw) {
     for (std::size_t i = first + 1; i <= last; ++i)
         if ((s[i - 1] < 0) != (s[i] < 0))
             ++crossings;
-    h.seconds = static_cast<double>(last - first) / kRate;
+    h.seconds = static_cast<double>(last - first) / kRecordingRate;
     h.hertz = crossings / 2.0 / h.seconds;
     return h;
 }
@@ -104,29 +65,22 @@ TEST(PlayCommand, UsageErrorsAndFilesItCannotPlay) {
 class RealPlayback : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!soundServerRuns())
-            GTEST_SKIP() << "no sound server: start the tests through scripts/with-sound-server (scripts/test does)";
-        if (std::system("command -v parec >/dev/null 2>&1") != 0)
-            GTEST_SKIP() << "parec (pulseaudio-utils) is not installed";
+        if (const std::string why = test::RecordingUnavailable(); !why.empty())
+            GTEST_SKIP() << why;
     }
     test::TempDir dir;
 };
 
 TEST_F(RealPlayback, TheRecordedSinkHoldsTheToneAtItsFrequencyAndLength) {
-    test::writeBytes(dir / "TONE.WAV", toneWave(1000, 1.0));
-    const auto recording = dir / "heard.raw";
-    const pid_t recorder = spawn({"parec", "--device=@DEFAULT_MONITOR@", "--raw", "--format=s16le", "--rate=44100",
-                                  "--channels=1", "--latency-msec=20"},
-                                 recording);
+    test::writeBytes(dir / "TONE.WAV", test::ToneWave(1000, 1.0));
+    test::SinkRecording recording(dir / "heard.raw");
     std::this_thread::sleep_for(500ms);
     const auto played = test::runVexa({"play", (dir / "TONE.WAV").string()});
     std::this_thread::sleep_for(500ms);
-    ::kill(recorder, SIGTERM);
-    waitFor(recorder);
 
     ASSERT_EQ(played.exitCode, 0) << played.err;
     EXPECT_EQ(played.out, "TONE.WAV: PCM 44.1KHz, 16bit, Mono, 1.000 秒, 86.0KB \n");
-    const Heard heard = analyse(test::readBytes(recording));
+    const Heard heard = analyse(recording.stop());
     ASSERT_GT(heard.peak, 3000) << "nothing was heard on the sink";
     std::cout << "heard " << heard.seconds << " s at " << heard.hertz << " Hz\n";
     EXPECT_NEAR(heard.seconds, 1.0, 0.150);
@@ -135,12 +89,12 @@ TEST_F(RealPlayback, TheRecordedSinkHoldsTheToneAtItsFrequencyAndLength) {
 
 TEST_F(RealPlayback, CtrlCStopsAtOnce) {
     // Silence: the recording test may be listening to the same sink meanwhile.
-    test::writeBytes(dir / "LONG.WAV", test::pcmWave(1, kRate, 16, 20 * kRate * 2));
-    const pid_t player = spawn({VEXA_CLI_PATH, "play", (dir / "LONG.WAV").string()}, dir / "out");
+    test::writeBytes(dir / "LONG.WAV", test::pcmWave(1, kRecordingRate, 16, 20 * kRecordingRate * 2));
+    const pid_t player = test::Spawn({VEXA_CLI_PATH, "play", (dir / "LONG.WAV").string()}, dir / "out");
     std::this_thread::sleep_for(1s);
     const auto asked = std::chrono::steady_clock::now();
     ::kill(player, SIGINT);
-    EXPECT_EQ(waitFor(player), 130);
+    EXPECT_EQ(test::WaitFor(player), 130);
     EXPECT_LT(std::chrono::steady_clock::now() - asked, 2s);
 }
 

@@ -57,7 +57,7 @@ TEST_F(WaveToolsCommandTest, RefusalsBeforeTheJobExit2AndLeaveTheDestinationAlon
         std::string message;
     } cases[] = {
         {{"mono", path("mono.wav"), path("out.wav")}, "mono.wav はステレオではありません。"},
-        {{"mono", path("text.wav"), path("out.wav")}, GetMsg(2801) + "\n情報の取得に失敗しました。処理を中止します。"},
+        {{"mono", path("text.wav"), path("out.wav")}, "「text.wav」 " + GetMsg(2801) + "\n情報の取得に失敗しました。処理を中止します。"},
         {{"mono", path("none.wav"), path("out.wav")}, "指定されたファイルが存在しません。"},
         {{"mono", path("in.wav"), path("in.wav")}, sameFile},
         // The same file under other names: found before any work starts.

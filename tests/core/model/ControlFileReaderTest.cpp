@@ -326,7 +326,7 @@ TEST_F(ControlFileReaderTest, FailureClearsTheSheetsAndKeepsWhatWasRead) {
                       3, true));
     // The missing sound is named, with the line and the file.
     ASSERT_EQ(dialogs.texts(),
-              (std::vector<std::string>{GetMsg(2800), kLoadFailed + "\n「" + (dir / "t.vxa").string() +
+              (std::vector<std::string>{"「missing.wav」\n" + GetMsg(2800), kLoadFailed + "\n「" + (dir / "t.vxa").string() +
                                                           "」：12行目：音声ファイル「missing.wav」を読めません（" +
                                                           "ファイルの読込に失敗しました。）"}));
     EXPECT_EQ(line(0, 0), ProgramLine{});  // sheets cleared again
@@ -344,7 +344,7 @@ TEST_F(ControlFileReaderTest, WaveReaderMessageComesFirst) {
     test::writeBytes(dir / "text.wav", "not a wave");
     EXPECT_FALSE(load({"#2", "0,text.wav"}));
     ASSERT_EQ(dialogs.shown.size(), 2U);
-    EXPECT_EQ(dialogs.shown[0].text, GetMsg(2801));
+    EXPECT_EQ(dialogs.shown[0].text, "「text.wav」\n" + GetMsg(2801));
     EXPECT_TRUE(dialogs.shown[1].text.starts_with(kLoadFailed));
 
     // A FIFO under a sound's name is never waited on, and is called what it is.

@@ -18,7 +18,8 @@ using test::pcmFormat;
 using test::pcmWave;
 using test::riff;
 
-std::string errorText(int number) { return GetMsg(number); }
+// The catalogue text under the name of the file it concerns.
+std::string namedText(const std::string& name, const std::string& text) { return "「" + name + "」\n" + text; }
 
 struct ReadCase {
     const char* what;
@@ -59,8 +60,9 @@ TEST(ReadWaveFormat, RefusesWithItsMessage) {
             continue;
         }
         ASSERT_EQ(dialogs.shown.size(), 1U);
-        EXPECT_EQ(dialogs.shown[0],
-                  (MessageRequest{errorText(c.message), "エラー", MessageIcon::Error, MessageButtons::Ok}));
+        EXPECT_EQ(dialogs.shown[0], (MessageRequest{namedText("t.wav", GetMsg(c.message)), "エラー", MessageIcon::Error,
+                                                    MessageButtons::Ok}));
+        EXPECT_EQ(ReadWaveFormat(file).reason, GetMsg(c.message));
     }
 }
 
@@ -93,7 +95,7 @@ TEST(ReadWaveFormat, EmptyFmtBodyReportsTheFailedRead) {
         test::ScriptedDialogs dialogs;
         EXPECT_FALSE(ReadWaveFormat(file, dialogs));
         ASSERT_EQ(dialogs.shown.size(), 1U);
-        EXPECT_EQ(dialogs.shown[0].text, "mmioRead failed - 0");
+        EXPECT_EQ(dialogs.shown[0].text, namedText("t.wav", "mmioRead failed - 0"));
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::None);
     }
 }
@@ -103,7 +105,7 @@ TEST(ReadWaveFormat, MissingFileOrFolderCannotBeOpened) {
     for (const auto& path : {dir / "missing.wav", dir.path()}) {
         test::ScriptedDialogs dialogs;
         EXPECT_FALSE(ReadWaveFormat(path, dialogs));
-        ASSERT_EQ(dialogs.texts(), std::vector<std::string>{errorText(2800)});
+        ASSERT_EQ(dialogs.texts(), std::vector<std::string>{namedText(path.filename().string(), GetMsg(2800))});
     }
 }
 
@@ -159,8 +161,9 @@ TEST(CheckWaveFormat, NameThenChannelsThenRate) {
                       std::string::npos);
             EXPECT_EQ(refusal->icon, MessageIcon::Warning);
         } else {
-            EXPECT_EQ(refusal, Refusal::warning(c.message));
-            EXPECT_EQ(refusal->text, GetMsg(c.message));
+            const std::string name = std::filesystem::path(c.path).filename().string();
+            EXPECT_EQ(refusal, NamingTheFile(Refusal::warning(c.message), name));
+            EXPECT_EQ(refusal->text, namedText(name, GetMsg(c.message)));
         }
     }
     // The comma has a reason of its own.

@@ -100,7 +100,7 @@ TEST(CheckStereoSource, RefusesUnreadableAndMonoFiles) {
 
     dialogs.shown.clear();
     EXPECT_FALSE(CheckStereoSource(dir / "text.wav", dialogs));
-    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{GetMsg(2801), "情報の取得に失敗しました。処理を中止します。"}));
+    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"「text.wav」\n" + GetMsg(2801), "情報の取得に失敗しました。処理を中止します。"}));
     EXPECT_EQ(dialogs.shown.back().icon, MessageIcon::Warning);
 }
 

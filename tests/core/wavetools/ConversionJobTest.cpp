@@ -85,7 +85,7 @@ TEST_F(ConversionJobTest, NoToASkipQuestionOrAnUnreadableFileEndsTheJob) {
     test::writeBytes(in / "a.wav", "plain text");
     dialogs.shown.clear();
     EXPECT_FALSE(plan(ConversionMode::Folder, in, out));
-    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{GetMsg(2801), "情報の取得に失敗しました。処理を中止します。"}));
+    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"「a.wav」\n" + GetMsg(2801), "情報の取得に失敗しました。処理を中止します。"}));
 }
 
 TEST_F(ConversionJobTest, FileModeTakesTheOutputNameAndNamesAMonoFile) {

@@ -125,6 +125,33 @@ TEST(StartUp, AFifoForAConfigurationFileIsSaidAndDoesNotHang) {
                             "」を読めません：名前付きパイプ（FIFO）で、通常のファイルではありません。");
 }
 
+// Without a folder given, the first start asks the desktop for the user's
+// documents folder (the XDG user dir, named in the user's language), which
+// need not exist yet: CardPath goes under it and nothing is made there.
+TEST(StartUp, TheFirstStartTakesTheDocumentsFolderTheDesktopNames) {
+    Folders f;
+    const fs::path home = f.dir / "home";
+    const fs::path config = f.dir / "xdg";
+    fs::create_directories(config);
+    test::writeBytes(config / "user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/文書\"\n");
+    const QByteArray oldHome = qgetenv("HOME");
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QByteArray::fromStdString(home.string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.string()));
+    test::ScriptedDialogs dialogs;
+    StartUpOptions options = f.options(dialogs);
+    options.documentsFolder.reset();
+    StartUp startUp(options);
+    const bool started = startUp.run() != nullptr;
+    qputenv("HOME", oldHome);
+    qputenv("XDG_CONFIG_HOME", oldConfig);
+
+    ASSERT_TRUE(started);
+    EXPECT_EQ(ReadConfigurationValue(f.program / "vexacontrol.ini", "System", "CardPath"),
+              (home / "文書" / "VexaEditor CardData").string());
+    EXPECT_FALSE(fs::exists(home / "文書"));  // made by the first card creation, when the user agrees
+}
+
 TEST(StartUp, ASecondCopyShowsMessage2000AndTouchesNothing) {
     Folders f;
     SingleInstance running(qpath(f.program));

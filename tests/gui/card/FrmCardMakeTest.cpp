@@ -6,6 +6,7 @@
 #include "app/FrmMain.h"
 #include "card/CardCreation.h"
 #include "card/CardEntryCheck.h"
+#include "card/CardPreparation.h"
 #include "card/FrmCardMake.h"
 #include "config/Messages.h"
 #include "text/Cp932.h"
@@ -215,6 +216,51 @@ TEST(FrmCardMake, TextFromBytesThatWereNotCp932IsAskedAboutBeforeAnythingIsWritt
     ASSERT_TRUE(ended.count() == 1 || ended.wait(10000));
     EXPECT_TRUE(ended.at(0).at(0).toBool());
     EXPECT_NE(test::readBytes(e.temp / "cards" / "SHOP" / "SHOP.vxa").find("#S\r\nok?\r\n"), std::string::npos);
+}
+
+// The first start's card data folder may lie in a documents folder that does
+// not exist yet: creation asks once whether to make it (No stops with the
+// window open and nothing made), Yes makes every level and goes on; a folder
+// that cannot be made is said with 2807.
+TEST(FrmCardMake, AMissingCardDataFolderIsOfferedForCreation) {
+    Editor e;
+    ModalCloser closer;
+    const fs::path cards = e.temp / "ドキュメント" / "VexaEditor CardData";
+    Configuration c = e.document.configuration();
+    c.settings.cardPath = cards.string();
+    e.document.setConfiguration(c);
+    FrmCardMake* w = e.openWithCard();
+    Editor::fill(*w);
+
+    e.dialogs.answers = {MessageAnswer::No};
+    w->cmdCardMake()->click();
+    ASSERT_EQ(e.dialogs.shown.size(), 1u);
+    EXPECT_EQ(e.dialogs.shown[0], CardDataFolderQuestion(cards.string()));
+    EXPECT_EQ(e.dialogs.shown[0].text, "指定されたフォルダは存在しません。　　\nコントロールデータ格納フォルダ：" +
+                                           cards.string() + "\nフォルダを作成しますか？　　");
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(fs::exists(e.temp / "ドキュメント"));
+    EXPECT_TRUE(closer.seen.empty());  // not even the format notice
+
+    QSignalSpy ended(w, &FrmCardMake::creationEnded);
+    e.dialogs.answers = {MessageAnswer::Yes};
+    w->cmdCardMake()->click();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(10000));
+    EXPECT_TRUE(ended.at(0).at(0).toBool());
+    EXPECT_EQ(e.dialogs.shown.back(), CardDoneMessage(cards / "SHOP"));
+    EXPECT_EQ(test::folderContents(cards / "SHOP").size(), 2u);
+
+    // A folder that cannot be made is named with 2807; the window stays open.
+    e.dialogs.shown.clear();
+    c.settings.cardPath = "/proc/vexa-no-such-folder";
+    e.document.setConfiguration(c);
+    e.dialogs.answers = {MessageAnswer::Yes};
+    w->cmdCardMake()->click();
+    EXPECT_EQ(e.dialogs.texts(), (std::vector<std::string>{CardDataFolderQuestion(c.settings.cardPath).text,
+                                                           GetMsg(msg::kFolderNotCreated) + "\n" +
+                                                               CardDataFolderLine(c.settings.cardPath)}));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_FALSE(w->creating());
 }
 
 TEST(FrmCardMake, ARefusedEntryGetsTheFocusAndSheetErrorsOpenTheErrorList) {

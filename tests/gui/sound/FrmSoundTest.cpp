@@ -152,6 +152,38 @@ TEST(FrmSound, ChosenFilesAreCheckedOffTheWindowThreadAndListed) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+// Registering a folder stops at the first file whose format is refused; the
+// message names that file above the catalogue text, so the user knows which
+// file of the folder it was.
+TEST(FrmSound, AFormatRefusalNamesTheFileThatStoppedTheFolder) {
+    const std::string extensible = test::riff(
+        test::chunk("fmt ", test::pcmFormat(1, 22050, 16) + std::string("\x16\x00", 2) + std::string(22, '\0')) +
+        test::chunk("data", std::string(100, '\0')));
+    const struct {
+        int message;
+        std::string bytes;
+    } cases[] = {
+        {2801, "plain text, not a WAVE file"},
+        {2803, extensible},
+        {2805, test::pcmWave(2, 22050, 16, 400)},
+        {2806, test::pcmWave(1, 48000, 16, 400)},
+        {2811, test::pcmWave(1, 22050, 24, 600)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        Window w(projectWith({}));
+        w.wave("A.WAV");
+        test::writeBytes(w.dir / "B.WAV", c.bytes);
+        w.wave("C.WAV");
+        w.dialogs.folderAnswers = {w.dir.path().string()};
+        QTest::mouseClick(w.frm.cmdWave(7), Qt::LeftButton);
+        w.waitForRegistration();
+        EXPECT_EQ(w.dialogs.texts(), std::vector<std::string>{"「B.WAV」\n" + GetMsg(c.message)});
+        EXPECT_EQ(w.text(1, 1), "A.WAV");
+        EXPECT_EQ(w.text(2, 1), "");  // C.WAV is not examined
+    }
+}
+
 TEST(FrmSound, FilesDroppedFromTheFileManagerAreRegisteredAsChosenOnes) {
     Window w(projectWith({"A.WAV"}));
     auto* mime = new QMimeData;

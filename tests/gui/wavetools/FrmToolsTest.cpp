@@ -5,6 +5,8 @@
 // when the test acts are held on the worker by a gate before they start.
 #include "wavetools/FrmTools.h"
 
+#include "wavetools/JobMessages.h"
+
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
@@ -26,6 +28,7 @@
 
 #include <filesystem>
 #include <future>
+#include <utility>
 
 namespace vexa::gui {
 namespace {
@@ -56,11 +59,28 @@ private:
     bool done_ = false;
 };
 
+// Scripted dialogs that can run something while the next box is open, as
+// a job that ends meanwhile does.
+class HookedDialogs : public test::ScriptedDialogs {
+public:
+    std::function<void()> whileNextIsOpen;
+
+    MessageAnswer showMessage(const MessageRequest& request) override {
+        if (auto hook = std::exchange(whileNextIsOpen, {}))
+            hook();
+        return ScriptedDialogs::showMessage(request);
+    }
+};
+
+// Where a button sits in its window.
+QPoint placeOf(const QWidget* button) { return button->mapTo(button->window(), QPoint(0, 0)); }
+
 struct Window {
     test::TempDir dir;
-    test::ScriptedDialogs dialogs;
+    HookedDialogs dialogs;
     FrmTools frm{dialogs};
     Gate gate;  // declared after the window: opened before the window waits for its job
+    Gate gate2;
 
     Window() {
         frm.show();
@@ -189,6 +209,8 @@ TEST(FrmToolsJob, ConvertsAFileToCompletionWithTheControlsOffMeanwhile) {
     w.frm.txtConv(0)->setText(QString::fromStdString(source));
     w.frm.txtConv(1)->setText(QString::fromStdString(output.string()));
     w.frm.setBeforeJob(w.gate.hold());
+    const QPoint execAt = placeOf(w.frm.cmdExec());
+    const QPoint exitAt = placeOf(w.frm.cmdExit());
     w.frm.cmdExec()->click();
     ASSERT_TRUE(w.frm.running());
     w.expectRunning(true);
@@ -198,6 +220,9 @@ TEST(FrmToolsJob, ConvertsAFileToCompletionWithTheControlsOffMeanwhile) {
     w.waitForTheEnd();
     EXPECT_TRUE(w.dialogs.shown.empty());
     EXPECT_EQ(w.frm.conversionFrame()->title(), "Conversion was completed.");
+    // The caption line had its room from the start: the buttons stayed put.
+    EXPECT_EQ(placeOf(w.frm.cmdExec()), execAt);
+    EXPECT_EQ(placeOf(w.frm.cmdExit()), exitAt);
     EXPECT_EQ(w.frm.prgBar()->value(), 100);
     w.expectRunning(false);
     EXPECT_EQ(fs::file_size(output), 44u + 200000);
@@ -229,6 +254,51 @@ TEST(FrmToolsJob, SilenceJobStoppedThroughTheQuestionSaysSoAndKeepsTheFullLength
     w.expectRunning(false);
     EXPECT_EQ(fs::file_size(file), 44u + 60 * 2 * 44100);
     EXPECT_TRUE(w.frm.isVisible());
+}
+
+// Yes to the stop question of a job that ended while the question was open:
+// the stop came too late, and the window says that the job had completed
+// instead of showing the completed caption as if nothing had been asked.
+TEST(FrmToolsJob, AStopAnsweredAfterTheJobEndedSaysTheJobHadCompleted) {
+    Window w;
+    const fs::path file = w.dir / "pause.wav";
+    w.silenceTab("00", "02", file.string());
+    const QPoint execAt = placeOf(w.frm.cmdSirentExec());
+    const QPoint exitAt = placeOf(w.frm.cmdExit());
+    w.frm.setBeforeJob(w.gate.hold());
+    w.frm.cmdSirentExec()->click();
+    ASSERT_TRUE(w.frm.running());
+
+    w.dialogs.whileNextIsOpen = [&w] {
+        w.gate.open();
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w.frm.jobEndAwaitsAnswer(); }, 20000));
+    };
+    w.dialogs.answers = {MessageAnswer::Yes};
+    w.frm.cmdSirentExec()->click();
+
+    EXPECT_FALSE(w.frm.running());
+    EXPECT_EQ(w.dialogs.texts(), (std::vector<std::string>{kStopQuestion, kJobAlreadyCompleted}));
+    EXPECT_EQ(w.dialogs.shown[1].icon, MessageIcon::Information);
+    EXPECT_EQ(w.frm.silenceFrame()->title(), "Makeing was completed.");
+    EXPECT_EQ(fs::file_size(file), 44u + 2 * 2 * 22050);
+    w.expectRunning(false);
+    EXPECT_EQ(placeOf(w.frm.cmdSirentExec()), execAt);
+    EXPECT_EQ(placeOf(w.frm.cmdExit()), exitAt);
+
+    // The same Yes given while closing: told too, then the window closes.
+    w.frm.setBeforeJob(w.gate2.hold());
+    w.dialogs.answers = {MessageAnswer::Yes};  // overwrite the file
+    w.frm.cmdSirentExec()->click();
+    ASSERT_TRUE(w.frm.running());
+    w.dialogs.whileNextIsOpen = [&w] {
+        w.gate2.open();
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return w.frm.jobEndAwaitsAnswer(); }, 20000));
+    };
+    w.dialogs.shown.clear();
+    w.dialogs.answers = {MessageAnswer::Yes};
+    w.frm.close();
+    EXPECT_FALSE(w.frm.isVisible());
+    EXPECT_EQ(w.dialogs.texts(), (std::vector<std::string>{kStopQuestion, kJobAlreadyCompleted}));
 }
 
 TEST(FrmToolsJob, CloseDuringAJobClosesOnlyOnceTheJobHasEnded) {
