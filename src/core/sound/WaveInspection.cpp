@@ -103,12 +103,10 @@ Refusal FileNameRefusal(const std::string& name) {
             msg::kTitleConfirm, MessageIcon::Warning, "name", -1, -1};
 }
 
-namespace {
-
 // The name as the Control File will hold it: checked in its CP932 form, which
 // must turn back into the same name ("¥" would become a backslash, "é" "?"). A comma
 // would split the sound list's line.
-CheckResult checkCardFileName(const std::string& name) {
+CheckResult CheckCardFileName(const std::string& name) {
     const std::string stored = cp932::fromUtf8(name);
     if (cp932::toUtf8(stored) != name)
         return FileNameRefusal(name);
@@ -120,12 +118,10 @@ CheckResult checkCardFileName(const std::string& name) {
     return std::nullopt;
 }
 
-}  // namespace
-
 CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed) {
     std::string folder;
     const std::string name = SplitPath(path, folder);
-    if (CheckResult refusal = checkCardFileName(name))
+    if (CheckResult refusal = CheckCardFileName(name))
         return refusal;
     if (format.channels != 1 && !stereoAllowed)
         return Refusal::warning(msg::kWaveStereo);

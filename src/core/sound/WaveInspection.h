@@ -50,6 +50,9 @@ CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, b
 // The refusal of a file name the card cannot hold, naming the file.
 Refusal FileNameRefusal(const std::string& name);
 
+// The name rules of CheckWaveFormat alone, for a bare file name.
+CheckResult CheckCardFileName(const std::string& name);
+
 // The raw scan of the first 512 bytes; no message (the caller shows 2811).
 bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed);
 

@@ -1,0 +1,41 @@
+#pragma once
+// Float samples to the device's PCM: TPDF dither (two uniform values of one
+// step each, summed; none on samples that are exactly zero, so digital
+// silence stays silent), rounding and clipping to 8-bit unsigned or 16-bit
+// signed little-endian samples; and the canonical 44-byte header of a PCM
+// WAVE file, which the registration's header scan accepts.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace vexa {
+
+class DitheredQuantizer {
+public:
+    explicit DitheredQuantizer(int bits, std::uint64_t seed = 0x9E3779B97F4A7C15ULL);
+
+    // Appends the bytes of `count` samples, each multiplied by `gain` first.
+    // The quantized values, as floats again (full scale ±1.0), go to
+    // `quantized` (room for `count`) for the output meter.
+    void convert(const float* samples, std::size_t count, float gain, std::vector<std::uint8_t>& bytes,
+                 float* quantized);
+    // Samples that had to be clipped so far.
+    std::uint64_t clipped() const { return clipped_; }
+    int bytesPerSample() const { return bits_ / 8; }
+
+private:
+    double nextUniform();
+
+    int bits_;
+    std::uint64_t state_;
+    std::uint64_t clipped_ = 0;
+};
+
+// The header of a PCM WAVE file holding `frames` frames; `frames` must leave
+// the RIFF size within 32 bits (see MaxPcmFrames).
+std::array<std::uint8_t, 44> PcmWaveHeader(std::uint32_t rate, int bits, int channels, std::uint64_t frames);
+// The most frames a PCM WAVE file of this format can hold.
+std::uint64_t MaxPcmFrames(int bits, int channels);
+
+}  // namespace vexa
