@@ -61,7 +61,8 @@ public:
     // Integrated loudness in LUFS; none when the sound never rises above the
     // meter's absolute gate (silence).
     virtual std::optional<double> integratedLoudness() const = 0;
-    // The highest true peak of all channels, in dBTP; none for digital silence.
+    // The highest true peak of all channels, in dBTP; none for digital silence
+    // or a meter made without it.
     virtual std::optional<double> truePeak() const = 0;
 };
 
@@ -70,7 +71,9 @@ public:
     virtual ~AudioBackend() = default;
     virtual DecoderOpening openDecoder(const std::filesystem::path& source) = 0;
     virtual std::unique_ptr<Resampler> makeResampler(std::uint32_t inRate, std::uint32_t outRate, int channels) = 0;
-    virtual std::unique_ptr<LoudnessMeter> makeMeter(std::uint32_t rate, int channels) = 0;
+    // A meter of the integrated loudness, and of the true peak when asked
+    // (which costs far more).
+    virtual std::unique_ptr<LoudnessMeter> makeMeter(std::uint32_t rate, int channels, bool truePeak) = 0;
 };
 
 }  // namespace vexa

@@ -94,7 +94,7 @@ public:
         std::unique_ptr<Resampler> resampler;
         if (in.sampleRate != format.rate)
             resampler = backend_.makeResampler(in.sampleRate, format.rate, outChannels);
-        meter_ = backend_.makeMeter(format.rate, outChannels);
+        meter_ = backend_.makeMeter(format.rate, outChannels, true);
         channels_ = outChannels;
 
         std::vector<float> block(kBlockFrames * static_cast<std::size_t>(inChannels));
@@ -172,7 +172,7 @@ private:
     std::uint64_t frameBytes() const { return static_cast<std::uint64_t>(channels_) * sizeof(float); }
 
     static std::string reasonOf(const std::string& decoderReason) {
-        return decoderReason.empty() ? std::string("音声として読めません。") : "（" + decoderReason + "）";
+        return decoderReason.empty() ? std::string("音声として読めません。") : "理由：" + decoderReason;
     }
 
     void mixDown(const float* in, std::size_t n, int inChannels, int outChannels, Mix mix, float* out) {
@@ -247,8 +247,8 @@ void chooseGain(const ImportOptions& options, const ImportFormat& format, const 
     }
     double gain = *options.loudnessTarget - *pass.loudness;
     if (pass.truePeak) {
-        // The dither and the rounding may add up to two steps to any sample:
-        // the ceiling leaves room for them.
+        // The dither and the rounding may add up to one and a half steps to
+        // any sample: the ceiling leaves room for them.
         const double step = format.bits == 8 ? 1.0 / 128.0 : 1.0 / 32768.0;
         const double room = std::max(fromDb(options.peakCeiling) - 2.0 * step, step);
         const double peakGain = toDb(room) - *pass.truePeak;
@@ -389,7 +389,10 @@ ImportResult ImportFile(const fs::path& source, const fs::path& destination, con
         return result;
     }
     DitheredQuantizer quantizer(result.format.bits);
-    auto meter = backend.makeMeter(result.format.rate, channels);
+    // The written sound's loudness is measured again; its true peak is the
+    // first pass's scaled by the gain (the rounding lies within the room the
+    // ceiling left), which spares a second true-peak meter, the dearest part.
+    auto meter = backend.makeMeter(result.format.rate, channels, false);
     const std::size_t width = static_cast<std::size_t>(channels);
     std::vector<float> block(kBlockFrames * width);
     std::vector<float> quantized(kBlockFrames * width);
@@ -427,7 +430,8 @@ ImportResult ImportFile(const fs::path& source, const fs::path& destination, con
     result.output = destination.string();
     result.seconds = static_cast<double>(frames) / result.format.rate;
     result.loudnessAfter = meter->integratedLoudness();
-    result.truePeakAfter = meter->truePeak();
+    if (pass.truePeak)
+        result.truePeakAfter = *pass.truePeak + result.gainDb;
     bar.at(1.0);
     return result;
 }

@@ -25,7 +25,7 @@ struct ImportResult {
     double seconds = 0;                      // the length written
     std::optional<double> loudnessBefore;    // LUFS of the converted sound before the gain
     std::optional<double> loudnessAfter;     // LUFS of the file written
-    std::optional<double> truePeakAfter;     // dBTP of the file written
+    std::optional<double> truePeakAfter;     // dBTP of the file written: the converted sound's, with the gain
     double gainDb = 0;
     bool limitedByPeak = false;  // the ceiling stopped the gain before the target
     std::vector<std::string> notes;

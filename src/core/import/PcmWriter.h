@@ -1,9 +1,11 @@
 #pragma once
-// Float samples to the device's PCM: TPDF dither (two uniform values of one
-// step each, summed; none on samples that are exactly zero, so digital
-// silence stays silent), rounding and clipping to 8-bit unsigned or 16-bit
-// signed little-endian samples; and the canonical 44-byte header of a PCM
-// WAVE file, which the registration's header scan accepts.
+// Float samples to the device's PCM, rounded and clipped to 8-bit unsigned or
+// 16-bit signed little-endian samples. 8 bits get TPDF dither first (two
+// uniform values of one step each, summed), except on samples that are
+// exactly zero, so digital silence stays silent; 16 bits are only rounded,
+// their error being already 100 dB below full scale. Also the canonical
+// 44-byte header of a PCM WAVE file, which the registration's header scan
+// accepts.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +30,7 @@ private:
     double nextUniform();
 
     int bits_;
+    bool dither_;
     std::uint64_t state_;
     std::uint64_t clipped_ = 0;
 };

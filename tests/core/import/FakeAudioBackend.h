@@ -88,7 +88,7 @@ private:
 
 class PlainMeter final : public LoudnessMeter {
 public:
-    explicit PlainMeter(int channels) : channels_(channels) {}
+    PlainMeter(int channels, bool truePeak) : channels_(channels), truePeak_(truePeak) {}
     void add(const float* frames, std::size_t count) override {
         for (std::size_t i = 0; i < count * static_cast<std::size_t>(channels_); ++i) {
             sum_ += static_cast<double>(frames[i]) * frames[i];
@@ -103,11 +103,12 @@ public:
         return db < -70 ? std::nullopt : std::optional<double>(db);
     }
     std::optional<double> truePeak() const override {
-        return peak_ > 0 ? std::optional<double>(20 * std::log10(peak_)) : std::nullopt;
+        return peak_ > 0 && truePeak_ ? std::optional<double>(20 * std::log10(peak_)) : std::nullopt;
     }
 
 private:
     int channels_;
+    bool truePeak_;
     double sum_ = 0;
     double peak_ = 0;
     std::uint64_t frames_ = 0;
@@ -143,8 +144,8 @@ public:
     std::unique_ptr<Resampler> makeResampler(std::uint32_t in, std::uint32_t out, int channels) override {
         return std::make_unique<NearestResampler>(in, out, channels);
     }
-    std::unique_ptr<LoudnessMeter> makeMeter(std::uint32_t, int channels) override {
-        return std::make_unique<PlainMeter>(channels);
+    std::unique_ptr<LoudnessMeter> makeMeter(std::uint32_t, int channels, bool truePeak) override {
+        return std::make_unique<PlainMeter>(channels, truePeak);
     }
 };
 

@@ -125,7 +125,7 @@ TEST_F(ImportFileTest, WithoutNormalisationTheLevelStaysAndSilenceIsNotAmplified
     EXPECT_FALSE(silent.loudnessBefore);
     EXPECT_EQ(silent.gainDb, 0.0);
     EXPECT_THAT(silent.notes, ::testing::Contains(HasSubstr("音量は揃えていません")));
-    EXPECT_FALSE(silent.truePeakAfter);  // no dither on digital silence
+    EXPECT_FALSE(silent.truePeakAfter);  // digital silence has no peak
 }
 
 TEST_F(ImportFileTest, TrimKeepsFiftyMillisecondsAroundWhatReachesMinusFiftyDecibelsInTheResult) {
@@ -182,23 +182,38 @@ TEST_F(ImportFileTest, EightBitOutputIsDitheredAroundTheUnsignedMidLevel) {
     EXPECT_TRUE(CheckWaveForRegistration(r.output, false).accepted());
 }
 
-TEST(DitheredQuantizer, TriangularDitherKeepsLevelsBelowOneStepOnAverage) {
+TEST(DitheredQuantizer, EightBitsAreDitheredSoLevelsBelowOneStepSurviveOnAverageSixteenAreRounded) {
     // Without dither a level of 0.3 steps would round to 0 every time.
-    for (const int bits : {8, 16}) {
-        const double step = bits == 8 ? 1.0 / 128 : 1.0 / 32768;
-        DitheredQuantizer quantizer(bits);
+    struct Case {
+        int bits;
+        double mean, low, high;  // in steps
+    };
+    for (const Case c : {Case{8, 0.3, -1, 1}, Case{16, 0.0, 0, 0}}) {
+        const double step = c.bits == 8 ? 1.0 / 128 : 1.0 / 32768;
+        DitheredQuantizer quantizer(c.bits);
         const std::vector<float> in(200000, static_cast<float>(0.3 * step));
         std::vector<float> quantized(in.size());
         std::vector<std::uint8_t> bytes;
         quantizer.convert(in.data(), in.size(), 1.0f, bytes, quantized.data());
-        EXPECT_EQ(bytes.size(), in.size() * static_cast<std::size_t>(bits / 8));
+        EXPECT_EQ(bytes.size(), in.size() * static_cast<std::size_t>(c.bits / 8));
         const double mean = std::accumulate(quantized.begin(), quantized.end(), 0.0) / static_cast<double>(in.size());
-        EXPECT_NEAR(mean / step, 0.3, 0.02) << bits;
+        EXPECT_NEAR(mean / step, c.mean, 0.02) << c.bits;
         const auto [low, high] = std::minmax_element(quantized.begin(), quantized.end());
-        EXPECT_GE(*low / step, -1.0);
-        EXPECT_LE(*high / step, 2.0);
+        EXPECT_EQ(*low / step, c.low) << c.bits;
+        EXPECT_EQ(*high / step, c.high) << c.bits;
         EXPECT_EQ(quantizer.clipped(), 0u);
     }
+    // Digital silence stays silent; full scale and beyond is clipped and counted.
+    DitheredQuantizer eight(8);
+    const std::vector<float> edge = {0.0f, 0.0f, 1.0f, -1.5f};
+    std::vector<float> quantized(edge.size());
+    std::vector<std::uint8_t> bytes;
+    eight.convert(edge.data(), edge.size(), 1.0f, bytes, quantized.data());
+    EXPECT_EQ(bytes[0], 128);
+    EXPECT_EQ(bytes[1], 128);
+    EXPECT_GE(bytes[2], 254);
+    EXPECT_EQ(bytes[3], 0);
+    EXPECT_GE(eight.clipped(), 1u);
 }
 
 TEST_F(ImportFileTest, FailuresNameTheFileAndLeaveNothingBehind) {
