@@ -14,5 +14,6 @@ void addCardCommand(CLI::App& app, CliContext& context);      // card folder mad
 void addPlayCommand(CLI::App& app, CliContext& context);      // WAVE files played through the sound output
 void addTimelineCommand(CLI::App& app, CliContext& context);  // a sheet's test run timed without sound
 void addPrintCommand(CLI::App& app, CliContext& context);     // the print-outs as a PDF file
+void addImportCommand(CLI::App& app, CliContext& context);    // audio files of any format into WAVE files
 
 }  // namespace vexa::cli
