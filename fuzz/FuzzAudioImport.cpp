@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (choice & 8)
         options.loudnessTarget.reset();
     const auto destination = folder.path() / "OUT.WAV";
-    StopAfter progress(8 + (choice >> 4) * 8);  // each poll is a block of 4096 frames
+    StopAfter progress(8 + (choice >> 4) * 8);  // each poll is a block of 16384 frames
     const ImportResult result = ImportFile(source, destination, options, libraries, progress);
     std::error_code ec;
     const bool written = std::filesystem::exists(destination, ec);

@@ -3,6 +3,7 @@
 #include "files/FileReplacement.h"
 #include "files/SameFile.h"
 #include "files/ScratchFile.h"
+#include "import/BackgroundMeter.h"
 #include "import/PcmWriter.h"
 #include "text/NumberFormat.h"
 
@@ -15,7 +16,7 @@ namespace vexa {
 namespace fs = std::filesystem;
 namespace {
 
-constexpr std::size_t kBlockFrames = 4096;
+constexpr std::size_t kBlockFrames = 16384;
 constexpr double kFirstPassShare = 0.85;  // of one file's part of the bar
 constexpr int kMaxChannels = 64;
 // Mean square (full scale 1.0) below which a channel counts as silent when
@@ -94,7 +95,7 @@ public:
         std::unique_ptr<Resampler> resampler;
         if (in.sampleRate != format.rate)
             resampler = backend_.makeResampler(in.sampleRate, format.rate, outChannels);
-        meter_ = backend_.makeMeter(format.rate, outChannels, true);
+        meter_ = std::make_unique<BackgroundMeter>(backend_.makeMeter(format.rate, outChannels, true), outChannels);
         channels_ = outChannels;
 
         std::vector<float> block(kBlockFrames * static_cast<std::size_t>(inChannels));
@@ -146,8 +147,9 @@ public:
             if (!emit(zeros.data(), expected - frames))
                 return PassEnd::Failed;
         }
-        loudness = meter_->integratedLoudness();
-        truePeak = meter_->truePeak();
+        const LoudnessMeter& measured = meter_->finish();
+        loudness = measured.integratedLoudness();
+        truePeak = measured.truePeak();
         return PassEnd::Done;
     }
 
@@ -229,7 +231,7 @@ private:
     ScratchFile& scratch_;
     ShareProgress& progress_;
     std::unique_ptr<AudioDecoder> decoder_;
-    std::unique_ptr<LoudnessMeter> meter_;
+    std::unique_ptr<BackgroundMeter> meter_;
     int channels_ = 1;
     std::uint64_t maxFrames_ = 0;
 };

@@ -87,7 +87,7 @@ std::string DecibelText(double value, const char* unit) {
         text = "−" + text;
     else if (rounded > 0)
         text = "+" + text;
-    return text + " " + unit;
+    return *unit ? text + " " + unit : text;
 }
 
 }  // namespace vexa

@@ -60,7 +60,8 @@ FormatChoice ChooseImportFormat(const ImportOptions& options, const AudioSourceI
 std::string ImportRateText(std::uint32_t rate);
 // "22.05KHz・16bit・Mono".
 std::string ImportFormatText(const ImportFormat& format);
-// "−18 LUFS" style figures: one decimal, a real minus sign for negatives.
+// "−18.0 LUFS", "+5.4 dB": one decimal, a real minus sign for negatives; the
+// number alone for an empty unit.
 std::string DecibelText(double value, const char* unit);
 
 }  // namespace vexa
