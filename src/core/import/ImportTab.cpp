@@ -2,9 +2,11 @@
 
 #include "config/Messages.h"
 #include "files/MakeDir.h"
+#include "import/ImportBatch.h"
 #include "sound/WaveInspection.h"
 #include "text/NumberFormat.h"
 #include "wavetools/FolderChecks.h"
+#include "wavetools/JobMessages.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -60,11 +62,38 @@ ToolsValidation ValidateImport(const std::vector<std::string>& sources, const st
     return {true, {}};
 }
 
+FileChooserRequest ImportFilesRequest(const std::string& initialFolder) {
+    FileChooserRequest request;
+    request.title = "取り込むファイル";
+    request.initialFolder = initialFolder;
+    request.filters = {"音声ファイル|*.wav *.wave *.aif *.aiff *.aifc *.flac *.mp3 *.ogg *.oga *.opus *.m4a *.mp4 *.aac",
+                       "すべてのファイル|*"};
+    request.multiple = true;
+    return request;
+}
+
+std::vector<std::string> ImportFolderSources(const std::string& folder, UserDialogs& dialogs) {
+    std::vector<std::string> sources = ListImportSources(folder);
+    if (sources.empty())
+        ShowRefusal(dialogs, warning("フォルダ内に取り込める音声ファイルがありません。"));
+    return sources;
+}
+
 std::vector<ImportRateChoice> ImportRateChoices() {
     std::vector<ImportRateChoice> choices{{"自動（最高 " + ImportRateText(kDefaultImportRate) + "）", std::nullopt}};
     for (const std::uint32_t rate : kAcceptedRates)
         choices.push_back({ImportRateText(rate), rate});
     return choices;
+}
+
+void ShowImportEnd(const ImportBatchResult& batch, bool closing, UserDialogs& dialogs) {
+    if (batch.stopped) {
+        if (!closing)
+            ShowJobEnd(JobResult::Stopped, dialogs);
+        return;
+    }
+    if (!batch.allImported())
+        ShowRefusal(dialogs, warning("取り込めなかったファイルがあります。\n理由は一覧の「注記」に出ています。"));
 }
 
 ImportResultRow ResultRow(const ImportResult& result) {

@@ -2,6 +2,7 @@
 // What the WAVE tools window's "取り込み" tab decides: the checks before an
 // import, in order, with the folder question; the rate choices it offers; and
 // what its result list shows of each file.
+#include "import/ImportBatch.h"
 #include "import/ImportOptions.h"
 #include "import/ImportResult.h"
 #include "ui/UserDialogs.h"
@@ -30,12 +31,24 @@ inline constexpr const char* kStereo = "ChkImportStereo";
 ToolsValidation ValidateImport(const std::vector<std::string>& sources, const std::string& folder,
                                const ImportOptions& options, UserDialogs& dialogs);
 
+// The file chooser of the sources: several audio files of the formats the
+// import takes, or any file.
+FileChooserRequest ImportFilesRequest(const std::string& initialFolder);
+// The sources a chosen folder gives; a folder without any is refused
+// ("フォルダ内に取り込める音声ファイルがありません。").
+std::vector<std::string> ImportFolderSources(const std::string& folder, UserDialogs& dialogs);
+
 struct ImportRateChoice {
     std::string text;
     std::optional<std::uint32_t> rate;  // none: the default, never above the source's
 };
 // "自動（最高 22.05KHz）" first, then every accepted rate.
 std::vector<ImportRateChoice> ImportRateChoices();
+
+// What the tab says when a batch has ended: the stop message after a stop
+// (unless the user stopped it by closing the window), a note to look at the
+// list when a file was not imported, nothing when all were.
+void ShowImportEnd(const ImportBatchResult& batch, bool closing, UserDialogs& dialogs);
 
 struct ImportResultRow {
     std::string name;      // the file written, or the source's name
