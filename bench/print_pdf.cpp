@@ -12,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <sys/resource.h>
 
 namespace {
 
@@ -94,6 +95,33 @@ void BM_PdfOfAllReports(benchmark::State& state) {
     state.counters["bytes"] = static_cast<double>(bytes);
 }
 BENCHMARK(BM_PdfOfAllReports)->Unit(benchmark::kMillisecond)->Repetitions(kRepetitions)->UseRealTime();
+
+// The sound list of one sound whose comment is 40 MB long: each box lays out
+// only what it can show, so time and memory stay those of a short comment.
+// "peak_MiB" is the process's peak resident size after the runs (run it
+// alone, --benchmark_filter=HugeComment, for a figure of its own).
+void BM_PdfOfAHugeComment(benchmark::State& state) {
+    vexa::Project project;
+    project.soundPresent = true;
+    project.sounds = {{"LONG.WAV", "22.05KHz", "16bit", "Mono", "1.000", "44144", "/srv/LONG.WAV",
+                       std::string(40 * 1000 * 1000, 'x')}};
+    const vexa::Configuration configuration = fullConfiguration();
+    const auto elements = vexa::ElementPatternFile::load(std::filesystem::path(VEXA_PROGRAM_FOLDER) / "elmptnvxa.elm");
+    vexa::NoProgress progress;
+    for (auto _ : state) {
+        const auto reports = vexa::print::BuildPrintJob(project, configuration, elements, {false, false, false, true, false},
+                                                        vexa::print::PrintTimeNow());
+        vexa::printlayout::PdfResult result;
+        const QByteArray pdf = vexa::printlayout::ReportsPdf(reports, "Vexa Editor 2J", progress, result);
+        if (!result.written())
+            state.SkipWithError("the PDF was not made");
+        benchmark::DoNotOptimize(pdf.constData());
+    }
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024;
+}
+BENCHMARK(BM_PdfOfAHugeComment)->Unit(benchmark::kMillisecond)->Repetitions(3)->UseRealTime();
 
 }  // namespace
 

@@ -2,7 +2,8 @@
 #
 #   bin/                          vexa-editor, vexa
 #   share/vexa-editor/            read-only defaults a user's Program Folder is seeded from
-#   share/doc/vexa-editor/        the user guide (UserGuide.html and its pictures)
+#   share/doc/vexa-editor/        the user guide (UserGuide.html and its pictures), sample/
+#                                 (a Control File with its WAVE files to try)
 #   share/applications, metainfo, mime/packages, icons/hicolor, man/man1
 include(GNUInstallDirs)
 
@@ -19,6 +20,8 @@ install(FILES ${VEXA_PROGRAM_FOLDER}/vexacontrol.ini ${VEXA_PROGRAM_FOLDER}/elmp
         DESTINATION ${CMAKE_INSTALL_DATADIR}/vexa-editor)
 install(FILES ${VEXA_PROGRAM_FOLDER}/UserGuide.html DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vexa-editor)
 install(DIRECTORY ${VEXA_PROGRAM_FOLDER}/guide DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vexa-editor OPTIONAL)
+# A Control File with its WAVE files for a new user to try.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/sample/ DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vexa-editor/sample)
 
 install(FILES ${VEXA_PACKAGING}/${VEXA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${VEXA_PACKAGING}/${VEXA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -42,16 +45,20 @@ if(VEXA_HELP2MAN AND VEXA_GZIP)
   if(VEXA_BUILD_GUI)
     list(APPEND man_targets vexa-editor)
   endif()
+  set(man_vexa_commands ON)
+  set(man_vexa-editor_commands OFF)
   foreach(program IN LISTS man_targets)
     set(page ${CMAKE_BINARY_DIR}/man/${program}.1.gz)
     add_custom_command(
       OUTPUT ${page}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-      COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen
-              ${VEXA_HELP2MAN} --no-info --no-discard-stderr --locale=C.UTF-8 --name=${man_${program}_name}
-              --output=${CMAKE_BINARY_DIR}/man/${program}.1 $<TARGET_FILE:${program}>
+      COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${program}> -DNAME=${man_${program}_name}
+              -DOUTPUT=${CMAKE_BINARY_DIR}/man/${program}.1 -DHELP2MAN=${VEXA_HELP2MAN}
+              -DSUBCOMMANDS=${man_${program}_commands}
+              -DSAMPLE=${CMAKE_INSTALL_FULL_DATADIR}/doc/vexa-editor/sample
+              -P ${CMAKE_SOURCE_DIR}/cmake/VexaManPage.cmake
       COMMAND ${VEXA_GZIP} -9nf ${CMAKE_BINARY_DIR}/man/${program}.1
-      DEPENDS ${program}
+      DEPENDS ${program} ${CMAKE_SOURCE_DIR}/cmake/VexaManPage.cmake
       COMMENT "Writing the man page of ${program}" VERBATIM)
     list(APPEND VEXA_MAN_PAGES ${page})
   endforeach()

@@ -1,5 +1,6 @@
 // vexa card FILE: makes the card folder from a Control File (its sounds beside
-// it), with the Card Information the file holds, as the creation window does.
+// it), with the Card Information the file holds, as the creation window does,
+// and ends as it does: "作成完了", then 2030 with the card folder (2077).
 #include "Commands.h"
 #include "ConsoleDialogs.h"
 #include "ProjectLoading.h"
@@ -27,7 +28,7 @@ struct CardArguments {
     ProjectOptions options;
 };
 
-int create(Document& document, bool replace) {
+int create(Document& document, bool replace, UserDialogs& dialogs) {
     const CardCheck check = CheckCardCreation(document.project(), document.configuration().settings);
     switch (check.outcome) {
     case CardCheckOutcome::SheetErrors:
@@ -57,6 +58,9 @@ int create(Document& document, bool replace) {
     switch (result.outcome) {
     case CardCreationResult::Outcome::Completed:
         document.markWritten();
+        // What the window says at the end (on stderr, as every message), and
+        // the card folder alone on stdout for scripts.
+        dialogs.showMessage(CardDoneMessage(job.cardFolder));
         std::cout << job.cardFolder.string() << std::endl;
         return 0;
     case CardCreationResult::Outcome::Stopped:
@@ -81,14 +85,15 @@ int run(const CardArguments& args, const CliContext& context) {
     const Project& project = document->project();
     CardInformation entries = CardInformationToWrite(CardEntriesOnOpening(project, configuration.settings));
     document->apply(std::make_unique<CardInformationEdit>(project.card, std::move(entries)));
-    return create(*document, args.replace);
+    return create(*document, args.replace, dialogs);
 }
 
 }  // namespace
 
 void addCardCommand(CLI::App& app, CliContext& context) {
     auto args = std::make_shared<CardArguments>();
-    CLI::App* sub = app.add_subcommand("card", "Make the card folder (Control File and WAVE files) from a Control File");
+    CLI::App* sub = app.add_subcommand(
+        "card", "Make the card folder (Control File and WAVE files) from a Control File and print its path");
     addHomeOption(*sub, context);
     addProjectOptions(*sub, args->options);
     sub->add_option("FILE", args->file, "Control File (.vxa, .ktr or .wpj); its WAVE files beside it")->required();

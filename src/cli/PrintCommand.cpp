@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 
 #include <iostream>
+#include <vector>
 #include <memory>
 
 namespace vexa::cli {
@@ -21,6 +22,7 @@ struct PrintArguments {
     std::string file;
     std::string pdf;
     std::string reports = "editor,card,patterns,sounds,user";
+    std::vector<int> weekMonths;
     ProjectOptions options;
 };
 
@@ -30,7 +32,7 @@ int run(const PrintArguments& args, const CliContext& context) {
     std::string unknown;
     const auto choices = print::ParseReportNames(args.reports, unknown);
     if (!choices) {
-        std::cerr << "--reports: unknown report \"" << unknown << "\" (editor, card, patterns, sounds, user)"
+        std::cerr << "--reports: unknown report \"" << unknown << "\" (editor, card, patterns, sounds, user, week)"
                   << std::endl;
         return kUsageExit;
     }
@@ -54,7 +56,7 @@ int run(const PrintArguments& args, const CliContext& context) {
 
     const auto elements = ElementPatternFile::load(context.paths().elementPatternFile);
     const auto reports = print::BuildPrintJob(document->project(), document->configuration(), elements, *choices,
-                                              print::PrintTimeNow());
+                                              print::PrintTimeNow(), args.weekMonths);
     NoProgress progress;
     const printlayout::PdfResult result =
         printlayout::WriteReportsPdf(args.pdf, reports, GetMsg(msg::kAppTitle), progress);
@@ -77,8 +79,11 @@ void addPrintCommand(CLI::App& app, CliContext& context) {
     sub->add_option("FILE", args->file, "Control File (.vxa, .ktr or .wpj); its WAVE files beside it")->required();
     sub->add_option("--pdf", args->pdf, "PDF file to write (replaced only once complete)")->required();
     sub->add_option("--reports", args->reports,
-                    "reports to print, in job order whatever the order given: editor,card,patterns,sounds,user")
+                    "reports to print, in job order whatever the order given: editor,card,patterns,sounds,user,week")
         ->capture_default_str();
+    sub->add_option("--week-month", args->weekMonths,
+                    "month of the week table, 1 … 12 or 0 for all year; repeat for one page each (default: this month)")
+        ->check(CLI::Range(0, 12));
     sub->callback([&context, args] { context.exitCode = run(*args, context); });
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/EditorProject.h"
 #include "model/ControlFileReader.h"
+#include "model/UndecodedText.h"
 
 #include <iostream>
 
@@ -25,6 +26,7 @@ bool loadDocumentWithCardInformation(const std::string& file, Document& document
     if (!LoadKtrFile(file, project, document.configuration().settings, dialogs))
         return false;
     document.replaceProject(std::move(project));
+    WarnOfUndecodedLines(document.project().undecoded, dialogs);
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "config/ConfigurationFile.h"
 
+#include <iostream>
+
 namespace vexa::cli {
 
 void addProjectOptions(CLI::App& app, ProjectOptions& options) {
@@ -14,7 +16,13 @@ void addProjectOptions(CLI::App& app, ProjectOptions& options) {
 }
 
 Configuration runningConfiguration(const CliContext& context, const ProjectOptions& options) {
-    Configuration configuration = ReadConfiguration(context.paths().configurationFile);
+    const StartupConfiguration startup = ReadStartupConfiguration(context.paths().configurationFile);
+    if (!startup.fileProblem.empty())
+        std::cerr << "vexa: " << startup.fileProblem << std::endl;
+    // --lines names the Line Count: what MaxLine holds does not matter then.
+    if (!startup.lineCountProblem.empty() && !options.lines)
+        std::cerr << "vexa: " << startup.lineCountProblem << std::endl;
+    Configuration configuration = startup.configuration;
     Settings& settings = configuration.settings;
     if (options.lines)
         settings.maxLine = static_cast<std::int16_t>(*options.lines);

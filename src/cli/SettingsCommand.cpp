@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "config/ConfigurationFile.h"
 #include "config/ElementPatternFile.h"
+#include "files/InputFile.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>
@@ -55,8 +56,14 @@ void run(CliContext& context) {
     Json json = {{"ProgramFolder",
                   {{"path", paths.programFolder.string()},
                    {"kind", ProgramFolderKindName(context.programFolder().choice.kind)}}}};
-    json.update(configurationJson(ReadConfiguration(paths.configurationFile)));
-    json["Element"] = elementJson(ElementPatternFile::load(paths.elementPatternFile));
+    const StartupConfiguration startup = ReadStartupConfiguration(paths.configurationFile);
+    for (const std::string& warning : startup.warnings())
+        std::cerr << "vexa: " << warning << '\n';
+    json.update(configurationJson(startup.configuration));
+    const ElementPatternFile elements = ElementPatternFile::load(paths.elementPatternFile);
+    if (!elements.readProblem().empty())
+        std::cerr << "vexa: " << CannotReadText(paths.elementPatternFile, elements.readProblem()) << '\n';
+    json["Element"] = elementJson(elements);
     std::cout << json.dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
     context.exitCode = 0;
 }

@@ -6,11 +6,28 @@
 #include "wavetools/MakeSilence.h"
 #include "wavetools/SilenceChecks.h"
 
+#include <charconv>
+
 namespace vexa::cli {
 namespace {
 
 // The longest time the tools window can set: 60 minutes 59 seconds.
 constexpr int kLongestSeconds = 60 * 60 + 59;
+
+// 1 … 3659 in the help and in the error alike. 0 passes on to the tools' own
+// refusal ("０秒以上の時間を指定してください。"), which says the same.
+CLI::Validator secondsRange() {
+    const std::string range = "1 to " + std::to_string(kLongestSeconds);
+    return CLI::Validator(
+        [range](std::string& text) -> std::string {
+            int value = 0;
+            const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+            if (error != std::errc{} || end != text.data() + text.size() || value < 0 || value > kLongestSeconds)
+                return "Value " + text + " not in range " + range;
+            return {};
+        },
+        "INT in [1 - " + std::to_string(kLongestSeconds) + "]");
+}
 
 struct SilenceArguments {
     int seconds = 0;
@@ -37,7 +54,7 @@ void addSilenceCommand(CLI::App& app, CliContext& context) {
     addHomeOption(*sub, context);
     sub->add_option("--seconds", args->seconds, "Length in seconds")
         ->required()
-        ->check(CLI::Range(0, kLongestSeconds).description("INT in [1 - 3659]"));  // 0 gets the tools' own refusal
+        ->check(secondsRange());
     sub->add_option("--rate", args->rate, "Sampling rate in Hz")->check(CLI::IsMember({22050, 44100}));
     sub->add_option("--bits", args->bits, "Bits per sample")->check(CLI::IsMember({8, 16}));
     sub->add_option("DST", args->destination, "WAVE file to write")->required();

@@ -7,7 +7,7 @@
 namespace vexa::printlayout {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) { return ShownText(text); }
 
 const QColor kRuleColour(0x40, 0x40, 0x40);
 const QColor kGridColour(0xa0, 0xa0, 0xa0);
@@ -19,6 +19,15 @@ bool grouped(const print::Table& table) {
 }
 
 }  // namespace
+
+QString ShownText(const std::string& text) {
+    if (text.size() <= kMostShownBytes)
+        return QString::fromStdString(text);
+    std::size_t cut = kMostShownBytes;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)  // inside a UTF-8 character
+        --cut;
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(cut)) + QChar(0x2026);
+}
 
 ReportPainter::ReportPainter(QPainter& painter, const PageMetrics& metrics)
     : painter_(painter), metrics_(metrics), titleMetrics_(metrics.fonts().title, &metrics.device()),

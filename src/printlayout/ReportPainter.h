@@ -8,9 +8,19 @@
 #include <QFontMetricsF>
 #include <QString>
 
+#include <cstddef>
+#include <string>
+
 class QPainter;
 
 namespace vexa::printlayout {
+
+// No box on a page holds more than a few hundred characters, so a text is cut
+// to its first kMostShownBytes (on a character boundary, marked with "…")
+// before Qt measures it: laying out a whole comment of 40 MB would take
+// gigabytes for a box that shows a line of it.
+inline constexpr std::size_t kMostShownBytes = 1024;
+QString ShownText(const std::string& text);
 
 class ReportPainter {
 public:

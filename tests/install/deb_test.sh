@@ -26,7 +26,8 @@ for f in ./usr/bin/vexa-editor ./usr/bin/vexa ./usr/share/vexa-editor/vexacontro
          ./usr/share/applications/jp.chimewell.VexaEditor.desktop \
          ./usr/share/mime/packages/jp.chimewell.VexaEditor.xml \
          ./usr/share/metainfo/jp.chimewell.VexaEditor.metainfo.xml \
-         ./usr/share/doc/vexa-editor/UserGuide.html ./usr/share/man/man1/vexa.1.gz; do
+         ./usr/share/doc/vexa-editor/UserGuide.html ./usr/share/man/man1/vexa.1.gz \
+         ./usr/share/doc/vexa-editor/sample/SAMPLE.vxa; do
   grep -qx "$f" <<<"$files" || fail "not in the package: $f"
 done
 echo "$deb: fields and files ok"

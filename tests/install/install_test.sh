@@ -14,6 +14,7 @@ cmake --install "$build" --prefix "$work/usr" >"$work/install.log" || { cat "$wo
 usr=$work/usr
 for f in bin/vexa bin/vexa-editor share/vexa-editor/vexacontrol.ini share/vexa-editor/elmptnvxa.elm \
          share/vexa-editor/Release.txt share/doc/vexa-editor/UserGuide.html \
+         share/doc/vexa-editor/sample/SAMPLE.vxa share/doc/vexa-editor/sample/CHIME.WAV \
          share/applications/jp.chimewell.VexaEditor.desktop share/metainfo/jp.chimewell.VexaEditor.metainfo.xml \
          share/mime/packages/jp.chimewell.VexaEditor.xml \
          share/icons/hicolor/scalable/apps/jp.chimewell.VexaEditor.svg \
@@ -23,8 +24,23 @@ done
 if ls "$build"/man/*.1.gz >/dev/null 2>&1; then
   for page in vexa vexa-editor; do
     [ -e "$usr/share/man/man1/$page.1.gz" ] || fail "no man page of $page"
+    if command -v man >/dev/null; then
+      warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)
+      [ -z "$warnings" ] || fail "man $page warns: $warnings"
+    fi
+  done
+  # every command with its own options
+  page=$(zcat "$usr/share/man/man1/vexa.1.gz")
+  for text in 'SS "card"' 'SS "print"' 'SS "timeline"' '\-\-card\-path' '\-\-pdf' '\-\-reports' \
+              'sample/SAMPLE.vxa'; do
+    grep -qF -- "$text" <<<"$page" || fail "the man page of vexa lacks $text"
   done
 fi
+# the sample is the one of docs/sample, and vexa reads it
+cmp -s "$usr/share/doc/vexa-editor/sample/SAMPLE.vxa" "$(dirname "$0")/../../docs/sample/SAMPLE.vxa" ||
+  fail "the installed sample differs"
+HOME="$work/home" "$usr/bin/vexa" show "$usr/share/doc/vexa-editor/sample/SAMPLE.vxa" >/dev/null ||
+  fail "vexa show cannot read the installed sample"
 
 # json KEY PATH… : a value of `vexa settings`
 settings() { env -u XDG_CONFIG_HOME HOME="$work/home" "$@" settings; }

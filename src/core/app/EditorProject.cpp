@@ -2,6 +2,7 @@
 
 #include "app/MainWindowQuestions.h"
 #include "model/ControlFileReader.h"
+#include "model/UndecodedText.h"
 #include "ui/Refusal.h"
 
 namespace vexa {
@@ -32,6 +33,7 @@ LoadOutcome LoadChosenFile(Document& document, UserDialogs& dialogs, const std::
     if (!LoadKtrFile(path, loaded, document.configuration().settings, dialogs))
         return LoadOutcome::Failed;
     document.replaceProject(std::move(loaded));
+    WarnOfUndecodedLines(document.project().undecoded, dialogs);
     return LoadOutcome::Loaded;
 }
 

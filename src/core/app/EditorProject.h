@@ -26,7 +26,8 @@ enum class LoadOutcome {
 LoadOutcome RunLoadCommand(Document& document, UserDialogs& dialogs, std::string& path);
 
 // The reading part of Load, for a path already chosen: Failed or Loaded. A
-// failed read leaves the Project and its history as they were.
+// failed read leaves the Project and its history as they were; a file with
+// bytes that are not CP932 is warned of once the Project holds it.
 LoadOutcome LoadChosenFile(Document& document, UserDialogs& dialogs, const std::string& path);
 
 }  // namespace vexa

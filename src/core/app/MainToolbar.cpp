@@ -16,6 +16,7 @@ constexpr std::array<ToolbarItem, kToolbarItemCount> kItems = {{
     {false, ToolbarKey::Seting, "SETING", "設定"},
     {true, ToolbarKey::Load, "", ""},
     {false, ToolbarKey::Sim, "SIM", "テスト開始"},
+    {false, ToolbarKey::Week, "WEEK", "週間表示"},
     {false, ToolbarKey::Others1, "OTHERS1", ""},
     {false, ToolbarKey::Others2, "OTHERS2", ""},
     {true, ToolbarKey::Load, "", ""},
@@ -53,6 +54,7 @@ bool ToolbarCommandAvailable(ToolbarKey key) {
     case ToolbarKey::Others1:
     case ToolbarKey::Others2:
     case ToolbarKey::Append:
+    case ToolbarKey::Week:
         break;
     }
     return true;
@@ -65,7 +67,7 @@ ToolbarButtonState ToolbarButtonStateFor(ToolbarKey key, bool multiSheet, bool t
             state.caption = item.caption;
     const SheetModeView view = SheetModeViewFor(multiSheet);
     const bool spare = key == ToolbarKey::Others1 || key == ToolbarKey::Others2;
-    if (key == ToolbarKey::Copy)
+    if (key == ToolbarKey::Copy || key == ToolbarKey::Week)
         state.visible = view.copyButton;
     if (spare)
         state.visible = view.spareButtons;

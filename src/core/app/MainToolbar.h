@@ -8,10 +8,10 @@
 
 namespace vexa {
 
-enum class ToolbarKey { Load, New, Copy, Sound, Seting, Sim, Others1, Others2, Card, Print, Append };
+enum class ToolbarKey { Load, New, Copy, Sound, Seting, Sim, Others1, Others2, Card, Print, Append, Week };
 
-inline constexpr int kToolbarButtonCount = 11;
-inline constexpr int kToolbarItemCount = 16;  // the buttons and five separators
+inline constexpr int kToolbarButtonCount = 12;
+inline constexpr int kToolbarItemCount = 17;  // the buttons and five separators
 
 struct ToolbarItem {
     bool separator = false;
@@ -37,7 +37,7 @@ struct ToolbarButtonState {
 
 // Which of the sheet controls the window shows.
 struct SheetModeView {
-    bool copyButton = false;    // COPY
+    bool copyButton = false;    // COPY and WEEK
     bool spareButtons = false;  // OTHERS1, OTHERS2
     bool sheetControls = false; // TabStrip, FgMemo, FrmSetting
 
@@ -52,7 +52,7 @@ bool ToolbarCommandAvailable(ToolbarKey key);
 // The tooltip of such a key.
 inline constexpr const char* kNotAvailableToolTip = "この機能はこの版ではまだ使えません。";
 
-// A button's look: COPY and the spares follow the sheet mode; during a test
+// A button's look: COPY, WEEK and the spares follow the sheet mode; during a test
 // only SIM (captioned "テスト停止") and the spares stay enabled; a key
 // without its command is disabled with a tooltip.
 ToolbarButtonState ToolbarButtonStateFor(ToolbarKey key, bool multiSheet, bool testRunning);

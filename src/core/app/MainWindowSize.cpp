@@ -23,4 +23,25 @@ WindowGeometry MainWindowInnerGeometry(const WorkArea& area, const FrameMargins&
     return inner;
 }
 
+namespace {
+
+// The frame's start on one axis: inside [low, high) when it fits, else at low.
+int placedStart(int start, int length, int low, int high) {
+    return std::max(low, std::min(start, high - length));
+}
+
+}  // namespace
+
+WindowGeometry FitInWorkArea(const WorkArea& area, const WindowGeometry& inner, const FrameMargins& frame,
+                             int minWidth, int minHeight) {
+    const int frameWidth = frame.left + frame.right;
+    const int frameHeight = frame.top + frame.bottom;
+    WindowGeometry fitted;
+    fitted.width = std::min(inner.width, std::max(area.right - area.left - frameWidth, minWidth));
+    fitted.height = std::min(inner.height, std::max(area.bottom - area.top - frameHeight, minHeight));
+    fitted.x = placedStart(inner.x - frame.left, fitted.width + frameWidth, area.left, area.right) + frame.left;
+    fitted.y = placedStart(inner.y - frame.top, fitted.height + frameHeight, area.top, area.bottom) + frame.top;
+    return fitted;
+}
+
 }  // namespace vexa

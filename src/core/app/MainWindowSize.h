@@ -1,5 +1,6 @@
 #pragma once
-// How big the main window opens: the desktop work area, held to 1024 × 768.
+// How big the main window opens (the desktop work area, held to 1024 × 768),
+// and where any other window goes so that it lies in the work area.
 namespace vexa {
 
 // The work area (the screen without task bars) in pixels; right and bottom
@@ -40,5 +41,13 @@ struct FrameMargins {
 // The inner area (what the program lays out) of a window whose frame takes
 // MainWindowGeometry(area): the frame stays on screen, title bar included.
 WindowGeometry MainWindowInnerGeometry(const WorkArea& area, const FrameMargins& frame);
+
+// A secondary window whose inner area is `inner`, placed so that its whole
+// frame lies in the work area: a frame larger than the area shrinks to it
+// (never below the inner minimum size `minWidth` × `minHeight`), then the
+// frame moves the least distance that brings it inside (to the area's left
+// and top edges when it is still larger). Returns the new inner area.
+WindowGeometry FitInWorkArea(const WorkArea& area, const WindowGeometry& inner, const FrameMargins& frame,
+                             int minWidth = 0, int minHeight = 0);
 
 }  // namespace vexa

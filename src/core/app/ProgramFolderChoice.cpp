@@ -1,10 +1,9 @@
 #include "app/ProgramFolderChoice.h"
 
 #include "files/FileReplacement.h"
+#include "files/InputFile.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <unistd.h>
 
@@ -32,12 +31,16 @@ fs::path perUserFolder(const ProgramFolderInputs& in) {
 // <prefix>/bin/vexa-editor → <prefix>/share/…
 fs::path shareFolder(const fs::path& executableFolder) { return executableFolder.parent_path() / "share"; }
 
+// The delivered files are a few kilobytes each.
+constexpr std::uint64_t kMaxSeededBytes = 1024 * 1024;
+
 bool readWhole(const fs::path& file, std::string& bytes) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    InputFile in(file, kMaxSeededBytes);
+    auto read = in ? in.readAll() : std::nullopt;
+    if (!read)
         return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    bytes = std::move(*read);
+    return true;
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "config/ConfigurationFile.h"
 
 #include "config/PrivateProfile.h"
+#include "files/InputFile.h"
+#include "model/ProgramSheet.h"
 #include "text/NumberFormat.h"
 
 #include <array>
@@ -36,11 +38,8 @@ PatternTime readPattern(const PrivateProfile& profile, std::string_view section,
     return time;
 }
 
-}  // namespace
-
-Configuration ReadConfiguration(const std::filesystem::path& file) {
+Configuration readConfiguration(const PrivateProfile& profile) {
     Configuration c;
-    const PrivateProfile profile = PrivateProfile::load(file);
 
     Settings& s = c.settings;
     s.waveRef = readText(profile, kSystemSection, "WaveRef");
@@ -58,6 +57,38 @@ Configuration ReadConfiguration(const std::filesystem::path& file) {
     for (std::size_t i = 0; i < kUserInformationKeys.size(); ++i)
         c.user.values[i] = readText(profile, kUserDataSection, kUserInformationKeys[i]);
     return c;
+}
+
+}  // namespace
+
+Configuration ReadConfiguration(const std::filesystem::path& file) {
+    return readConfiguration(PrivateProfile::load(file));
+}
+
+StartupConfiguration ReadStartupConfiguration(const std::filesystem::path& file) {
+    const PrivateProfile profile = PrivateProfile::load(file);
+    StartupConfiguration startup{readConfiguration(profile), {}, {}};
+    std::int16_t& lines = startup.configuration.settings.maxLine;
+    const std::string defaultText = "既定の " + std::to_string(kDefaultLineCount) + " 行";
+    if (profile.readFailed()) {
+        startup.fileProblem = CannotReadText(file, profile.readProblem()) +
+                              "\n設定は空の値、行数は" + defaultText + "で始めます。";
+        lines = kDefaultLineCount;
+    } else if (profile.has(kSystemSection, "MaxLine") && (lines < 1 || lines > kLineSlots)) {
+        startup.lineCountProblem = "「" + file.string() + "」の [System] MaxLine「" +
+                                   readText(profile, kSystemSection, "MaxLine") + "」は行数として使えません（1～" +
+                                   std::to_string(kLineSlots) + " の整数）。\n" + defaultText + "で始めます。";
+        lines = kDefaultLineCount;
+    }
+    return startup;
+}
+
+std::vector<std::string> StartupConfiguration::warnings() const {
+    std::vector<std::string> texts;
+    for (const std::string* text : {&fileProblem, &lineCountProblem})
+        if (!text->empty())
+            texts.push_back(*text);
+    return texts;
 }
 
 bool WriteSettings(const std::filesystem::path& file, const Configuration& configuration) {

@@ -6,9 +6,11 @@
 #include "config/Configuration.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vexa {
 
@@ -23,6 +25,23 @@ inline constexpr std::size_t kStartupBufferSize = 254;
 // Everything start-up reads. Never fails: what is missing or unreadable keeps
 // its empty text or 0.
 Configuration ReadConfiguration(const std::filesystem::path& file);
+
+// The Line Count of the delivered configuration, used when MaxLine is unusable.
+inline constexpr std::int16_t kDefaultLineCount = 95;
+
+// What the programs start with: ReadConfiguration, except that a MaxLine the
+// file holds but that is no Line Count (not a whole number from 1 to 256),
+// or a file that exists but cannot be read, gives kDefaultLineCount instead
+// of an empty grid. Each of those is said in a warning that names the file
+// (and the key). A missing file or key still gives 0, as start-up always had.
+struct StartupConfiguration {
+    Configuration configuration;
+    std::string fileProblem;       // the file exists but cannot be read
+    std::string lineCountProblem;  // MaxLine replaced by the default
+
+    std::vector<std::string> warnings() const;
+};
+StartupConfiguration ReadStartupConfiguration(const std::filesystem::path& file);
 
 // Writes System WaveRef, CardPath, CardName, MaxLine, AddFunction1,
 // AddFunction2, then the eleven UserData keys, leaving every other line of the

@@ -50,6 +50,10 @@ public:
     // Every capacity item, empty ones included; empty when the key is.
     std::vector<std::string> cardCapacities() const;
 
+    // Why a file that exists could not be read (its lists are then empty);
+    // "" when it was read or is missing.
+    const std::string& readProblem() const { return profile_.readProblem(); }
+
 private:
     explicit ElementPatternFile(PrivateProfile profile) : profile_(std::move(profile)) {}
 

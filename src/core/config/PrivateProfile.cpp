@@ -3,9 +3,10 @@
 #include "files/FileReplacement.h"
 #include "text/Cp932.h"
 
+#include "files/InputFile.h"
+
 #include <exception>
-#include <fstream>
-#include <iterator>
+#include <optional>
 
 namespace vexa {
 namespace fs = std::filesystem;
@@ -121,20 +122,16 @@ PrivateProfile::Line PrivateProfile::parseLine(std::string raw) {
 PrivateProfile PrivateProfile::load(const fs::path& file) {
     PrivateProfile profile;
     profile.file_ = file;
-    std::error_code ec;
-    const fs::file_status status = fs::status(file, ec);
-    if (status.type() == fs::file_type::not_found)
+    InputFile in(file, kMaxFileBytes);
+    if (in.problem() == InputProblem::Missing)
         return profile;
-    std::ifstream in(file, std::ios::binary);
-    if (status.type() != fs::file_type::regular || !in) {
+    const std::optional<std::string> read = in ? in.readAll() : std::nullopt;
+    if (!read) {
         profile.readFailed_ = true;
+        profile.readProblem_ = in.reason();
         return profile;
     }
-    const std::string content{std::istreambuf_iterator<char>(in), {}};
-    if (in.bad()) {
-        profile.readFailed_ = true;
-        return profile;
-    }
+    const std::string& content = *read;
     std::size_t start = 0;
     while (start < content.size()) {
         std::size_t end = content.find('\n', start);
@@ -189,6 +186,11 @@ std::string PrivateProfile::get(std::string_view section, std::string_view key, 
     if (bufferSize == 0)
         return {};
     return cp932::toUtf8(cutToBytes(cutAtNul(value), bufferSize - 1));
+}
+
+bool PrivateProfile::has(std::string_view section, std::string_view key) const {
+    const std::size_t header = findSection(foldName(trim(cp932::fromUtf8(section))));
+    return header != npos && findKey(header, foldName(trim(cp932::fromUtf8(key)))) != npos;
 }
 
 bool PrivateProfile::set(std::string_view section, std::string_view key, std::string_view value) {

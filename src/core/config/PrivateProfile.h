@@ -11,6 +11,7 @@
 //   every other line as it was.
 // Texts in this interface are UTF-8; the file holds them in CP932.
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <limits>
 #include <string>
@@ -24,9 +25,13 @@ public:
     // Buffer size meaning "no limit" for get().
     static constexpr std::size_t kNoLimit = std::numeric_limits<std::size_t>::max();
 
+    // No configuration file comes near this; a larger one is not read.
+    static constexpr std::uint64_t kMaxFileBytes = 1024 * 1024;
+
     // Reads `file` once. A missing file gives an empty document. A file that
-    // exists but cannot be read also reads as empty, but refuses save(), so
-    // that its content is never replaced by what little we know of it.
+    // exists but cannot be read (no permission, a folder or a FIFO, more than
+    // kMaxFileBytes) also reads as empty, but refuses save(), so that its
+    // content is never replaced by what little we know of it.
     static PrivateProfile load(const std::filesystem::path& file);
 
     // The value of `key` in the first section named `section`, or `fallback`
@@ -44,6 +49,9 @@ public:
     // structure (a line break, "=" or "]" in a name, …).
     bool set(std::string_view section, std::string_view key, std::string_view value);
 
+    // True when the first section named `section` holds `key`.
+    bool has(std::string_view section, std::string_view key) const;
+
     // Writes the document to the file it was loaded from, in CP932 with CR LF,
     // through a temporary file in the same folder that then replaces it. False
     // when the file cannot be written (the old file then stays as it was).
@@ -51,6 +59,8 @@ public:
 
     const std::filesystem::path& file() const { return file_; }
     bool readFailed() const { return readFailed_; }
+    // Why the file could not be read ("読み取る権限がありません。"); "" when it was.
+    const std::string& readProblem() const { return readProblem_; }
 
 private:
     enum class Kind { Other, Section, Key };
@@ -69,6 +79,7 @@ private:
     std::filesystem::path file_;
     std::vector<Line> lines_;
     bool readFailed_ = false;
+    std::string readProblem_;
 };
 
 // One read or one write of a single key, for callers that need no more.

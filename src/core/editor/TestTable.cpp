@@ -4,6 +4,8 @@
 #include "text/NumberFormat.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace vexa {
 namespace {
@@ -19,13 +21,23 @@ float outputTime(std::int16_t type, const std::string& text) {
     return static_cast<float>(numfmt::parseNumber(text).value_or(0));
 }
 
-std::filesystem::path sourcePath(const std::vector<SoundEntry>& sounds, const std::string& name) {
-    const auto entry = std::find_if(sounds.begin(), sounds.end(),
-                                     [&name](const SoundEntry& s) { return s.fileName == name; });
-    return entry == sounds.end() ? std::filesystem::path() : std::filesystem::path(entry->sourcePath);
+// The Sound Table by File name; the first entry of a name wins.
+using SoundIndex = std::unordered_map<std::string_view, const SoundEntry*>;
+
+SoundIndex indexOf(const std::vector<SoundEntry>& sounds) {
+    SoundIndex index;
+    index.reserve(sounds.size());
+    for (const SoundEntry& entry : sounds)
+        index.try_emplace(entry.fileName, &entry);
+    return index;
 }
 
-TestLine testLine(const ProgramLine& source, const std::vector<SoundEntry>& sounds, bool chosen) {
+std::filesystem::path sourcePath(const SoundIndex& sounds, const std::string& name) {
+    const auto entry = sounds.find(name);
+    return entry == sounds.end() ? std::filesystem::path() : std::filesystem::path(entry->second->sourcePath);
+}
+
+TestLine testLine(const ProgramLine& source, const SoundIndex& sounds, bool chosen) {
     TestLine line;
     for (int v = 0; v < kVoicesPerLine; ++v) {
         const std::string& name = source.voices[static_cast<std::size_t>(v)];
@@ -68,11 +80,12 @@ int TestTable::nextActiveRow(int row) const {
 
 TestTable BuildTestTable(std::span<const ProgramLine> lines, const std::vector<SoundEntry>& sounds, int row,
                          TestEntry entry) {
+    const SoundIndex index = indexOf(sounds);
     std::vector<TestLine> table;
     table.reserve(lines.size());
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int gridRow = static_cast<int>(i) + kGridHeaderRows;
-        table.push_back(testLine(lines[i], sounds, entry != TestEntry::Click || gridRow == row));
+        table.push_back(testLine(lines[i], index, entry != TestEntry::Click || gridRow == row));
     }
     return TestTable(std::move(table));
 }

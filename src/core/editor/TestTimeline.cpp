@@ -2,6 +2,7 @@
 
 #include "editor/GridColumns.h"
 #include "editor/TestRun.h"
+#include "sound/WaveInspection.h"
 #include "text/NumberFormat.h"
 
 namespace vexa {
@@ -96,12 +97,48 @@ double TickSeconds(long ticks) { return static_cast<double>(ticks) * kTestTickMi
 
 double Timeline::seconds() const { return TickSeconds(ticks); }
 
+TimelineSounds::TimelineSounds(SimulatedAudioOutput::Measure measure) : measure_(std::move(measure)) {
+    if (!measure_)
+        measure_ = [](const std::filesystem::path& path) { return GetWaveLength(path); };
+}
+
+bool TimelineSounds::exists(const std::filesystem::path& file) {
+    auto [at, added] = exists_.try_emplace(file.native(), false);
+    if (added) {
+        std::error_code ec;
+        at->second = std::filesystem::is_regular_file(file, ec);
+    }
+    return at->second;
+}
+
+long long TimelineSounds::length(const std::filesystem::path& file) {
+    auto [at, added] = lengths_.try_emplace(file.native(), 0);
+    if (added)
+        at->second = measure_(file);
+    return at->second;
+}
+
+TestVoiceLabel TimelineSounds::label(const std::filesystem::path& file) {
+    auto [at, added] = labels_.try_emplace(file.native());
+    if (added)
+        at->second = DescribeTestVoice(file);
+    return at->second;
+}
+
 Timeline RunTimeline(TestTable table, int row, TestEntry entry, const PatternTimes& patterns,
                      SimulatedAudioOutput::Measure measure) {
+    TimelineSounds sounds(std::move(measure));
+    return RunTimeline(std::move(table), row, entry, patterns, sounds);
+}
+
+Timeline RunTimeline(TestTable table, int row, TestEntry entry, const PatternTimes& patterns,
+                     TimelineSounds& sounds) {
     Timeline timeline;
     TimelineRecorder recorder(timeline);
-    SimulatedAudioOutput output(std::move(measure), kTestTickMilliseconds);
-    TestRun run(output, recorder);
+    SimulatedAudioOutput output([&sounds](const std::filesystem::path& file) { return sounds.length(file); },
+                                kTestTickMilliseconds,
+                                [&sounds](const std::filesystem::path& file) { return sounds.exists(file); });
+    TestRun run(output, recorder, [&sounds](const std::filesystem::path& file) { return sounds.label(file); });
     recorder.setRun(run);
     timeline.started = run.start(std::move(table), row, entry, patterns);
     while (run.running()) {

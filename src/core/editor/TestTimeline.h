@@ -5,12 +5,14 @@
 // Each sound lasts its measured play length (see SimulatedAudioOutput).
 #include "config/Configuration.h"
 #include "editor/TestTable.h"
+#include "editor/TestVoiceLabel.h"
 #include "model/SheetHeader.h"
 #include "sound/SimulatedAudioOutput.h"
 #include "ui/Refusal.h"
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace vexa {
@@ -55,9 +57,30 @@ struct Timeline {
 // Seconds of `ticks` test ticks.
 double TickSeconds(long ticks);
 
+// What timelines learn of each sound file — there or not, its play length,
+// its label — kept so that a caller playing many sheets (the week plan) reads
+// each file once.
+class TimelineSounds {
+public:
+    explicit TimelineSounds(SimulatedAudioOutput::Measure measure = {});
+
+    bool exists(const std::filesystem::path& file);
+    long long length(const std::filesystem::path& file);
+    TestVoiceLabel label(const std::filesystem::path& file);
+
+private:
+    SimulatedAudioOutput::Measure measure_;
+    std::unordered_map<std::string, bool> exists_;  // by the path's text
+    std::unordered_map<std::string, long long> lengths_;
+    std::unordered_map<std::string, TestVoiceLabel> labels_;
+};
+
 // Plays `table` as TestRun does, from grid row `row`.
 Timeline RunTimeline(TestTable table, int row, TestEntry entry, const PatternTimes& patterns,
                      SimulatedAudioOutput::Measure measure = {});
+// The same, with what `sounds` knows of the files.
+Timeline RunTimeline(TestTable table, int row, TestEntry entry, const PatternTimes& patterns,
+                     TimelineSounds& sounds);
 
 // The length of the sheet's time window (start to end, across midnight when
 // the end is earlier), in seconds; nullopt when a part of it is not set.

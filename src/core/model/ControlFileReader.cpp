@@ -3,6 +3,7 @@
 #include "ui/Refusal.h"
 
 #include "config/Messages.h"
+#include "files/InputFile.h"
 #include "model/ControlFileFormat.h"
 #include "model/LineReader.h"
 #include "model/TimeRange.h"
@@ -14,7 +15,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <unordered_map>
 #include <vector>
 
@@ -82,8 +82,10 @@ public:
 
     // False when the line makes the load fail.
     bool read(const std::string& line) {
-        if (line.size() >= 2 && line[0] == '#' && isMarkerKey(line[1]))
+        if (line.size() >= 2 && line[0] == '#' && isMarkerKey(line[1])) {
+            sawMarker_ = true;
             return marker(line);
+        }
         switch (section_) {
         case Section::Ignored: return true;
         case Section::Card: return cardLine(line);
@@ -101,6 +103,8 @@ public:
 
     // Why the last line was refused, when the reader knows more than that.
     const std::string& failure() const { return failure_; }
+    // Whether any line was a marker: a file without one is no Control File.
+    bool sawMarker() const { return sawMarker_; }
 
 private:
     static bool isMarkerKey(char c) { return (c >= '0' && c <= '6') || c == 'S'; }
@@ -199,8 +203,12 @@ private:
         if (!k || *k < 0 || *k >= static_cast<int>(kMaxSounds))
             return false;
         const std::string name(fields[1]);
-        if (leavesFolder(name))
+        if (leavesFolder(name)) {
+            failure_ = "音声ファイル名「" + name + "」は" +
+                       (name == "." || name == ".." ? "ファイルではなくフォルダを指す名前" : "フォルダを含むパス") +
+                       "です。カードの音声ファイルはコントロールファイルと同じフォルダに置くため、パスは使えません";
             return false;
+        }
         project_.soundPresent = true;
         soundsChanged_ = true;
         project_.growSoundTable(static_cast<std::size_t>(*k));
@@ -223,6 +231,8 @@ private:
             std::string why = facts.format.refusal->text;
             while (why.ends_with(" ") || why.ends_with("\u3000"))  // the catalogue's padding
                 why.resize(why.size() - (why.ends_with(" ") ? 1 : std::string_view("\u3000").size()));
+            // A file that is there but is no file to read: say what it is.
+            why += facts.openProblem;
             failure_ = "音声ファイル「" + name + "」を読めません（" + why + "）";
             return false;
         }
@@ -413,6 +423,7 @@ private:
     std::string failure_;
     UserDialogs& dialogs_;
     Section section_ = Section::Ignored;
+    bool sawMarker_ = false;
     int sheet_ = 0;
     int counter_ = 0;
     std::vector<std::string_view> fields_;
@@ -421,31 +432,39 @@ private:
     std::vector<std::optional<double>> roundedLength_;
 };
 
-// Reads every line into the reader; "" when all went well, else why not.
-std::string readAll(const std::filesystem::path& path, ControlFileReader& reader) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return "ファイルがありません";
-    if (!std::filesystem::is_regular_file(path, ec))
-        return "ファイルではありません";
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open())
-        return "ファイルを開けません";
+// Reads every line into the reader, noting the lines that held bytes which
+// are not CP932; "" when all went well, else why not.
+std::string readAll(InputFile& file, ControlFileReader& reader, std::vector<long>& undecodedLines) {
+    LineReader lines(file, kMaxControlFileLine);
     long lineNumber = 0;
-    try {
-        LineReader lines(in);
-        std::string raw;
-        while (lines.next(raw)) {
-            ++lineNumber;
-            // most lines are ASCII, the same in both encodings: no copy for them
-            const bool ok = cp932::isAscii(raw) ? reader.read(raw) : reader.read(cp932::toUtf8(raw));
-            if (!ok)
-                return std::to_string(lineNumber) + "行目：" +
-                       (reader.failure().empty() ? std::string("この行を読めません") : reader.failure());
+    std::string raw;
+    while (true) {
+        const LineReader::Status status = lines.next(raw);
+        if (status == LineReader::Status::End)
+            break;
+        ++lineNumber;
+        if (status == LineReader::Status::TooLong)
+            return std::to_string(lineNumber) + "行目：行が長すぎます（" + ByteSizeText(kMaxControlFileLine) +
+                   "を超えています）。";
+        if (status == LineReader::Status::Failed)
+            return file.reason().empty() ? std::string("読み込み中にエラーが起きました。") : file.reason();
+        bool ok = true;
+        // most lines are ASCII, the same in both encodings: no copy for them
+        if (cp932::isAscii(raw)) {
+            ok = reader.read(raw);
+        } else {
+            bool replaced = false;
+            ok = reader.read(cp932::toUtf8(raw, replaced));
+            if (replaced)
+                undecodedLines.push_back(lineNumber);
         }
-    } catch (const std::ios_base::failure&) {  // the file buffer throws on a read error
-        return "読み込み中にエラーが起きました";
+        if (!ok)
+            return std::to_string(lineNumber) + "行目：" +
+                   (reader.failure().empty() ? std::string("この行を読めません") : reader.failure());
     }
+    if (!reader.sawMarker())
+        return file.size() == 0 ? "ファイルが空です。コントロールファイルではありません。"
+                                : "コントロールファイルではありません（「#1」「#2」などの区切りの行が1つもありません）。";
     return {};
 }
 
@@ -469,18 +488,29 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
     const auto form = ControlFileFormOf(path.string());
     if (!form)
         return false;
+    // The catalogue's text, then which file and why, so that the user can mend it.
+    const auto refuse = [&](const std::string& why) {
+        ShowRefusal(dialogs, Refusal::error(msg::kLoadFailed, "\n「" + path.string() + "」：" + why));
+        return false;
+    };
+    // What cannot be opened as a Control File at all leaves the Project as it was.
+    InputFile file(path, kMaxControlFileBytes);
+    if (!file)
+        return refuse(file.reason());
+    std::error_code ec;
+    const auto folder = std::filesystem::absolute(path, ec).parent_path();
+    if (ec)
+        return refuse("フォルダが分かりません");
+
     const int lineCount = usableLineCount(settings.lineCount());
     project.clearSheets(lineCount);
     project.resetSoundTable();
-    std::error_code ec;
-    const auto folder = std::filesystem::absolute(path, ec).parent_path();
+    project.undecoded = UndecodedLines{path.string(), {}};
     ControlFileReader reader(project, lineCount, folder, *form, dialogs);
-    const std::string failure = ec ? std::string("フォルダが分かりません") : readAll(path, reader);
+    const std::string failure = readAll(file, reader, project.undecoded.lines);
     if (!failure.empty()) {
         project.clearSheets(lineCount);
-        // The catalogue's text, then which file and why, so that the user can mend it.
-        ShowRefusal(dialogs, Refusal::error(msg::kLoadFailed, "\n「" + path.string() + "」：" + failure));
-        return false;
+        return refuse(failure);
     }
     return true;
 }

@@ -1,54 +1,84 @@
 #include "model/LineReader.h"
 
 #include <algorithm>
-#include <array>
 
 namespace vexa {
 namespace {
+constexpr std::size_t kBlockBytes = 64 * 1024;
+}  // namespace
 
-// True when the rest of the stream holds a CR; the stream is put back where
-// it was. A stream that cannot go back is taken to hold one.
-bool holdsCr(std::istream& in) {
-    const auto start = in.tellg();
-    if (start == std::istream::pos_type(-1))
-        return true;
-    std::array<char, 64 * 1024> buffer{};
+LineReader::LineReader(InputFile& file, std::size_t maxLength)
+    : file_(file), maxLength_(maxLength), buffer_(kBlockBytes, '\0') {}
+
+bool LineReader::holdsCr() {
     bool found = false;
-    std::streambuf* source = in.rdbuf();
     while (!found) {
-        const std::streamsize got = source->sgetn(buffer.data(), buffer.size());
-        if (got <= 0)
+        const long got = file_.read(buffer_.data(), buffer_.size());
+        if (got < 0) {
+            failed_ = true;
+            return false;
+        }
+        if (got == 0)
             break;
-        found = std::find(buffer.begin(), buffer.begin() + got, '\r') != buffer.begin() + got;
+        found = std::find(buffer_.begin(), buffer_.begin() + got, '\r') != buffer_.begin() + got;
     }
-    in.clear();
-    in.seekg(start);
+    if (!file_.rewind())
+        failed_ = true;
     return found;
 }
 
-}  // namespace
-
-LineReader::LineReader(std::istream& in) : in_(in), loneLfEndsLine_(!holdsCr(in)) {}
-
-bool LineReader::next(std::string& line) {
-    line.clear();
-    std::streambuf* buffer = in_.rdbuf();
-    using Traits = std::char_traits<char>;
-    int c = buffer->sbumpc();
-    if (c == Traits::eof())
+bool LineReader::fill() {
+    if (failed_)
         return false;
-    while (c != Traits::eof()) {
-        if (c == '\n' && loneLfEndsLine_)
-            return true;
-        if (c == '\r') {
-            if (buffer->sgetc() == '\n')
-                buffer->sbumpc();
-            return true;
-        }
-        line.push_back(static_cast<char>(c));
-        c = buffer->sbumpc();
+    const long got = file_.read(buffer_.data(), buffer_.size());
+    if (got < 0) {
+        failed_ = true;
+        return false;
     }
-    return true;
+    at_ = 0;
+    end_ = static_cast<std::size_t>(got);
+    return got > 0;
+}
+
+int LineReader::peek() {
+    if (at_ == end_ && !fill())
+        return failed_ ? -2 : -1;
+    return static_cast<unsigned char>(buffer_[at_]);
+}
+
+int LineReader::get() {
+    const int c = peek();
+    if (c >= 0)
+        ++at_;
+    return c;
+}
+
+LineReader::Status LineReader::next(std::string& line) {
+    line.clear();
+    if (!started_) {
+        started_ = true;
+        if (file_.rewind())
+            loneLfEndsLine_ = !holdsCr();
+        else
+            failed_ = true;
+    }
+    int c = get();
+    if (c == -1)
+        return Status::End;
+    while (c >= 0) {
+        if (c == '\n' && loneLfEndsLine_)
+            return Status::Line;
+        if (c == '\r') {
+            if (peek() == '\n')
+                ++at_;
+            return Status::Line;
+        }
+        if (line.size() == maxLength_)
+            return Status::TooLong;
+        line.push_back(static_cast<char>(c));
+        c = get();
+    }
+    return c == -2 ? Status::Failed : Status::Line;
 }
 
 }  // namespace vexa

@@ -1,25 +1,47 @@
 #pragma once
-// Reads a text stream line by line. A line ends at CR LF or at a CR alone; a
-// LF alone ends a line only in a stream that holds no CR at all (a file saved
+// Reads a text file line by line. A line ends at CR LF or at a CR alone; a
+// LF alone ends a line only in a file that holds no CR at all (a file saved
 // with LF endings on another system). In a CR LF or CR file a lone LF is part
 // of the value, so a Title holding one cannot shift the lines after it. The
-// last line needs no end.
-#include <istream>
+// last line needs no end. A line longer than the reader's limit stops the
+// reading: no line is ever held in memory beyond that limit.
+#include "files/InputFile.h"
+
+#include <cstddef>
 #include <string>
 
 namespace vexa {
 
 class LineReader {
 public:
-    // Looks through the stream once for a CR and goes back to where it was.
-    explicit LineReader(std::istream& in);
+    enum class Status {
+        Line,     // `line` holds the next line, without its end
+        End,      // the file has no more lines
+        TooLong,  // the next line holds more than maxLength bytes
+        Failed,   // the file could not be read (the file's reason says why)
+    };
 
-    // The next line without its end; false at the end of the stream.
-    bool next(std::string& line);
+    // Reads `file` from its start. Looks through the file once for a CR
+    // before the first line is given.
+    LineReader(InputFile& file, std::size_t maxLength);
+
+    Status next(std::string& line);
 
 private:
-    std::istream& in_;
-    bool loneLfEndsLine_;
+    // The next byte, or -1 at the end; -2 on a read error.
+    int get();
+    int peek();
+    bool fill();
+    bool holdsCr();
+
+    InputFile& file_;
+    const std::size_t maxLength_;
+    std::string buffer_;
+    std::size_t at_ = 0;
+    std::size_t end_ = 0;
+    bool failed_ = false;
+    bool started_ = false;
+    bool loneLfEndsLine_ = false;
 };
 
 }  // namespace vexa

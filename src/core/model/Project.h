@@ -19,6 +19,16 @@ inline constexpr int kSheetCount = 8;  // sheets 0 … 7, the ones files carry
 inline constexpr int kSheetSlots = 9;  // the store keeps room for a ninth
 inline constexpr std::size_t kMaxSounds = 255;
 
+// The lines of the file the Project was last loaded from that held bytes which
+// are not CP932. Their texts show U+FFFD where those bytes were, and a writer
+// can only put "?" there.
+struct UndecodedLines {
+    std::string file;
+    std::vector<long> lines;  // from 1, in file order
+
+    bool empty() const { return lines.empty(); }
+};
+
 struct Project {
     std::array<ProgramSheet, kSheetSlots> sheets;
     std::vector<SoundEntry> sounds = std::vector<SoundEntry>(1);  // slot 0 always exists
@@ -26,6 +36,7 @@ struct Project {
     PatternTimes patterns;
     UserInformation user;
     CardInformation card;
+    UndecodedLines undecoded;  // set by every load
 
     // Clears sheets 0 … 7 (lines 0 … lineCount - 1 of each).
     void clearSheets(int lineCount);

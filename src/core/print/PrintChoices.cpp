@@ -9,6 +9,8 @@ namespace vexa::print {
 namespace {
 
 constexpr std::string_view kPrtSheetKey = "PrtSheet";
+constexpr std::string_view kPrtWeekKey = "PrtWeek";
+constexpr std::size_t kWeekBox = kPrtSheetItems;
 
 // The items of `text` split at `separator` (one empty item for "").
 std::vector<std::string_view> split(std::string_view text, char separator) {
@@ -35,14 +37,14 @@ std::array<int, kReportCount> ScreenOrder() {
 PrintChoices ParsePrtSheet(std::string_view text) {
     PrintChoices choices{};
     const auto items = split(text, ',');
-    for (std::size_t k = 0; k < choices.size() && k < items.size(); ++k)
+    for (std::size_t k = 0; k < kPrtSheetItems && k < items.size(); ++k)
         choices[k] = numfmt::parseNumber(items[k]) == 1.0;
     return choices;
 }
 
 std::string PrtSheetText(const PrintChoices& choices) {
     std::string text;
-    for (std::size_t k = 0; k < choices.size(); ++k) {
+    for (std::size_t k = 0; k < kPrtSheetItems; ++k) {
         if (k > 0)
             text += ',';
         text += choices[k] ? '1' : '0';
@@ -51,11 +53,14 @@ std::string PrtSheetText(const PrintChoices& choices) {
 }
 
 PrintChoices ReadPrintChoices(const std::filesystem::path& configurationFile) {
-    return ParsePrtSheet(ReadConfigurationValue(configurationFile, kSystemSection, kPrtSheetKey));
+    PrintChoices choices = ParsePrtSheet(ReadConfigurationValue(configurationFile, kSystemSection, kPrtSheetKey));
+    choices[kWeekBox] = ReadConfigurationValue(configurationFile, kSystemSection, kPrtWeekKey) == "1";
+    return choices;
 }
 
 bool WritePrintChoices(const std::filesystem::path& configurationFile, const PrintChoices& choices) {
-    return WriteConfigurationValue(configurationFile, kSystemSection, kPrtSheetKey, PrtSheetText(choices));
+    return WriteConfigurationValue(configurationFile, kSystemSection, kPrtSheetKey, PrtSheetText(choices)) &&
+           WriteConfigurationValue(configurationFile, kSystemSection, kPrtWeekKey, choices[kWeekBox] ? "1" : "0");
 }
 
 CheckResult CheckPrintChoices(const PrintChoices& choices) {

@@ -5,12 +5,13 @@
 #include "print/PatternTimesReport.h"
 #include "print/SoundListReport.h"
 #include "print/UserInformationReport.h"
+#include "print/WeekReport.h"
 
 namespace vexa::print {
 
 std::vector<Report> BuildPrintJob(const Project& project, const Configuration& configuration,
                                   const ElementPatternFile& elements, const PrintChoices& choices,
-                                  const PrintTime& time) {
+                                  const PrintTime& time, const std::vector<int>& weekMonths) {
     const Settings& settings = configuration.settings;
     std::vector<Report> reports;
     for (const PrintBox& box : kPrintBoxes) {
@@ -34,6 +35,10 @@ std::vector<Report> BuildPrintJob(const Project& project, const Configuration& c
             break;
         case ReportKind::UserInformation:
             reports.push_back(UserInformationReport(project.user, time));
+            break;
+        case ReportKind::Week:
+            for (const int month : weekMonths.empty() ? std::vector<int>{CurrentMonth()} : weekMonths)
+                reports.push_back(WeekReport(BuildWeekPlan(project, settings, month), time));
             break;
         }
     }

@@ -12,8 +12,10 @@
 
 namespace vexa::print {
 
+// The week table is printed once for each of `weekMonths` (kAllYear or 1 …
+// 12; none: the current month).
 std::vector<Report> BuildPrintJob(const Project& project, const Configuration& configuration,
                                   const ElementPatternFile& elements, const PrintChoices& choices,
-                                  const PrintTime& time);
+                                  const PrintTime& time, const std::vector<int>& weekMonths = {});
 
 }  // namespace vexa::print

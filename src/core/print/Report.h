@@ -8,8 +8,8 @@
 
 namespace vexa::print {
 
-// The five reports, in the order of the print job.
-enum class ReportKind { EditorSheet, ControlData, PatternTimes, SoundList, UserInformation };
+// The reports, in the order of the print job.
+enum class ReportKind { EditorSheet, ControlData, PatternTimes, SoundList, UserInformation, Week };
 
 struct Field {
     std::string label;

@@ -5,13 +5,14 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 
 namespace vexa {
 namespace {
 
 constexpr std::uint16_t kPcm = 1;
 
-AudioResult unplayable(const char* why) { return {AudioFault::Unplayable, why}; }
+AudioResult unplayable(std::string why) { return {AudioFault::Unplayable, std::move(why)}; }
 
 bool isAcceptedRate(std::uint32_t rate) {
     return std::find(kAcceptedRates.begin(), kAcceptedRates.end(), rate) != kAcceptedRates.end();
@@ -24,8 +25,8 @@ AudioResult PcmWaveReader::open(const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec))
         return {AudioFault::FileMissing, file.filename().string()};
-    if (!file_.open(file))
-        return unplayable("読み込めません");
+    if (!file_.open(file))  // a folder or a FIFO is called what it is
+        return unplayable(file_.openProblem().empty() ? std::string("読み込めません") : file_.openProblem());
     const auto riff = file_.riff();
     if (!riff || file_.read(8, 4) != "WAVE")
         return unplayable("RIFF WAVEではありません");

@@ -1,11 +1,6 @@
 #include "sound/RiffFile.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <utility>
 
 namespace vexa {
 
@@ -15,41 +10,13 @@ constexpr std::uint64_t kChunkHeader = 8;
 constexpr std::uint64_t kRiffHeader = 12;  // "RIFF", size, form type
 }  // namespace
 
-RiffFile::~RiffFile() {
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
-RiffFile::RiffFile(RiffFile&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), size_(other.size_), head_(std::move(other.head_)) {}
-
-RiffFile& RiffFile::operator=(RiffFile&& other) noexcept {
-    if (this != &other) {
-        if (fd_ >= 0)
-            ::close(fd_);
-        fd_ = std::exchange(other.fd_, -1);
-        size_ = other.size_;
-        head_ = std::move(other.head_);
-    }
-    return *this;
-}
-
 bool RiffFile::open(const std::filesystem::path& path) {
-    if (fd_ >= 0)
-        ::close(fd_);
     head_.clear();
-    // Non-blocking, so that a FIFO given by mistake cannot hang the open; only
-    // regular files are read (a folder or a pipe would fail late or block).
-    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd_ < 0)
+    // Only regular files are read: a folder or a FIFO is refused at once.
+    file_ = InputFile(path);
+    if (!file_)
         return false;
-    struct stat st {};
-    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-        return false;
-    }
-    size_ = static_cast<std::uint64_t>(st.st_size);
+    size_ = file_.size();
     // Only header bytes are ever asked for, so no audio data is pulled in
     // beyond this first block.
     head_ = read(0, kHeadBytes);
@@ -57,22 +24,13 @@ bool RiffFile::open(const std::filesystem::path& path) {
 }
 
 std::string RiffFile::read(std::uint64_t offset, std::size_t count) {
-    if (fd_ < 0 || offset >= size_)
+    if (!file_ || offset >= size_)
         return {};
     const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(count, size_ - offset));
     if (offset + n <= head_.size())
         return head_.substr(static_cast<std::size_t>(offset), n);
     std::string bytes(n, '\0');
-    std::size_t got = 0;
-    while (got < n) {
-        const ssize_t r = ::pread(fd_, bytes.data() + got, n - got, static_cast<off_t>(offset + got));
-        if (r < 0 && errno == EINTR)
-            continue;
-        if (r <= 0)
-            break;
-        got += static_cast<std::size_t>(r);
-    }
-    bytes.resize(got);
+    bytes.resize(file_.readUpTo(offset, bytes.data(), n));
     return bytes;
 }
 

@@ -2,6 +2,8 @@
 // A WAVE file opened for walking its RIFF chunks. Every read is bounded by the
 // file's real size, so no size field of the file can make it read, allocate or
 // loop beyond what is there.
+#include "files/InputFile.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -17,13 +19,10 @@ struct RiffChunk {
 
 class RiffFile {
 public:
-    RiffFile() = default;
-    ~RiffFile();
-    RiffFile(RiffFile&& other) noexcept;
-    RiffFile& operator=(RiffFile&& other) noexcept;
-
-    // False when the path is not a regular file that can be read.
+    // False when the path is not a regular file that can be read; openProblem() says why.
     bool open(const std::filesystem::path& path);
+    const std::string& openProblem() const { return file_.reason(); }
+    InputProblem openFault() const { return file_.problem(); }
 
     std::uint64_t fileSize() const { return size_; }
 
@@ -39,7 +38,7 @@ public:
     std::optional<RiffChunk> findChunk(const RiffChunk& riff, std::string_view id);
 
 private:
-    int fd_ = -1;
+    InputFile file_;
     std::uint64_t size_ = 0;
     // The first bytes of the file, read once: the chunk headers a WAVE file
     // carries almost always lie there, so walking them costs no more reads.

@@ -6,16 +6,20 @@
 
 namespace vexa {
 
-SimulatedAudioOutput::SimulatedAudioOutput(Measure measure, int tickMilliseconds)
-    : measure_(std::move(measure)), tickMilliseconds_(tickMilliseconds) {
+SimulatedAudioOutput::SimulatedAudioOutput(Measure measure, int tickMilliseconds, Exists exists)
+    : measure_(std::move(measure)), exists_(std::move(exists)), tickMilliseconds_(tickMilliseconds) {
     if (!measure_)
         measure_ = [](const std::filesystem::path& path) { return GetWaveLength(path); };
+    if (!exists_)
+        exists_ = [](const std::filesystem::path& path) {
+            std::error_code ec;
+            return std::filesystem::is_regular_file(path, ec);
+        };
 }
 
 AudioResult SimulatedAudioOutput::open(const std::filesystem::path& file) {
     close();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec))
+    if (!exists_(file))
         return {AudioFault::FileMissing, file.string()};
     const long long length = measure_(file);
     if (length < 0)

@@ -15,10 +15,12 @@ class SimulatedAudioOutput : public AudioOutput {
 public:
     // Play length in milliseconds, -1 when it cannot be measured.
     using Measure = std::function<long long(const std::filesystem::path&)>;
+    // Whether the file is there to be opened.
+    using Exists = std::function<bool(const std::filesystem::path&)>;
 
-    // `measure` defaults to GetWaveLength; `tickMilliseconds` is the time
-    // one advance() stands for.
-    explicit SimulatedAudioOutput(Measure measure = {}, int tickMilliseconds = 50);
+    // `measure` defaults to GetWaveLength, `exists` to "a regular file";
+    // `tickMilliseconds` is the time one advance() stands for.
+    explicit SimulatedAudioOutput(Measure measure = {}, int tickMilliseconds = 50, Exists exists = {});
 
     // Time moves on by one tick.
     void advance() { ++tick_; }
@@ -41,6 +43,7 @@ public:
 
 private:
     Measure measure_;
+    Exists exists_;
     int tickMilliseconds_;
     long tick_ = 0;
     std::filesystem::path file_;

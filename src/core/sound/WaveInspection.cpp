@@ -162,6 +162,8 @@ WaveFacts InspectWave(const std::filesystem::path& path) {
     RiffFile file;
     if (!file.open(path)) {
         facts.format = refused(msg::kWaveReadFailed);
+        if (file.openFault() != InputProblem::Missing)
+            facts.openProblem = file.openProblem();
         return facts;
     }
     facts.size = file.fileSize();

@@ -66,6 +66,7 @@ struct WaveFacts {
     WaveFormatRead format;
     long long lengthMs = -1;
     std::uint64_t size = 0;  // 0 when the file cannot be opened
+    std::string openProblem;  // why a file that is there cannot be opened ("フォルダーで、…")
 };
 WaveFacts InspectWave(const std::filesystem::path& path);
 

@@ -83,10 +83,19 @@ std::string fromUtf8(std::string_view utf8) {
 }
 
 std::string toUtf8(std::string_view cp932) {
+    bool replaced = false;
+    return toUtf8(cp932, replaced);
+}
+
+std::string toUtf8(std::string_view cp932, bool& replaced) {
+    replaced = false;
     if (isAscii(cp932))
         return std::string(cp932);
     thread_local Converter conv("UTF-8", "CP932");
-    return conv.run(cp932, "\xEF\xBF\xBD", [](std::string_view) -> size_t { return 1; });
+    return conv.run(cp932, kReplacement, [&replaced](std::string_view) -> size_t {
+        replaced = true;
+        return 1;
+    });
 }
 
 }  // namespace vexa::cp932

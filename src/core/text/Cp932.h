@@ -12,6 +12,11 @@ std::string fromUtf8(std::string_view utf8);
 
 // CP932 → UTF-8. Bytes that are not valid CP932 become U+FFFD.
 std::string toUtf8(std::string_view cp932);
+// The same; `replaced` tells whether any byte became U+FFFD.
+std::string toUtf8(std::string_view cp932, bool& replaced);
+
+// The character that stands for bytes that were not CP932 (U+FFFD, UTF-8).
+inline constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 // True when the text is plain 7-bit ASCII (identical in both encodings).
 bool isAscii(std::string_view text) noexcept;

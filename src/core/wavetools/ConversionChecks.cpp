@@ -1,6 +1,7 @@
 #include "wavetools/ConversionChecks.h"
 
 #include "config/Messages.h"
+#include "files/InputFile.h"
 #include "files/SameFile.h"
 #include "sound/WaveInspection.h"
 #include "wavetools/ToolsFields.h"
@@ -25,13 +26,19 @@ MessageAnswer show(UserDialogs& dialogs, const std::string& text, MessageIcon ic
     return dialogs.showMessage({text, GetMsg(msg::kTitleConfirm), icon, buttons});
 }
 
-Refusal refusal(const char* text, const char* field) {
-    return Refusal{text, msg::kTitleConfirm, MessageIcon::Warning, field, -1, -1};
+Refusal refusal(std::string text, const char* field) {
+    return Refusal{std::move(text), msg::kTitleConfirm, MessageIcon::Warning, field, -1, -1};
 }
 
-bool isFile(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+// A source that is there but cannot be read (a folder, a FIFO, no
+// permission) is said so; only a missing one "does not exist".
+CheckResult checkSource(const std::string& source) {
+    const InputFile file(source);
+    if (file)
+        return std::nullopt;
+    if (file.problem() == InputProblem::Missing)
+        return refusal(kSourceMissing, tools_field::kSource);
+    return refusal(CannotReadText(source, file.reason()), tools_field::kSource);
 }
 
 bool isFolder(const std::string& path) {
@@ -50,8 +57,8 @@ bool CheckFile(std::string_view path) {
 CheckResult CheckFileEntries(const std::string& source, const std::string& output) {
     if (source.empty())
         return refusal(kNoSource, tools_field::kSource);
-    if (!isFile(source))
-        return refusal(kSourceMissing, tools_field::kSource);
+    if (CheckResult refused = checkSource(source))
+        return refused;
     if (output.empty())
         return refusal(kNoOutput, tools_field::kOutput);
     if (source == output || IsSameFile(source, output))
@@ -60,7 +67,17 @@ CheckResult CheckFileEntries(const std::string& source, const std::string& outpu
         return refusal(kOutputIsFolder, tools_field::kOutput);
     if (!CheckFile(output))
         return refusal(kBadOutputName, tools_field::kOutput);
-    return std::nullopt;
+    return CheckOutputFolder(output, tools_field::kOutput);
+}
+
+CheckResult CheckOutputFolder(const std::string& output, const char* field) {
+    const std::filesystem::path folder = std::filesystem::path(output).parent_path();
+    std::error_code ec;
+    if (folder.empty() || std::filesystem::is_directory(folder, ec))
+        return std::nullopt;
+    if (std::filesystem::exists(folder, ec))
+        return refusal("出力先の「" + folder.string() + "」はフォルダではありません。", field);
+    return refusal("出力先のフォルダ「" + folder.string() + "」が見つかりません。", field);
 }
 
 ConversionEntry CheckFileConversion(const std::string& source, const std::string& output,

@@ -18,11 +18,17 @@ enum class ConversionEntry { None, Source, Output };
 // True when the name part of `path` (after the last separator) contains ".".
 bool CheckFile(std::string_view path);
 
-// The entries of one file as typed: source given and an existing file, output
-// given, neither the source (compared as text, then as the same file on disk:
-// "./a.wav", a hard or symbolic link) nor a folder, and with a "." in its
-// name. The refusal names the box (tools_field::kSource or kOutput).
+// The entries of one file as typed: source given and a regular file that can
+// be read (a folder, a FIFO or a file without read permission is said to be
+// so), output given, neither the source (compared as text, then as the same
+// file on disk: "./a.wav", a hard or symbolic link) nor a folder, with a "."
+// in its name and in a folder that exists. The refusal names the box
+// (tools_field::kSource or kOutput).
 CheckResult CheckFileEntries(const std::string& source, const std::string& output);
+
+// The folder an output file goes into exists (the file is never made there
+// otherwise): a refusal naming the folder for `field` when it does not.
+CheckResult CheckOutputFolder(const std::string& output, const char* field);
 
 // CheckFileEntries, showing the refusal.
 ConversionEntry CheckFileConversion(const std::string& source, const std::string& output,

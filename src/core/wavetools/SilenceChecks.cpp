@@ -27,7 +27,7 @@ CheckResult CheckSilenceFile(int seconds, const std::string& output) {
         return refusal(tools_text::kOutputIsFolder, tools_field::kSilentFile);
     if (!CheckFile(output))
         return refusal(tools_text::kBadOutputName, tools_field::kSilentFile);
-    return std::nullopt;
+    return CheckOutputFolder(output, tools_field::kSilentFile);
 }
 
 CheckResult CheckSilenceEntries(const std::string& minutes, const std::string& seconds, const std::string& output) {

@@ -13,7 +13,8 @@ namespace vexa {
 enum class SilenceEntry { None, Minutes, Output };
 
 // A length above zero (refused at the minutes box) and an output name that is
-// no folder and has a "." (refused at the file box).
+// no folder, has a "." and lies in a folder that exists (refused at the file
+// box).
 CheckResult CheckSilenceFile(int seconds, const std::string& output);
 
 // The boxes as typed: minutes and seconds given and numbers (2082 otherwise),

@@ -1,5 +1,8 @@
 #pragma once
-// A file opened for reading in blocks, closed when the object goes.
+// A file opened for reading in blocks (only a regular file: see InputFile),
+// closed when the object goes.
+#include "files/InputFile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -9,19 +12,15 @@ namespace vexa {
 class SourceFile {
 public:
     explicit SourceFile(const std::filesystem::path& path);
-    ~SourceFile();
-    SourceFile(const SourceFile&) = delete;
-    SourceFile& operator=(const SourceFile&) = delete;
 
-    bool isOpen() const { return fd_ >= 0; }
-    std::uint64_t size() const { return size_; }
+    bool isOpen() const { return file_.isOpen(); }
+    std::uint64_t size() const { return file_.size(); }
 
     // Reads exactly `count` bytes at `offset`; false on an error or a short file.
     bool readAt(std::uint64_t offset, void* buffer, std::size_t count) const;
 
 private:
-    int fd_ = -1;
-    std::uint64_t size_ = 0;
+    InputFile file_;
 };
 
 }  // namespace vexa

@@ -18,11 +18,12 @@ enum class TimeBoxKey {
     Copy,            // Ctrl+C
     Paste,           // Ctrl+V
     Cut,             // Ctrl+X
+    SelectAll,       // Ctrl+A: changes no text
     OtherCharacter,  // any other key that types a character, other Ctrl combinations
     NoCharacter,     // keys that type nothing: arrows, Home, End, Delete, Tab
 };
 
-// Digits, the four editing keys and the keys that type nothing pass.
+// Digits, the four editing keys, select-all and the keys that type nothing pass.
 bool TimeBoxKeyPasses(TimeBoxKey key);
 
 // The value of a box holding a number (blanks around it, a sign and a

@@ -14,6 +14,7 @@
 #include "editor/SheetHeaderFrame.h"
 #include "editor/TestRun.h"
 #include "print/FrmPrint.h"
+#include "week/FrmWeek.h"
 #include "settings/FrmSeting.h"
 #include "sound/FrmSound.h"
 #include "ui/FrmCopy.h"
@@ -79,8 +80,10 @@ FrmMain::FrmMain(ProgramPaths paths, Document& document, UserDialogs* dialogs, Q
 
 FrmMain::~FrmMain() {
     stopTest();  // the sound stops with the window
-    delete cardMake_;  // a window of its own, not a child
-    delete printWindow_;  // the same
+    // before the Document listeners they hold go
+    delete cardMake_;
+    delete printWindow_;
+    delete weekWindow_;
     document_.unsubscribe(documentListener_);
 }
 
@@ -174,6 +177,11 @@ void FrmMain::buildCentralArea() {
     for (int i = 1; i <= kSheetTabs; ++i)
         tabStrip_->addTab(QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
     connect(tabStrip_, &QTabBar::currentChanged, this, &FrmMain::onTabChanged);
+    tabStrip_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto* weekAction = new QAction(QStringLiteral("週間表示..."), tabStrip_);
+    weekAction->setObjectName("TabWeek");
+    connect(weekAction, &QAction::triggered, this, [this] { runToolbarKey(ToolbarKey::Week); });
+    tabStrip_->addAction(weekAction);
     layout->addWidget(tabStrip_);
 
     frmSetting_ = new SheetHeaderFrame(central);
@@ -419,20 +427,34 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
     case ToolbarKey::Print:
         // The main window stays disabled while the print selection is open.
         if (!printWindow_) {
-            printWindow_ = new FrmPrint(document_, paths_, *dialogs_);
+            printWindow_ = new FrmPrint(document_, paths_, *dialogs_, this);
             connect(printWindow_, &FrmPrint::closed, this, [this] {
                 setEnabled(true);
                 printWindow_->deleteLater();
                 printWindow_ = nullptr;
             });
-            setEnabled(false);
+            disableBehind(printWindow_);
             printWindow_->show();
         }
+        break;
+    case ToolbarKey::Week:
+        openWeek();
         break;
     case ToolbarKey::Others1:
     case ToolbarKey::Others2:
         break;
     }
+}
+
+void FrmMain::openWeek() {
+    if (!weekWindow_) {
+        weekWindow_ = new FrmWeek(document_, CurrentMonth(), this);
+        weekWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(weekWindow_, &FrmWeek::sheetChosen, this, [this](int sheet) { tabStrip_->setCurrentIndex(sheet); });
+    }
+    weekWindow_->show();
+    weekWindow_->raise();
+    weekWindow_->activateWindow();
 }
 
 void FrmMain::setAudioOutput(AudioOutput& output) {
@@ -522,6 +544,13 @@ void FrmMain::commandCopy() {
     window.exec();
 }
 
+// Disabling a window disables the windows it owns: the one opened is
+// enabled again on its own, and the window manager keeps it in front.
+void FrmMain::disableBehind(QWidget* opened) {
+    setEnabled(false);
+    opened->setEnabled(true);
+}
+
 FrmCardMake* FrmMain::cardMakeWindow() const { return cardMake_; }
 FrmPrint* FrmMain::printWindow() const { return printWindow_; }
 
@@ -535,7 +564,7 @@ void FrmMain::openCardCreation() {
         cardMake_->deleteLater();
         cardMake_ = nullptr;
     });
-    setEnabled(false);
+    disableBehind(cardMake_);
     cardMake_->show();
     emit cardCreationRequested();
 }

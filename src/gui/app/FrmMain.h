@@ -38,6 +38,7 @@ namespace vexa::gui {
 class FgMemo;
 class FrmCardMake;
 class FrmPrint;
+class FrmWeek;
 class FgProgramView;
 class SheetHeaderFrame;
 
@@ -138,8 +139,10 @@ private:
     void commandNew();
     void commandLoad();
     void commandCopy();
+    void openWeek();
     void commandSettings();
     void openCardCreation();
+    void disableBehind(QWidget* opened);
     void clearSheetControls();
     void connectSheetControls();
     void applyHeader(SheetEditKind kind);
@@ -169,6 +172,7 @@ private:
     QLabel* statusPanel1_ = nullptr;
     QPointer<FrmCardMake> cardMake_;
     QPointer<FrmPrint> printWindow_;
+    QPointer<FrmWeek> weekWindow_;
     QTimer* tmrSim_ = nullptr;
     std::unique_ptr<AudioOutput> ownOutput_;
     AudioOutput* output_ = nullptr;

@@ -1,52 +1,52 @@
 #include "app/SingleInstance.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <QFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vexa::gui {
-namespace {
 
-// The runtime folder only when the session has one: asked without it, Qt
-// warns and makes one of its own in the temporary folder anyway.
-QString defaultLockFolder() {
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return QDir::tempPath();
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
-}
+SingleInstance::SingleInstance(const QString& programFolder)
+    : path_(QDir(programFolder).filePath(QString::fromLatin1(kLockFileName))) {}
 
-// The same folder reached through another spelling gets the same lock.
-QString canonicalFolder(const QString& folder) {
-    const QFileInfo info(folder);
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
-}
-
-}  // namespace
-
-QString SingleInstance::lockFileName(const QString& programFolder) {
-    const QByteArray hash =
-        QCryptographicHash::hash(canonicalFolder(programFolder).toUtf8(), QCryptographicHash::Sha256).toHex();
-    // The user id keeps users apart in a shared temporary folder.
-    return QStringLiteral("vexa-editor-%1-%2.lock").arg(::getuid()).arg(QString::fromLatin1(hash.left(16)));
-}
-
-SingleInstance::SingleInstance(const QString& programFolder, const QString& lockFolder)
-    : path_(QDir(lockFolder.isEmpty() ? defaultLockFolder() : lockFolder).filePath(lockFileName(programFolder))),
-      lock_(std::make_unique<QLockFile>(path_)) {
-    // Never treat a lock as stale because of its age: an editor may run for
-    // days. A lock whose process is gone is still recognised and taken over.
-    lock_->setStaleLockTime(0);
+SingleInstance::~SingleInstance() {
+    if (fd_ >= 0)
+        ::close(fd_);  // lets go of the lock; the empty file stays for the next start
 }
 
 SingleInstance::Result SingleInstance::acquire() {
-    if (lock_->tryLock(0))
+    if (fd_ >= 0)
         return Result::Acquired;
-    return lock_->error() == QLockFile::LockFailedError ? Result::HeldByAnother : Result::Unavailable;
+    const QByteArray path = QFile::encodeName(path_);
+    // Reading is all a lock needs, so a lock file another user made can be
+    // locked too. Never through a symbolic link, never a FIFO or a folder.
+    const int fd = ::open(path.constData(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    if (fd < 0)
+        return Result::Unavailable;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return Result::Unavailable;
+    }
+    // Made here: readable by every user of the folder, whatever the umask.
+    if (info.st_uid == ::geteuid() && (info.st_mode & 0444) != 0444)
+        ::fchmod(fd, info.st_mode | 0444);
+    int locked = 0;
+    do
+        locked = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (locked != 0 && errno == EINTR);
+    if (locked != 0) {
+        const bool held = errno == EWOULDBLOCK;
+        ::close(fd);
+        return held ? Result::HeldByAnother : Result::Unavailable;
+    }
+    fd_ = fd;
+    return Result::Acquired;
 }
 
 }  // namespace vexa::gui

@@ -1,34 +1,34 @@
 #pragma once
-// One running editor per user and Program Folder. A lock file in the user's
-// runtime folder (or the temporary folder) is held while the editor runs; a
-// lock left behind by a crashed editor is taken over.
-#include <QLockFile>
+// One running editor per Program Folder, whoever runs it and from whichever
+// login: a lock file in the Program Folder itself (".vexa-editor.lock") is
+// held with flock() while the editor runs. The kernel lets go of the lock
+// when the process ends, however it ends, so an editor that was killed
+// leaves nothing that could keep the next one out.
 #include <QString>
-
-#include <memory>
 
 namespace vexa::gui {
 
 class SingleInstance {
 public:
     enum class Result {
-        Acquired,         // this is the only running copy
-        HeldByAnother,    // another copy runs for this user and folder
-        Unavailable,      // no lock can be made here: the editor runs without one
+        Acquired,       // this is the only running copy
+        HeldByAnother,  // another copy runs on this Program Folder
+        Unavailable,    // no lock can be made there: the editor runs without one
     };
 
-    // `lockFolder` empty: the runtime folder, or the temporary folder.
-    explicit SingleInstance(const QString& programFolder, const QString& lockFolder = {});
+    static constexpr const char* kLockFileName = ".vexa-editor.lock";
+
+    explicit SingleInstance(const QString& programFolder);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     Result acquire();
     QString lockFilePath() const { return path_; }
 
-    // "vexa-editor-<user>-<hash of the Program Folder>.lock"
-    static QString lockFileName(const QString& programFolder);
-
 private:
     QString path_;
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
 };
 
 }  // namespace vexa::gui

@@ -6,7 +6,9 @@
 #include "app/FrmMain.h"
 #include "app/ProgramPaths.h"
 #include "config/ConfigurationFile.h"
+#include "config/ElementPatternFile.h"
 #include "config/Messages.h"
+#include "files/InputFile.h"
 #include "ui/QtUserDialogs.h"
 
 #include <QDir>
@@ -36,7 +38,7 @@ QString userDocumentsFolder() {
 }  // namespace
 
 StartUp::StartUp(StartUpOptions options)
-    : options_(std::move(options)), instance_(options_.programFolder, options_.lockFolder) {}
+    : options_(std::move(options)), instance_(options_.programFolder) {}
 
 StartUp::~StartUp() = default;
 
@@ -76,12 +78,22 @@ std::unique_ptr<FrmMain> StartUp::run() {
     RunFirstStart(toPath(record), paths.configurationFile,
                   options_.documentsFolder.value_or(userDocumentsFolder()).toStdString());
 
-    document_ = std::make_unique<Document>(ReadConfiguration(paths.configurationFile));
+    const StartupConfiguration startup = ReadStartupConfiguration(paths.configurationFile);
+    document_ = std::make_unique<Document>(startup.configuration);
     auto window = std::make_unique<FrmMain>(paths, *document_, options_.dialogs);
     window->show();
+    // What could not be used as the files give it, said over the main window.
+    std::vector<std::string> warnings = startup.warnings();
+    const std::string elementProblem = ElementPatternFile::load(paths.elementPatternFile).readProblem();
+    if (!elementProblem.empty())
+        warnings.push_back(CannotReadText(paths.elementPatternFile, elementProblem));
+    for (const std::string& warning : warnings)
+        dialogs().showMessage({warning, GetMsg(msg::kTitleConfirm), MessageIcon::Warning, MessageButtons::Ok});
     // A card creation cut short (SIGKILL, a power cut) is finished or undone
     // before the user looks at the card folders.
     const CardRecovery recovery = RecoverInterruptedCards(document_->configuration().settings.cardPath);
+    if (!options_.dialogs)
+        ownDialogs_ = std::make_unique<QtUserDialogs>(window.get());  // from now on, over the main window
     if (!recovery.empty())
         dialogs().showMessage({CardRecoveryText(recovery), GetMsg(msg::kTitleConfirm),
                                recovery.problems.empty() ? MessageIcon::Information : MessageIcon::Warning,

@@ -1,5 +1,5 @@
 #pragma once
-// The editor's start: one copy per user and Program Folder, the splash
+// The editor's start: one copy per Program Folder, the splash
 // picture, the default card data folder on a user's first start, the
 // Configuration File, then the main window.
 #include "app/SingleInstance.h"
@@ -21,7 +21,6 @@ struct StartUpOptions {
     bool splash = true;
     QString firstStartRecord;                // "" : defaultFirstStartRecord()
     std::optional<QString> documentsFolder;  // none: the user's documents folder
-    QString lockFolder;                      // "" : the runtime or temporary folder
     UserDialogs* dialogs = nullptr;          // none: Qt dialogs
 };
 

@@ -139,6 +139,18 @@ void drawPrint(QPainter& p) {
     p.drawEllipse(QPointF(25, 15), 1.5, 1.5);
 }
 
+// A week: a sheet of seven rows with two coloured bars.
+void drawWeek(QPainter& p) {
+    p.setBrush(Qt::white);
+    p.setPen(QPen(QColor(60, 60, 60), 1.5));
+    p.drawRect(QRectF(4, 5, 24, 22));
+    p.setPen(QPen(QColor(170, 170, 170), 1));
+    for (int row = 1; row < 7; ++row)
+        p.drawLine(QPointF(4, 5 + row * 22.0 / 7), QPointF(28, 5 + row * 22.0 / 7));
+    p.fillRect(QRectF(8, 8.5, 10, 2.5), QColor(66, 133, 244));
+    p.fillRect(QRectF(14, 18, 11, 2.5), QColor(251, 140, 0));
+}
+
 void drawExit(QPainter& p) {
     p.setBrush(QColor(200, 60, 50));
     p.drawEllipse(QPointF(16, 16), 13, 13);
@@ -169,6 +181,8 @@ QIcon toolbarIcon(ToolbarKey key) {
         return drawn(drawPrint);
     case ToolbarKey::Append:
         return drawn(drawExit);
+    case ToolbarKey::Week:
+        return drawn(drawWeek);
     case ToolbarKey::Others1:
     case ToolbarKey::Others2:
         break;

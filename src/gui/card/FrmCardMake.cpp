@@ -8,10 +8,12 @@
 #include "config/ElementPatternFile.h"
 #include "config/Messages.h"
 #include "document/CardInformationEdit.h"
+#include "model/UndecodedText.h"
 #include "ui/FmtAttention.h"
 #include "ui/FrmChkMsg.h"
 #include "ui/FrmProgress.h"
 #include "ui/Refusal.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,11 +67,12 @@ QString labelText(const char* label, bool required) {
 }  // namespace
 
 FrmCardMake::FrmCardMake(Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner)
-    : QWidget(nullptr, Qt::Window), document_(document), paths_(paths), dialogs_(dialogs), owner_(owner) {
+    : QWidget(owner, Qt::Dialog), document_(document), paths_(paths), dialogs_(dialogs), owner_(owner) {
     setObjectName("FrmCardMake");
     setWindowTitle(qs(GetMsg(msg::kCardMakeTitle)));
     buildControls();
     fill();
+    KeepInWorkArea(this);
 }
 
 FrmCardMake::~FrmCardMake() = default;
@@ -219,6 +222,8 @@ void FrmCardMake::create() {
     case CardCheckOutcome::Ready:
         break;
     }
+    if (!ConfirmWritingUndecodedText(document_.project(), dialogs_))
+        return;  // nothing touched
     FmtAttention attention(this);
     attention.exec();
     std::error_code error;

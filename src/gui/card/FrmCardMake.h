@@ -28,8 +28,10 @@ class FrmCardMake : public QWidget {
     Q_OBJECT
 
 public:
-    // `owner` (the main window) parents the error list shown after this
-    // window has closed; `document` and `dialogs` outlive the window.
+    // A window of its own owned by `owner` (the main window), which the
+    // window manager keeps it in front of; `owner` also parents the error
+    // list shown after this window has closed. `document` and `dialogs`
+    // outlive the window.
     FrmCardMake(Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner = nullptr);
     ~FrmCardMake() override;
 

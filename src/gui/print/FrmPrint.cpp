@@ -9,6 +9,7 @@
 #include "print/PrintJob.h"
 #include "print/PrintRun.h"
 #include "ui/Refusal.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -39,8 +40,8 @@ Refusal printRefusal(int message) {
 
 }  // namespace
 
-FrmPrint::FrmPrint(const Document& document, const ProgramPaths& paths, UserDialogs& dialogs)
-    : QWidget(nullptr, Qt::Window), document_(document), paths_(paths), dialogs_(dialogs),
+FrmPrint::FrmPrint(const Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner)
+    : QWidget(owner, Qt::Dialog), document_(document), paths_(paths), dialogs_(dialogs),
       choosePrinter_(showPrintDialog), run_(new PrintRun(this)) {
     setObjectName("FrmPrint");
     setWindowTitle(qs(GetMsg(msg::kPrintCaption)));
@@ -49,6 +50,7 @@ FrmPrint::FrmPrint(const Document& document, const ProgramPaths& paths, UserDial
     for (std::size_t k = 0; k < saved.size(); ++k)
         boxes_[k]->setChecked(saved[k]);
     connect(run_, &PrintRun::finished, this, &FrmPrint::onRunFinished);
+    KeepInWorkArea(this);
 }
 
 FrmPrint::~FrmPrint() {
@@ -130,6 +132,7 @@ void FrmPrint::preview() {
     printlayout::ApplyReportPageLayout(printer);
     printer.setDocName(qs(GetMsg(msg::kAppTitle)));
     QPrintPreviewDialog dialog(&printer, this);
+    KeepInWorkArea(&dialog);
     dialog.setWindowTitle(qs(GetMsg(msg::kPrintCaption)));
     const std::vector<print::Report> shown = reports();
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&shown](QPrinter* target) {
@@ -178,8 +181,8 @@ void FrmPrint::onRunFinished() {
             const bool printerError = printer_ && printer_->printerState() == QPrinter::Error;
             runProblem_ = printRefusal(printerError ? msg::kPrinterError : msg::kPrintFailed);
         }
+        show();  // the user goes on from the selection window, which owns the message
         ShowRefusal(dialogs_, *runProblem_);
-        show();  // the user goes on from the selection window
     }
     printer_.reset();
     emit runEnded(completed);

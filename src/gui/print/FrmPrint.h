@@ -34,9 +34,9 @@ public:
     // Shows the printer dialog for `printer`; true when the user accepted it.
     using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent)>;
 
-    // A window of its own (no parent): the disabled main window must not
-    // disable it. `document` and `dialogs` outlive it.
-    FrmPrint(const Document& document, const ProgramPaths& paths, UserDialogs& dialogs);
+    // A window of its own owned by `owner` (the main window), which the
+    // window manager keeps it in front of. `document` and `dialogs` outlive it.
+    FrmPrint(const Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner = nullptr);
     ~FrmPrint() override;
 
     // By box index (kPrintBoxes).

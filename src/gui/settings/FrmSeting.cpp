@@ -11,6 +11,7 @@
 #include "ui/FileChoosers.h"
 #include "ui/FrmDisp2.h"
 #include "ui/Refusal.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -148,6 +149,7 @@ FrmSeting::FrmSeting(Document& document, const ProgramPaths& paths, UserDialogs&
     fill();
     tabStrip_->setCurrentIndex(TabIndex(SettingsTab::Seigyo));
     connect(tabStrip_, &QTabWidget::currentChanged, this, &FrmSeting::onTabChanged);
+    KeepInWorkArea(this);
 }
 
 QWidget* FrmSeting::buildModelTab() {

@@ -1,6 +1,7 @@
 #include "sound/FrmPlay.h"
 
 #include "config/Messages.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -27,6 +28,7 @@ FrmPlay::FrmPlay(std::vector<SoundEntry> rows, PlayRequest request, AudioOutput&
     setWindowTitle(QString::fromStdString(GetMsg(msg::kPlayCaption)));
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setModal(true);
+    KeepInWorkArea(this);
 
     lblName_ = valueLabel("LblName", this);
     lblTime_ = valueLabel("LblTime", this);

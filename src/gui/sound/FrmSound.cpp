@@ -9,6 +9,7 @@
 #include "sound/WaveChoosers.h"
 #include "sound/WaveInspection.h"
 #include "sound/RegistrationImport.h"
+#include "ui/WorkAreaFit.h"
 #include "wavetools/FrmTools.h"
 
 #include <QApplication>
@@ -30,6 +31,8 @@ namespace vexa::gui {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+constexpr int kListMinimumRows = 6;
+constexpr int kListPreferredRows = 20;
 constexpr int kRowButtons[] = {1, 3, 5, 6};
 constexpr const char* kWaveCaptions[] = {"ファイル選択", "削除",     "全削除",   "試聴",
                                         "全試聴",       "上へ移動", "下へ移動", "フォルダ選択"};
@@ -80,6 +83,9 @@ FrmSound::FrmSound(Document& document, UserDialogs& dialogs, QWidget* parent, Au
     connect(&watcher_, &QFutureWatcher<ImportInspectionRun>::finished, this, &FrmSound::onRegistered);
     connect(import_, &RegistrationImport::finished, this, [this] { finishRegistering(import_->checks()); });
     showList();
+    const int rowHeight = fgWave_->verticalHeader()->defaultSectionSize();
+    resize(minimumSizeHint() + QSize(0, (kListPreferredRows - kListMinimumRows) * rowHeight));
+    KeepInWorkArea(this);  // held to the work area, frame included
 }
 
 FrmSound::~FrmSound() {
@@ -104,7 +110,9 @@ void FrmSound::buildControls() {
         fgWave_->setColumnWidth(c, headings[static_cast<std::size_t>(c)].widthTwips / kTwipsPerPixel);
         width += fgWave_->columnWidth(c);
     }
-    fgWave_->setMinimumSize(width + 24, 20 * fgWave_->verticalHeader()->defaultSectionSize());
+    // The list scrolls: the window fits a small screen, and shows 20 rows
+    // where there is room (see the end of the constructor).
+    fgWave_->setMinimumSize(width + 24, kListMinimumRows * fgWave_->verticalHeader()->defaultSectionSize());
     connect(fgWave_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
 

@@ -1,6 +1,7 @@
 #include "ui/FrmChkMsg.h"
 
 #include "config/Messages.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -29,6 +30,7 @@ FrmChkMsg::FrmChkMsg(const std::string& errorList, UserDialogs& dialogs, QWidget
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtDisp_);
     layout->addLayout(buttons);
+    KeepInWorkArea(this);
 }
 
 void FrmChkMsg::showEvent(QShowEvent* event) {

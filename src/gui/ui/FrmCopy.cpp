@@ -1,4 +1,5 @@
 #include "ui/FrmCopy.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -51,6 +52,7 @@ FrmCopy::FrmCopy(Document& document, int currentSheet, UserDialogs& dialogs, QWi
     layout->addLayout(buttons);
 
     listDestinations();
+    KeepInWorkArea(this);
 }
 
 void FrmCopy::listDestinations() {

@@ -2,6 +2,7 @@
 
 #include "app/ReleaseNotes.h"
 #include "config/Messages.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
@@ -28,6 +29,7 @@ FrmDisp2::FrmDisp2(const std::filesystem::path& releaseNotes, QWidget* parent) :
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(txtDisp_);
     layout->addLayout(buttons);
+    KeepInWorkArea(this);
 }
 
 }  // namespace vexa::gui

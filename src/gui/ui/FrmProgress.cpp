@@ -1,6 +1,7 @@
 #include "ui/FrmProgress.h"
 
 #include "config/Messages.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -24,6 +25,7 @@ FrmProgress::FrmProgress(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblProgress_);
     layout->addWidget(prgBar_);
+    KeepInWorkArea(this);
 }
 
 void FrmProgress::setValue(int percent) { prgBar_->setValue(percent); }

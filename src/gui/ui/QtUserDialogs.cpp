@@ -93,9 +93,51 @@ std::optional<QStyle::StandardPixmap> styleIconFor(MessageIcon icon) {
 
 QtUserDialogs::QtUserDialogs(QWidget* owner) : owner_(owner) {}
 
-QWidget* QtUserDialogs::owner() const {
-    return owner_ ? owner_.data() : QApplication::activeWindow();
+namespace {
+
+// Whether `window` is `root` or was opened from it, directly or through others.
+bool openedFrom(QWidget* window, QWidget* root) {
+    for (QWidget* w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+        if (w == root)
+            return true;
+    return false;
 }
+
+// The newest shown window opened from `window` (children are in the order
+// they were made), or nullptr.
+QWidget* newestOpenedWindow(QWidget* window) {
+    QWidget* opened = nullptr;
+    for (QObject* child : window->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (widget && widget->isWindow() && widget->isVisible() && widget->isEnabled() &&
+            (widget->windowType() == Qt::Window || widget->windowType() == Qt::Dialog))
+            opened = widget;
+    }
+    return opened;
+}
+
+}  // namespace
+
+QWidget* QtUserDialogs::ownerWindow(QWidget* root) {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget* active = QApplication::activeWindow();
+    QWidget* current = root ? root->window() : active;
+    if (active && active->isEnabled() && current && openedFrom(active, current))
+        return active;
+    // Not known from the window system (another program is active, or the
+    // window just shown is not active yet): a disabled window is not the one
+    // the user is in, but the one it opened.
+    while (current && !current->isEnabled()) {
+        QWidget* opened = newestOpenedWindow(current);
+        if (!opened)
+            break;
+        current = opened;
+    }
+    return current;
+}
+
+QWidget* QtUserDialogs::owner() const { return ownerWindow(owner_); }
 
 MessageAnswer QtUserDialogs::showMessage(const MessageRequest& request) {
     QMessageBox box(iconFor(request.icon), qs(request.title), qs(request.text), buttonsFor(request.buttons),

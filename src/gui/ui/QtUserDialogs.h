@@ -12,7 +12,8 @@ namespace vexa::gui {
 
 class QtUserDialogs : public UserDialogs {
 public:
-    // Dialogs are modal over `owner`, or over the active window when it is null.
+    // `owner` is the program's main window (null before it exists). Each
+    // box and chooser is owned by the window the user is in: see ownerWindow.
     explicit QtUserDialogs(QWidget* owner = nullptr);
 
     MessageAnswer showMessage(const MessageRequest& request) override;
@@ -25,6 +26,15 @@ public:
     // QFileDialog name filters for "description|pattern" pairs: the description
     // followed by the patterns in parentheses, unless it already ends with them.
     static QStringList nameFilters(const std::vector<std::string>& filters);
+
+    // The window the user is in, which a box must be owned by so that the
+    // window manager keeps the box and, after it, that window in front: the
+    // innermost modal window; else the active window when it is enabled and
+    // is `root` or was opened from it; else `root`, or, while `root` is disabled, the
+    // newest shown window opened from it (the card creation and print
+    // windows leave the main window disabled without being modal), and so on.
+    // With a null `root`, the active window stands for it.
+    static QWidget* ownerWindow(QWidget* root);
 
 private:
     QWidget* owner() const;

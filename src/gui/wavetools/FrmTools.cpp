@@ -8,6 +8,7 @@
 #include "wavetools/ToolsRunningState.h"
 #include "wavetools/ToolsValidation.h"
 #include "wavetools/UpDownButtons.h"
+#include "ui/WorkAreaFit.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -61,6 +62,8 @@ TimeBoxKey classify(const QKeyEvent* event) {
         return TimeBoxKey::Paste;
     if (event->matches(QKeySequence::Cut))
         return TimeBoxKey::Cut;
+    if (event->matches(QKeySequence::SelectAll))
+        return TimeBoxKey::SelectAll;
     if (event->key() == Qt::Key_Backspace)
         return TimeBoxKey::Backspace;
     const QString typed = event->text();
@@ -88,6 +91,7 @@ FrmTools::FrmTools(UserDialogs& dialogs, QWidget* parent) : QDialog(parent), dia
     setWindowTitle(QString::fromUtf8("変換ﾂｰﾙ"));
     buildControls();
     setRunning(false);
+    KeepInWorkArea(this);
 }
 
 FrmTools::~FrmTools() {

@@ -55,6 +55,10 @@ TEST_F(CardCommand, MakesTheCardFolderAndPrintsItsPath) {
     const CommandResult result = card();
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out, cardFolder.string() + "\n");
+    // the window's completion: the caption, then 2030 with the folder (2077)
+    EXPECT_THAT(result.err, HasSubstr(GetMsg(msg::kCardCreated) + "\n"));
+    EXPECT_THAT(result.err, HasSubstr("FlashCardにコピーしてご使用ください。"));
+    EXPECT_THAT(result.err, HasSubstr(GetMsg(msg::kCardFolderLabel, cardFolder.string())));
     const auto contents = folderContents(cardFolder);
     EXPECT_EQ(contents.size(), 5u);
     for (const char* name : {"CHIME.WAV", "OPEN.WAV", "CLOSE.WAV", "NOTICE.WAV"})

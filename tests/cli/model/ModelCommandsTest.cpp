@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 namespace vexa {
 namespace {
@@ -173,7 +174,26 @@ TEST_F(ModelCommands, ShowFailsWithTheLoadersMessages) {
     writeCp932(work / "up.vxa", {"#2", "0,../a.wav"});
     r = vexa({"show", (work / "up.vxa").string()});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, GetMsg(2504) + " 「" + (work / "up.vxa").string() + "」：2行目：この行を読めません\n");
+    EXPECT_EQ(r.err, GetMsg(2504) + " 「" + (work / "up.vxa").string() +
+                         "」：2行目：音声ファイル名「../a.wav」はフォルダを含むパスです。"
+                         "カードの音声ファイルはコントロールファイルと同じフォルダに置くため、パスは使えません\n");
+
+    // Not a Control File at all: said, naming the file, and never read whole or waited on.
+    test::writeBytes(work / "empty.vxa", "");
+    test::writeBytes(work / "text.vxa", "hello\r\n");
+    ASSERT_EQ(::mkfifo((work / "pipe.vxa").c_str(), 0600), 0);
+    const std::pair<const char*, const char*> refused[] = {
+        {"empty.vxa", "ファイルが空です。"},
+        {"text.vxa", "コントロールファイルではありません"},
+        {"pipe.vxa", "名前付きパイプ（FIFO）で、通常のファイルではありません。"},
+    };
+    for (const auto& [name, reason] : refused) {
+        r = vexa({"show", (work / name).string()});
+        EXPECT_EQ(r.exitCode, 1) << name;
+        EXPECT_TRUE(r.out.empty()) << name;
+        EXPECT_NE(r.err.find(GetMsg(2504) + " 「" + (work / name).string() + "」：" + reason), std::string::npos)
+            << r.err;
+    }
 
     r = vexa({"show", (work / "a.wav").string()});
     EXPECT_EQ(r.exitCode, 1);
@@ -194,6 +214,31 @@ TEST_F(ModelCommands, ResaveWritesTheSameFileWithTheRunningUserInformation) {
     const std::string written = cp932::toUtf8(test::readBytes(work / "out2.vxa"));
     EXPECT_NE(written.find("#0\r\n別会社\r\n\r\n"), std::string::npos);
     EXPECT_EQ(written.find("株式会社ベクサ"), std::string::npos);
+}
+
+TEST_F(ModelCommands, ResaveNamesTheLinesWhoseBytesWereNotCp932BeforeWritingThem) {
+    test::writeBytes(work / "in.vxa", "#1\r\nTITLE\r\nNAME\xff\r\n#2\r\n0,a.wav\r\n#S\r\nok\r\n");
+    const auto r = vexa({"resave", (work / "in.vxa").string(), (work / "out.vxa").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("「" + (work / "in.vxa").string() + "」の3行目に、CP932 の文字として読めないバイトがありました。"),
+              std::string::npos)
+        << r.err;
+    EXPECT_NE(test::readBytes(work / "out.vxa").find("#1\r\nTITLE\r\nNAME?\r\n"), std::string::npos);
+}
+
+TEST_F(ModelCommands, AMaxLineThatIsNoLineCountIsSaidUnlessLinesAreGiven) {
+    writeCp932(home / "vexacontrol.ini", {"[System]", "MaxLine=abc"});
+    writeCp932(work / "p.vxa", {"#2", "0,a.wav", "#3", "4,1,1,0"});
+    auto r = vexa({"show", (work / "p.vxa").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Json::parse(r.out)["lineCount"], 95);
+    EXPECT_EQ(Json::parse(r.out)["sheets"][0]["lines"][4]["voices"][0], "a.wav");
+    EXPECT_EQ(r.err, "vexa: 「" + (home / "vexacontrol.ini").string() +
+                         "」の [System] MaxLine「abc」は行数として使えません（1～256 の整数）。\n既定の 95 行で始めます。\n");
+
+    r = vexa({"show", "--lines", "5", (work / "p.vxa").string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
 }
 
 TEST_F(ModelCommands, ResaveInMultiSheetModeAddsTheSheetSections) {

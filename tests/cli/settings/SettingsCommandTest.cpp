@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <sys/stat.h>
 
 namespace vexa {
 namespace {
@@ -85,6 +86,20 @@ TEST(SettingsCommand, EmptyFolderGivesEmptyValues) {
     EXPECT_EQ(json["LedSeting"][2]["off"], "");
     EXPECT_EQ(json["Element"]["LedType"], Json::array({""}));
     EXPECT_EQ(json["Element"]["MaxLine"], Json::array());
+    EXPECT_EQ(json["Element"]["Card"], Json::array());
+}
+
+TEST(SettingsCommand, FilesThatAreFifosAreSaidAndNeverWaitedOn) {
+    TempDir home;
+    ASSERT_EQ(::mkfifo((home / "vexacontrol.ini").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((home / "elmptnvxa.elm").c_str(), 0600), 0);
+    const test::CommandResult r = runVexa({"settings", "--home", home.path().string()});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    const std::string fifo = "」を読めません：名前付きパイプ（FIFO）で、通常のファイルではありません。";
+    EXPECT_EQ(r.err, "vexa: 「" + (home / "vexacontrol.ini").string() + fifo + "\n設定は空の値、行数は既定の 95 行で始めます。\n" +
+                         "vexa: 「" + (home / "elmptnvxa.elm").string() + fifo + "\n");
+    const Json json = Json::parse(r.out);
+    EXPECT_EQ(json["System"]["MaxLine"], 95);
     EXPECT_EQ(json["Element"]["Card"], Json::array());
 }
 

@@ -8,6 +8,7 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -48,6 +49,7 @@ TEST_F(WaveToolsCommandTest, RefusalsBeforeTheJobExit2AndLeaveTheDestinationAlon
     fs::create_hard_link(path("in.wav"), path("hard.wav"));
     fs::create_symlink(path("in.wav"), path("link.wav"));
     fs::create_directory(path("folder.wav"));
+    ASSERT_EQ(::mkfifo(path("pipe.wav").c_str(), 0600), 0);
     const std::string sameFile = "変換するファイルと出力ファイル名が同じです。";
     const std::string folder = "出力ファイル名にフォルダが指定されています。";
     const struct Case {
@@ -69,7 +71,11 @@ TEST_F(WaveToolsCommandTest, RefusalsBeforeTheJobExit2AndLeaveTheDestinationAlon
         {{"mono", path("in.wav"), path("out")}, "出力ファイル名が正しくありません。"},
         {{"silence", "--seconds", "0", path("out.wav")}, "０秒以上の時間を指定してください。"},
         {{"silence", "--seconds", "1", path("out")}, "出力ファイル名が正しくありません。"},
-        {{"silence", "--seconds", "3660", path("out.wav")}, "--seconds"},
+        {{"silence", "--seconds", "3660", path("out.wav")}, "--seconds: Value 3660 not in range 1 to 3659"},
+        {{"silence", "--seconds", "-1", path("out.wav")}, "--seconds: Value -1 not in range 1 to 3659"},
+        {{"silence", "--seconds", "1", path("none/out.wav")}, "出力先のフォルダ「" + path("none") + "」が見つかりません。"},
+        {{"mono", path("in.wav"), path("none/out.wav")}, "出力先のフォルダ「" + path("none") + "」が見つかりません。"},
+        {{"mono", path("pipe.wav"), path("out.wav")}, "名前付きパイプ（FIFO）で、通常のファイルではありません。"},
         {{"silence", "--seconds", "1", "--rate", "8000", path("out.wav")}, "--rate"},
         {{"silence", "--seconds", "1", "--bits", "12", path("out.wav")}, "--bits"},
         {{"silence", path("out.wav")}, "--seconds"},
@@ -84,6 +90,14 @@ TEST_F(WaveToolsCommandTest, RefusalsBeforeTheJobExit2AndLeaveTheDestinationAlon
         EXPECT_FALSE(fs::exists(path("out"))) << c.args[1];
     }
     EXPECT_EQ(test::readBytes(path("in.wav")), stereoWave(std::string(8, '\x11')));
+}
+
+TEST_F(WaveToolsCommandTest, SilenceHelpGivesTheRangeTheErrorGives) {
+    const auto help = test::runVexa({"silence", "--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("INT in [1 - 3659]"), std::string::npos) << help.out;
+    const auto refused = test::runVexa({"silence", "--seconds", "4000", path("out.wav")});
+    EXPECT_NE(refused.err.find("not in range 1 to 3659"), std::string::npos) << refused.err;
 }
 
 TEST_F(WaveToolsCommandTest, FailedConversionExits2AndKeepsTheDestination) {

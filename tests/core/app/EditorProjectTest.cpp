@@ -98,6 +98,20 @@ TEST(EditorProject, LoadReadsTheChosenFileAndClearsModifiedAndTheHistory) {
     EXPECT_FALSE(document.canUndo());
 }
 
+TEST(EditorProject, LoadWarnsOfLinesWhoseBytesWereNotCp932) {
+    test::TempDir dir;
+    test::writeBytes(dir / "odd.vxa", "#1\r\nTITLE\xff\r\n");
+    Document document(configuration());
+    test::ScriptedDialogs dialogs;
+    ASSERT_EQ(LoadChosenFile(document, dialogs, (dir / "odd.vxa").string()), LoadOutcome::Loaded);
+    EXPECT_EQ(document.project().card.title, "TITLE\uFFFD");
+    const MessageRequest warning{"「" + (dir / "odd.vxa").string() +
+                                     "」の2行目に、CP932 の文字として読めないバイトがありました。\n"
+                                     "その文字は「\uFFFD」と表示され、書き込むときは「?」になります。",
+                                 "確認", MessageIcon::Warning, MessageButtons::Ok};
+    EXPECT_EQ(dialogs.shown, std::vector<MessageRequest>{warning});
+}
+
 TEST(EditorProject, LoadDeclinedCancelledRefusedOrFailedChangesNothing) {
     test::TempDir dir;
     const Configuration c = configuration();

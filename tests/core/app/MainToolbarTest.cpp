@@ -14,10 +14,10 @@ std::vector<std::string> barAsText() {
     return out;
 }
 
-TEST(MainToolbar, ElevenKeyedButtonsAndFiveSeparatorsInBarOrder) {
+TEST(MainToolbar, TwelveKeyedButtonsAndFiveSeparatorsInBarOrder) {
     const std::vector<std::string> expected = {
         "LOAD=ファイル読込", "NEW=データ初期化", "|", "COPY=シート複製", "|", "SOUND=Sound登録",
-        "SETING=設定", "|", "SIM=テスト開始", "OTHERS1=", "OTHERS2=", "|",
+        "SETING=設定", "|", "SIM=テスト開始", "WEEK=週間表示", "OTHERS1=", "OTHERS2=", "|",
         "CARD= ｺﾝﾄﾛｰﾙﾃﾞｰﾀ作成", "PRINT=印刷", "|", "APPEND=エディタ終了"};
     EXPECT_EQ(barAsText(), expected);
 }
@@ -36,6 +36,7 @@ TEST(MainToolbar, SheetModeDecidesCopySparesAndSheetControls) {
 
     for (bool multi : {false, true}) {
         EXPECT_EQ(ToolbarButtonStateFor(ToolbarKey::Copy, multi, false).visible, multi);
+        EXPECT_EQ(ToolbarButtonStateFor(ToolbarKey::Week, multi, false).visible, multi);
         EXPECT_EQ(ToolbarButtonStateFor(ToolbarKey::Others1, multi, false).visible, !multi);
         EXPECT_EQ(ToolbarButtonStateFor(ToolbarKey::Others2, multi, false).visible, !multi);
         EXPECT_TRUE(ToolbarButtonStateFor(ToolbarKey::Load, multi, false).visible);

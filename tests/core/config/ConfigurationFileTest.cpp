@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace vexa {
 namespace {
 namespace fs = std::filesystem;
@@ -72,6 +74,53 @@ TEST(ConfigurationFile, NumbersRoundHalfToEvenAndOtherTextsLeaveZero) {
         EXPECT_EQ(s.maxLine, c.expected) << c.text;
         EXPECT_EQ(s.addFunction2, c.expected) << c.text;
     }
+}
+
+TEST(StartupConfiguration, AMaxLineThatIsNoLineCountGivesTheDefaultAndSaysSo) {
+    TempDir dir;
+    const fs::path file = dir / "vexacontrol.ini";
+    const struct {
+        const char* value;
+        std::int16_t lines;
+        bool warned;
+    } cases[] = {
+        {"-5", 95, true},  {"0", 95, true},   {"abc", 95, true},  {"", 95, true},
+        {"257", 95, true}, {"40000", 95, true}, {"1", 1, false},  {"256", 256, false},
+        {"30", 30, false}, {"2.5", 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        writeCp932File(file, std::string("[System]\nMaxLine=") + c.value + "\nAddFunction1=1\n");
+        const StartupConfiguration startup = ReadStartupConfiguration(file);
+        EXPECT_EQ(startup.configuration.settings.maxLine, c.lines);
+        EXPECT_EQ(startup.configuration.settings.addFunction1, 1);  // the rest as read
+        EXPECT_TRUE(startup.fileProblem.empty());
+        if (c.warned)
+            EXPECT_EQ(startup.warnings(),
+                      std::vector<std::string>{"「" + file.string() + "」の [System] MaxLine「" + c.value +
+                                               "」は行数として使えません（1～256 の整数）。\n既定の 95 行で始めます。"});
+        else
+            EXPECT_TRUE(startup.warnings().empty());
+    }
+    // No key, or no file: 0 as ever, and nothing to say.
+    writeCp932File(file, "[System]\nAddFunction1=1\n");
+    EXPECT_EQ(ReadStartupConfiguration(file).configuration.settings.maxLine, 0);
+    EXPECT_TRUE(ReadStartupConfiguration(file).warnings().empty());
+    EXPECT_EQ(ReadStartupConfiguration(dir / "none.ini").configuration, Configuration{});
+    EXPECT_TRUE(ReadStartupConfiguration(dir / "none.ini").warnings().empty());
+}
+
+TEST(StartupConfiguration, AFileThatCannotBeReadIsNamedWithWhatItIs) {
+    TempDir dir;
+    const fs::path file = dir / "vexacontrol.ini";
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    const StartupConfiguration startup = ReadStartupConfiguration(file);
+    EXPECT_EQ(startup.configuration.settings.maxLine, kDefaultLineCount);
+    EXPECT_EQ(startup.configuration.settings.cardPath, "");
+    EXPECT_EQ(startup.warnings(),
+              std::vector<std::string>{"「" + file.string() +
+                                       "」を読めません：名前付きパイプ（FIFO）で、通常のファイルではありません。\n"
+                                       "設定は空の値、行数は既定の 95 行で始めます。"});
 }
 
 TEST(ConfigurationFile, PatternSplitsAtTheFirstTwoCommas) {

@@ -208,6 +208,31 @@ TEST(PrivateProfile, FailedWriteReportsFalseAndLeavesNoFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+TEST(PrivateProfile, AFifoOrAnOversizedFileIsNotReadAndNeverReplaced) {
+    TempDir dir;
+    // Opening a FIFO that no one writes to must not wait for a writer.
+    ASSERT_EQ(::mkfifo((dir / "pipe.ini").c_str(), 0600), 0);
+    writeBytes(dir / "big.ini", "[S]\r\nK=1\r\n");
+    ASSERT_EQ(::truncate((dir / "big.ini").c_str(), PrivateProfile::kMaxFileBytes + 1), 0);
+    const struct {
+        const char* name;
+        const char* problem;
+    } cases[] = {
+        {"pipe.ini", "名前付きパイプ（FIFO）で、通常のファイルではありません。"},
+        {"big.ini", "ファイルが大きすぎます（1048577 バイト。読み込めるのは 1 MiB までです）。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PrivateProfile profile = PrivateProfile::load(dir / c.name);
+        EXPECT_TRUE(profile.readFailed());
+        EXPECT_EQ(profile.readProblem(), c.problem);
+        EXPECT_EQ(profile.get("S", "K", "default"), "default");
+        EXPECT_FALSE(WriteProfileString(dir / c.name, "S", "K", "v"));
+    }
+    EXPECT_EQ(fs::status(dir / "pipe.ini").type(), fs::file_type::fifo);
+    EXPECT_EQ(fs::file_size(dir / "big.ini"), PrivateProfile::kMaxFileBytes + 1);
+}
+
 TEST(PrivateProfile, WriteReplacesTheLinkedFileAndKeepsItsPermissions) {
     TempDir dir;
     const fs::path real = dir / "real.ini";

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace vexa {
 namespace {
 
@@ -130,17 +133,28 @@ TEST_F(ControlFileReaderTest, ExtensionDecidesTheForm) {
     }
 }
 
-TEST_F(ControlFileReaderTest, NoMarkerGivesAnEmptyProject) {
-    project->sheets[0].lines[0].select = "5";
-    project->sheets[0].header.name = "old";
-    project->sounds[0].fileName = "old.wav";
-    project->soundPresent = true;
-    EXPECT_TRUE(load({"just some text", "0,1,1,0", "", "# not a marker", "#7", "#s"}));
-    EXPECT_EQ(line(0, 0), ProgramLine{});
-    EXPECT_EQ(project->sheets[0].header, SheetHeader{});
-    EXPECT_EQ(project->sounds, std::vector<SoundEntry>(1));
-    EXPECT_FALSE(project->soundPresent);
-    EXPECT_TRUE(dialogs.shown.empty());
+TEST_F(ControlFileReaderTest, FileWithoutAMarkerIsNoControlFile) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"empty", "", "ファイルが空です。コントロールファイルではありません。"},
+        {"text without a marker", cp932::fromUtf8(crlfLines({"just some text", "0,1,1,0", "", "# not a marker", "#7", "#s"})),
+         "コントロールファイルではありません（「#1」「#2」などの区切りの行が1つもありません）。"},
+        {"binary bytes", std::string("\x00\x01\xff\xfe#\x00", 6), "コントロールファイルではありません（"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        project->sheets[0].lines[0].select = "5";
+        EXPECT_FALSE(loadBytes(c.bytes));
+        ASSERT_EQ(dialogs.shown.size(), 1U);
+        EXPECT_TRUE(dialogs.shown[0].text.starts_with(kLoadFailed + "\n「" + (dir / "t.vxa").string() + "」：" + c.reason))
+            << dialogs.shown[0].text;
+        EXPECT_EQ(line(0, 0), ProgramLine{});  // sheets cleared as after any failed read
+    }
+    // One marker is enough: the smallest file the writer could make of nothing.
+    EXPECT_TRUE(load({"#2*"}));
 }
 
 TEST_F(ControlFileReaderTest, SoundListOutOfOrderEndsAtTheLastIndex) {
@@ -332,17 +346,87 @@ TEST_F(ControlFileReaderTest, WaveReaderMessageComesFirst) {
     ASSERT_EQ(dialogs.shown.size(), 2U);
     EXPECT_EQ(dialogs.shown[0].text, GetMsg(2801));
     EXPECT_TRUE(dialogs.shown[1].text.starts_with(kLoadFailed));
+
+    // A FIFO under a sound's name is never waited on, and is called what it is.
+    ASSERT_EQ(::mkfifo((dir / "pipe.wav").c_str(), 0600), 0);
+    EXPECT_FALSE(load({"#2", "0,pipe.wav"}));
+    ASSERT_EQ(dialogs.shown.size(), 2U);
+    EXPECT_TRUE(dialogs.shown[1].text.ends_with(
+        "2行目：音声ファイル「pipe.wav」を読めません（ファイルの読込に失敗しました。"
+        "名前付きパイプ（FIFO）で、通常のファイルではありません。）"))
+        << dialogs.shown[1].text;
 }
 
-TEST_F(ControlFileReaderTest, MissingOrUnreadableFileFails) {
-    EXPECT_FALSE(LoadKtrFile(dir / "none.vxa", *project, settingsFor(3, false), dialogs));
-    EXPECT_EQ(dialogs.texts(),
-              std::vector<std::string>{kLoadFailed + "\n「" + (dir / "none.vxa").string() + "」：ファイルがありません"});
-    dialogs.shown.clear();
+TEST_F(ControlFileReaderTest, WhatCannotBeAControlFileIsRefusedBeforeTheProjectIsTouched) {
     std::filesystem::create_directory(dir / "folder.vxa");
-    EXPECT_FALSE(LoadKtrFile(dir / "folder.vxa", *project, settingsFor(3, false), dialogs));
-    EXPECT_EQ(dialogs.texts(),
-              std::vector<std::string>{kLoadFailed + "\n「" + (dir / "folder.vxa").string() + "」：ファイルではありません"});
+    ASSERT_EQ(::mkfifo((dir / "fifo.vxa").c_str(), 0600), 0);
+    // Sparse: no disk space is used, and nothing of it may be read.
+    const auto sized = [&](const char* name, off_t size) {
+        test::writeBytes(dir / name, "");
+        ASSERT_EQ(::truncate((dir / name).c_str(), size), 0);
+    };
+    sized("huge.vxa", off_t{5} * 1024 * 1024 * 1024);
+    sized("limit.vxa", static_cast<off_t>(kMaxControlFileBytes) + 1);
+    const struct {
+        const char* name;
+        std::string reason;
+    } cases[] = {
+        {"none.vxa", "ファイルが見つかりません。"},
+        {"folder.vxa", "フォルダーで、ファイルではありません。"},
+        {"fifo.vxa", "名前付きパイプ（FIFO）で、通常のファイルではありません。"},
+        {"huge.vxa", "ファイルが大きすぎます（5368709120 バイト。読み込めるのは 16 MiB までです）。"},
+        {"limit.vxa", "ファイルが大きすぎます（16777217 バイト。読み込めるのは 16 MiB までです）。"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto before = test::exampleProject(dir.path());
+        *project = *before;
+        dialogs.shown.clear();
+        EXPECT_FALSE(LoadKtrFile(dir / c.name, *project, settingsFor(3, false), dialogs));
+        EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kLoadFailed + "\n「" + (dir / c.name).string() + "」：" + c.reason});
+        EXPECT_EQ(project->sheets, before->sheets);
+        EXPECT_EQ(project->sounds, before->sounds);
+    }
+}
+
+TEST_F(ControlFileReaderTest, ALineLongerThanTheLimitStopsTheRead) {
+    const std::string longest(kMaxControlFileLine, 'T');
+    ASSERT_TRUE(load({"#1", longest, "NAME"}));
+    EXPECT_EQ(project->card.title, longest);
+    EXPECT_EQ(project->card.cardName, "NAME");
+
+    // One byte more, and no end of line anywhere after it.
+    EXPECT_FALSE(loadBytes("#1\r\n" + longest + "T" + std::string(100000, 'x')));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kLoadFailed + "\n「" + (dir / "t.vxa").string() +
+                                                        "」：2行目：行が長すぎます（64 KiBを超えています）。"});
+}
+
+TEST_F(ControlFileReaderTest, LinesWithBytesThatAreNotCp932AreRecorded) {
+    // 0x85 0x40 has no character in CP932; 0xFF is no CP932 byte at all.
+    const std::string bytes = "#1\r\nTITLE\r\n\x85\x40NAME\r\n" + cp932::fromUtf8("フォルダ") +
+                              "\r\n#2\r\n0,a.wav\r\n#S\r\nok\xff\r\n";
+    ASSERT_TRUE(loadBytes(bytes));
+    EXPECT_EQ(project->undecoded.lines, (std::vector<long>{3, 8}));
+    EXPECT_EQ(project->undecoded.file, (dir / "t.vxa").string());
+    EXPECT_EQ(project->card.cardName, "\uFFFD@NAME");  // one byte replaced at a time
+    EXPECT_EQ(project->card.folder, "フォルダ");  // good CP932 is no fault
+    EXPECT_EQ(project->sounds[0].comment, "ok\uFFFD");
+    EXPECT_TRUE(dialogs.shown.empty());  // the caller warns, once the Project is shown
+
+    // The next load starts the record afresh.
+    ASSERT_TRUE(load({"#1", "TITLE"}));
+    EXPECT_TRUE(project->undecoded.empty());
+}
+
+TEST_F(ControlFileReaderTest, ASoundNameThatIsAPathSaysWhy) {
+    for (const char* name : {"../OK.WAV", "/x.wav", "..\\OK.WAV", ".."}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(load({"#2", std::string("0,") + name}));
+        ASSERT_EQ(dialogs.shown.size(), 1U);
+        const std::string& text = dialogs.shown[0].text;
+        EXPECT_NE(text.find("2行目：音声ファイル名「" + std::string(name) + "」は"), std::string::npos) << text;
+        EXPECT_NE(text.find("パスは使えません"), std::string::npos) << text;
+    }
 }
 
 TEST_F(ControlFileReaderTest, LineCountZeroReadsNoLine) {

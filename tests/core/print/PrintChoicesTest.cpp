@@ -34,9 +34,11 @@ TEST(PrintChoices, WrittenThroughTheConfigurationFileAndReadBack) {
     EXPECT_EQ(ReadPrintChoices(file), PrintChoices{});  // no file: nothing checked
     test::writeBytes(file, "[System]\r\nMaxLine=95\r\n[UserData]\r\nName=x\r\n");
     EXPECT_EQ(ReadPrintChoices(file), PrintChoices{});  // no key
-    ASSERT_TRUE(WritePrintChoices(file, {true, false, false, false, true}));
-    EXPECT_EQ(ReadPrintChoices(file), (PrintChoices{true, false, false, false, true}));
+    ASSERT_TRUE(WritePrintChoices(file, {true, false, false, false, true, true}));
+    EXPECT_EQ(ReadPrintChoices(file), (PrintChoices{true, false, false, false, true, true}));
+    // PrtSheet keeps its five items; the week table has a key of its own.
     EXPECT_EQ(ReadConfigurationValue(file, "System", "PrtSheet"), "1,0,0,0,1");
+    EXPECT_EQ(ReadConfigurationValue(file, "System", "PrtWeek"), "1");
     EXPECT_EQ(ReadConfigurationValue(file, "System", "MaxLine"), "95");
     EXPECT_EQ(ReadConfigurationValue(file, "UserData", "Name"), "x");
 }
@@ -52,14 +54,16 @@ TEST(PrintChoices, NothingCheckedIsRefusedWith2079) {
 
 TEST(PrintChoices, BoxesInScreenOrder) {
     const auto order = ScreenOrder();
-    EXPECT_EQ(order, (std::array<int, kReportCount>{4, 0, 1, 2, 3}));
+    EXPECT_EQ(order, (std::array<int, kReportCount>{4, 0, 1, 2, 3, 5}));
+    EXPECT_STREQ(kPrintBoxes[5].caption, "週間表");
     EXPECT_STREQ(kPrintBoxes[static_cast<std::size_t>(order[0])].caption, "ユーザー情報");
 }
 
 TEST(PrintChoices, ReportNamesOfTheCommandLine) {
     std::string unknown;
-    EXPECT_EQ(ParseReportNames("user,editor", unknown), (PrintChoices{true, false, false, false, true}));
-    EXPECT_EQ(ParseReportNames("card,patterns,sounds", unknown), (PrintChoices{false, true, true, true, false}));
+    EXPECT_EQ(ParseReportNames("user,editor", unknown), (PrintChoices{true, false, false, false, true, false}));
+    EXPECT_EQ(ParseReportNames("week", unknown), (PrintChoices{false, false, false, false, false, true}));
+    EXPECT_EQ(ParseReportNames("card,patterns,sounds", unknown), (PrintChoices{false, true, true, true, false, false}));
     EXPECT_EQ(ParseReportNames("", unknown), PrintChoices{});
     EXPECT_FALSE(ParseReportNames("editor,sheet", unknown));
     EXPECT_EQ(unknown, "sheet");

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <sys/stat.h>
+
 namespace vexa {
 namespace {
 
@@ -25,17 +28,21 @@ TEST(CheckFileConversion, FirstFailingCheckIsShownAndNamesItsEntry) {
     const std::string out = (dir / "out.wav").string();
     std::filesystem::create_symlink(wave, dir / "link.wav");
     std::filesystem::create_directory(dir / "sub.wav");
+    const std::string fifo = (dir / "pipe.wav").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);  // opening it must not wait for a writer
     const char* const sameFile =
         "変換するファイルと出力ファイル名が同じです。\n出力ファイル名は異なる場所または名前を指定してください。　　";
     const char* const folder = "出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。";
     const struct Case {
         std::string source, output;
         ConversionEntry entry;
-        const char* text;
+        std::optional<std::string> text;
     } cases[] = {
         {"", "", ConversionEntry::Source, "変換対象のファイルが指定されていません。"},
         {(dir / "none.wav").string(), out, ConversionEntry::Source, "指定されたファイルが存在しません。"},
-        {dir.path().string(), out, ConversionEntry::Source, "指定されたファイルが存在しません。"},
+        {dir.path().string(), out, ConversionEntry::Source,
+         "「" + dir.path().string() + "」を読めません：フォルダーで、ファイルではありません。"},
+        {fifo, out, ConversionEntry::Source, "「" + fifo + "」を読めません：名前付きパイプ（FIFO）で、通常のファイルではありません。"},
         {wave, "", ConversionEntry::Output, "出力ファイル名が指定されていません。"},
         {wave, wave, ConversionEntry::Output, sameFile},
         {wave, (dir / "." / "in.wav").string(), ConversionEntry::Output, sameFile},
@@ -43,7 +50,11 @@ TEST(CheckFileConversion, FirstFailingCheckIsShownAndNamesItsEntry) {
         {wave, (dir / "sub.wav").string(), ConversionEntry::Output, folder},
         {wave, dir.path().string(), ConversionEntry::Output, folder},
         {wave, (dir / "out").string(), ConversionEntry::Output, "出力ファイル名が正しくありません。"},
-        {wave, out, ConversionEntry::None, nullptr},
+        {wave, (dir / "none" / "out.wav").string(), ConversionEntry::Output,
+         "出力先のフォルダ「" + (dir / "none").string() + "」が見つかりません。"},
+        {wave, (dir / "in.wav" / "out.wav").string(), ConversionEntry::Output,
+         "出力先の「" + wave + "」はフォルダではありません。"},
+        {wave, out, ConversionEntry::None, std::nullopt},
     };
     for (const auto& c : cases) {
         test::ScriptedDialogs dialogs;
@@ -53,7 +64,7 @@ TEST(CheckFileConversion, FirstFailingCheckIsShownAndNamesItsEntry) {
             continue;
         }
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0], (MessageRequest{c.text, "確認", MessageIcon::Warning, MessageButtons::Ok}));
+        EXPECT_EQ(dialogs.shown[0], (MessageRequest{*c.text, "確認", MessageIcon::Warning, MessageButtons::Ok}));
     }
 }
 

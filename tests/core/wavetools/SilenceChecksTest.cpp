@@ -18,6 +18,7 @@ TEST(CheckSilenceRequest, FirstFailingCheckIsShownAndNamesItsEntry) {
         {1, "", SilenceEntry::Output, "出力ファイル名が指定されていません。"},
         {1, "/tmp/pause", SilenceEntry::Output, "出力ファイル名が正しくありません。"},
         {1, "/tmp", SilenceEntry::Output, "出力ファイル名にフォルダが指定されています。\nファイル名を指定してください。"},
+        {1, "/no/such/folder/pause.wav", SilenceEntry::Output, "出力先のフォルダ「/no/such/folder」が見つかりません。"},
         {3659, "/tmp/pause.wav", SilenceEntry::None, nullptr},
     };
     for (const auto& c : cases) {

@@ -7,7 +7,7 @@ namespace {
 
 TEST(TimeBoxes, OnlyDigitsAndTheFourEditingKeysTypeIntoABox) {
     for (TimeBoxKey key : {TimeBoxKey::Digit, TimeBoxKey::Backspace, TimeBoxKey::Copy, TimeBoxKey::Paste,
-                           TimeBoxKey::Cut, TimeBoxKey::NoCharacter})
+                           TimeBoxKey::Cut, TimeBoxKey::SelectAll, TimeBoxKey::NoCharacter})
         EXPECT_TRUE(TimeBoxKeyPasses(key)) << static_cast<int>(key);
     EXPECT_FALSE(TimeBoxKeyPasses(TimeBoxKey::OtherCharacter));
 }

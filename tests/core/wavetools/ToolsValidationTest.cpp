@@ -60,7 +60,8 @@ TEST(ValidateFileConversion, FirstFailingCheckWinsWithItsTextAndFocus) {
         {
             {"", "", "", {}, {"変換対象のファイルが指定されていません。"}, field::kSource},
             {(dir / "none.wav").string(), "", "", {}, {"指定されたファイルが存在しません。"}, field::kSource},
-            {dir.path().string(), fresh, "", {}, {"指定されたファイルが存在しません。"}, field::kSource},
+            {dir.path().string(), fresh, "", {},
+             {"「" + dir.path().string() + "」を読めません：フォルダーで、ファイルではありません。"}, field::kSource},
             {wave, "", "", {}, {"出力ファイル名が指定されていません。"}, field::kOutput},
             {wave, wave, "", {},
              {"変換するファイルと出力ファイル名が同じです。\n出力ファイル名は異なる場所または名前を指定してください。　　"},
@@ -71,6 +72,9 @@ TEST(ValidateFileConversion, FirstFailingCheckWinsWithItsTextAndFocus) {
              field::kOutput},
             {wave, dir.path().string(), "", {}, {kFolderGiven}, field::kOutput},
             {wave, (dir / "out").string(), "", {}, {"出力ファイル名が正しくありません。"}, field::kOutput},
+            // A missing folder is said before the overwrite question would be asked.
+            {wave, (dir / "none" / "old.wav").string(), "", {},
+             {"出力先のフォルダ「" + (dir / "none").string() + "」が見つかりません。"}, field::kOutput},
             {wave, old, "", {MessageAnswer::No}, {kOverwrite}, field::kOutput},
             {wave, old, "", {MessageAnswer::Yes}, {kOverwrite}, nullptr},
             {wave, fresh, "", {}, {}, nullptr},

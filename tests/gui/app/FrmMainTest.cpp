@@ -77,7 +77,7 @@ TEST(FrmMain, ToolbarHoldsTheKeyedButtonsAndSeparatorsInOrder) {
         bar << (action->isSeparator() ? QStringLiteral("|") : action->objectName() + "=" + action->text());
     const QStringList expected = {
         "LOAD=ファイル読込", "NEW=データ初期化", "|", "COPY=シート複製", "|", "SOUND=Sound登録",
-        "SETING=設定", "|", "SIM=テスト開始", "OTHERS1=", "OTHERS2=", "|",
+        "SETING=設定", "|", "SIM=テスト開始", "WEEK=週間表示", "OTHERS1=", "OTHERS2=", "|",
         "CARD= ｺﾝﾄﾛｰﾙﾃﾞｰﾀ作成", "PRINT=印刷", "|", "APPEND=エディタ終了"};
     EXPECT_EQ(bar, expected);
     EXPECT_EQ(w.frm.toolbarAction(ToolbarKey::Seting)->objectName(), "SETING");

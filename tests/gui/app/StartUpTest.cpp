@@ -18,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -31,12 +33,10 @@ QString qpath(const fs::path& path) { return QString::fromStdString(path.string(
 struct Folders {
     test::TempDir dir;
     fs::path program = dir / "program";
-    fs::path locks = dir / "locks";
     fs::path record = dir / "config" / "VexaEditor" / "first-start";
 
     Folders() {
         fs::create_directories(program);
-        fs::create_directories(locks);
     }
 
     StartUpOptions options(test::ScriptedDialogs& dialogs) const {
@@ -45,7 +45,6 @@ struct Folders {
         o.splash = false;
         o.firstStartRecord = qpath(record);
         o.documentsFolder = "/home/user/Documents";
-        o.lockFolder = qpath(locks);
         o.dialogs = &dialogs;
         return o;
     }
@@ -94,9 +93,41 @@ TEST(StartUp, AFailedDocumentsQueryGivesTheBareFolderName) {
     EXPECT_EQ(ReadConfigurationValue(f.program / "vexacontrol.ini", "System", "CardPath"), "/VexaEditor CardData");
 }
 
+TEST(StartUp, AMaxLineThatIsNoLineCountIsSaidAndTheDefaultUsed) {
+    Folders f;
+    test::writeBytes(f.program / "vexacontrol.ini", "[System]\r\nMaxLine=-5\r\n");
+    test::ScriptedDialogs dialogs;
+    StartUp startUp(f.options(dialogs));
+    const auto window = startUp.run();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->configuration().settings.maxLine, 95);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "「" + (f.program / "vexacontrol.ini").string() +
+                                         "」の [System] MaxLine「-5」は行数として使えません（1～256 の整数）。\n"
+                                         "既定の 95 行で始めます。");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Warning);
+}
+
+TEST(StartUp, AFifoForAConfigurationFileIsSaidAndDoesNotHang) {
+    Folders f;
+    ASSERT_EQ(::mkfifo((f.program / "vexacontrol.ini").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((f.program / "elmptnvxa.elm").c_str(), 0600), 0);
+    test::ScriptedDialogs dialogs;
+    StartUp startUp(f.options(dialogs));
+    const auto window = startUp.run();
+    ASSERT_NE(window, nullptr);
+    const std::vector<std::string> texts = dialogs.texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_TRUE(texts[0].starts_with("「" + (f.program / "vexacontrol.ini").string() +
+                                     "」を読めません：名前付きパイプ（FIFO）で、通常のファイルではありません。"))
+        << texts[0];
+    EXPECT_EQ(texts[1], "「" + (f.program / "elmptnvxa.elm").string() +
+                            "」を読めません：名前付きパイプ（FIFO）で、通常のファイルではありません。");
+}
+
 TEST(StartUp, ASecondCopyShowsMessage2000AndTouchesNothing) {
     Folders f;
-    SingleInstance running(qpath(f.program), qpath(f.locks));
+    SingleInstance running(qpath(f.program));
     ASSERT_EQ(running.acquire(), SingleInstance::Result::Acquired);
 
     test::ScriptedDialogs dialogs;
@@ -143,35 +174,72 @@ TEST(StartUp, ACardCreationCutShortIsSettledAtStart) {
 TEST(SingleInstance, OneCopyPerProgramFolderUntilTheFirstEnds) {
     Folders f;
     fs::create_directories(f.dir / "other");
-    auto first = std::make_unique<SingleInstance>(qpath(f.program), qpath(f.locks));
+    auto first = std::make_unique<SingleInstance>(qpath(f.program));
     ASSERT_EQ(first->acquire(), SingleInstance::Result::Acquired);
+    EXPECT_EQ(fs::path(first->lockFilePath().toStdString()), f.program / ".vexa-editor.lock");
 
-    SingleInstance sameFolder(qpath(f.program / "." / ""), qpath(f.locks));  // another spelling
+    SingleInstance sameFolder(qpath(f.program / "." / ""));  // another spelling
     EXPECT_EQ(sameFolder.acquire(), SingleInstance::Result::HeldByAnother);
-    SingleInstance otherFolder(qpath(f.dir / "other"), qpath(f.locks));
+    SingleInstance otherFolder(qpath(f.dir / "other"));
     EXPECT_EQ(otherFolder.acquire(), SingleInstance::Result::Acquired);
 
     first.reset();
-    SingleInstance later(qpath(f.program), qpath(f.locks));
+    SingleInstance later(qpath(f.program));
     EXPECT_EQ(later.acquire(), SingleInstance::Result::Acquired);
 }
 
-TEST(SingleInstance, TheLockOfACrashedCopyIsTakenOver) {
+TEST(SingleInstance, TwoLoginsWithTheirOwnRuntimeFoldersShareTheLock) {
     Folders f;
-    SingleInstance instance(qpath(f.program), qpath(f.locks));
-    // What a copy that died without unlocking leaves: a process id no longer running.
-    QFile lock(instance.lockFilePath());
-    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-    lock.write("2147483646\nvexa-editor\n\n");
-    lock.close();
-
-    EXPECT_EQ(instance.acquire(), SingleInstance::Result::Acquired);
+    fs::create_directories(f.dir / "run1");
+    fs::create_directories(f.dir / "run2");
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(qpath(f.dir / "run1")));
+    SingleInstance first(qpath(f.program));
+    ASSERT_EQ(first.acquire(), SingleInstance::Result::Acquired);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(qpath(f.dir / "run2")));
+    SingleInstance second(qpath(f.program));
+    EXPECT_EQ(second.acquire(), SingleInstance::Result::HeldByAnother);
+    qputenv("XDG_RUNTIME_DIR", saved);
 }
 
-TEST(SingleInstance, AnUnusableLockFolderDoesNotStopTheEditor) {
+TEST(SingleInstance, TheLockOfAKilledCopyIsFreeAtOnce) {
     Folders f;
-    SingleInstance instance(qpath(f.program), qpath(f.dir / "no" / "such" / "folder"));
-    EXPECT_EQ(instance.acquire(), SingleInstance::Result::Unavailable);
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The running copy: holds the lock until it is killed.
+        SingleInstance running(qpath(f.program));
+        const char held = running.acquire() == SingleInstance::Result::Acquired ? 'y' : 'n';
+        if (::write(ready[1], &held, 1) != 1)
+            ::_exit(1);
+        ::pause();
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+    SingleInstance second(qpath(f.program));
+    EXPECT_EQ(second.acquire(), SingleInstance::Result::HeldByAnother);
+
+    ::kill(child, SIGKILL);  // no chance to unlock or to remove anything
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_TRUE(fs::exists(f.program / ".vexa-editor.lock"));
+    EXPECT_EQ(second.acquire(), SingleInstance::Result::Acquired);
+}
+
+TEST(SingleInstance, AFolderWhereNoLockCanBeMadeDoesNotStopTheEditor) {
+    Folders f;
+    SingleInstance missing(qpath(f.dir / "no" / "such" / "folder"));
+    EXPECT_EQ(missing.acquire(), SingleInstance::Result::Unavailable);
+    // A link or a FIFO in the lock file's place is never followed or opened as one.
+    fs::create_symlink(f.dir / "elsewhere", f.program / ".vexa-editor.lock");
+    SingleInstance linked(qpath(f.program));
+    EXPECT_EQ(linked.acquire(), SingleInstance::Result::Unavailable);
+    EXPECT_FALSE(fs::exists(f.dir / "elsewhere"));
 }
 
 TEST(FrmFast, ShowsTheDrawnPictureAndCloses) {

@@ -191,6 +191,32 @@ TEST(FrmCardMake, NoToReplacingTouchesNothingAndAFailureIsShown) {
     EXPECT_EQ(test::readBytes(cardFolder / "OLD.WAV"), "old");
 }
 
+TEST(FrmCardMake, TextFromBytesThatWereNotCp932IsAskedAboutBeforeAnythingIsWritten) {
+    Editor e;
+    ModalCloser closer;
+    Project project = e.document.project();
+    project.sounds[0].comment = "ok\uFFFD";
+    project.undecoded = {"/x/OLD.vxa", {12}};
+    e.document.replaceProject(project);
+    FrmCardMake* w = e.openWithCard();
+    Editor::fill(*w);
+
+    e.dialogs.answers = {MessageAnswer::No};
+    w->cmdCardMake()->click();
+    ASSERT_FALSE(e.dialogs.shown.empty());
+    EXPECT_TRUE(e.dialogs.shown.back().text.starts_with("読み込んだ「/x/OLD.vxa」の12行目に")) << e.dialogs.shown.back().text;
+    EXPECT_EQ(e.dialogs.shown.back().buttons, MessageButtons::YesNo);
+    EXPECT_TRUE(closer.seen.empty());  // not even the format notice
+    EXPECT_FALSE(fs::exists(e.temp / "cards" / "SHOP"));
+
+    QSignalSpy ended(w, &FrmCardMake::creationEnded);
+    e.dialogs.answers = {MessageAnswer::Yes};
+    w->cmdCardMake()->click();
+    ASSERT_TRUE(ended.count() == 1 || ended.wait(10000));
+    EXPECT_TRUE(ended.at(0).at(0).toBool());
+    EXPECT_NE(test::readBytes(e.temp / "cards" / "SHOP" / "SHOP.vxa").find("#S\r\nok?\r\n"), std::string::npos);
+}
+
 TEST(FrmCardMake, ARefusedEntryGetsTheFocusAndSheetErrorsOpenTheErrorList) {
     Editor e;
     ModalCloser closer;
@@ -255,7 +281,15 @@ TEST(SmallWindows, TheFormatNoticeNamesFat16) {
     FmtAttention notice;
     EXPECT_EQ(notice.windowTitle().toStdString(), GetMsg(msg::kCardFormatTitle));
     EXPECT_EQ(notice.lblInfo1()->text().toStdString(), GetMsg(msg::kCardFormatNote1));
-    EXPECT_EQ(notice.lblInfo2()->text().toStdString(), GetMsg(msg::kCardFormatNote2));
+    // The second text a sentence per line, none of it wrapped
+    const QStringList lines = notice.lblInfo2()->text().split('\n');
+    EXPECT_EQ(lines.join("").toStdString(), GetMsg(msg::kCardFormatNote2));
+    ASSERT_EQ(lines.size(), 2);
+    notice.show();
+    for (const QString& line : lines) {
+        EXPECT_TRUE(line.endsWith(QString::fromUtf8("。"))) << line.toStdString();
+        EXPECT_LE(notice.lblInfo2()->fontMetrics().horizontalAdvance(line), notice.lblInfo2()->width());
+    }
 }
 
 }  // namespace

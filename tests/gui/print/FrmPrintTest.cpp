@@ -60,12 +60,12 @@ TEST(FrmPrint, OpensWithTheSavedBoxesInScreenOrder) {
     {
         FrmPrint w(p.document, p.paths, p.dialogs);  // no file, no PrtSheet
         EXPECT_EQ(w.windowTitle().toStdString(), GetMsg(msg::kPrintCaption));
-        EXPECT_EQ(checked(w), std::vector<bool>(5, false));
+        EXPECT_EQ(checked(w), std::vector<bool>(6, false));
     }
     p.writePrtSheet("1,0,0,0,1");
     FrmPrint w(p.document, p.paths, p.dialogs);
     w.show();
-    EXPECT_EQ(checked(w), (std::vector<bool>{true, false, false, false, true}));
+    EXPECT_EQ(checked(w), (std::vector<bool>{true, false, false, false, true, false}));
     EXPECT_EQ(w.chkBox(0)->text().toStdString(), "エディタ情報");
     EXPECT_EQ(w.chkBox(4)->text().toStdString(), "ユーザー情報");
     // ユーザー情報 first, then the others in index order.

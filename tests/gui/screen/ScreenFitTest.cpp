@@ -1,22 +1,43 @@
-// The main window on a 1024 × 768 screen (this executable's offscreen screen):
-// the whole window, frame included, lies on the screen in both sheet modes,
-// and every column is wide enough for what it shows.
+// The windows on a 1024 × 768 screen (this executable's offscreen screen,
+// which draws a frame): each whole window, frame included, lies on the screen
+// (the main window in both sheet modes, and every other window as it opens
+// and as it grows), and every column is wide enough for what it shows.
 #include "app/FrmMain.h"
 
 #include "editor/FgProgramView.h"
 #include "editor/ProgramTableView.h"
 #include "editor/SheetHeaderFrame.h"
 
+#include "card/FrmCardMake.h"
+#include "print/FrmPrint.h"
+#include "settings/FrmSeting.h"
+#include "sound/FrmPlay.h"
+#include "sound/FrmSound.h"
+#include "ui/FmtAttention.h"
+#include "ui/FrmChkMsg.h"
+#include "ui/FrmCopy.h"
+#include "ui/FrmDisp2.h"
+#include "ui/FrmProgress.h"
+#include "wavetools/FrmTools.h"
+#include "week/FrmWeek.h"
+
+#include "ScriptedAudioOutput.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTableView>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace vexa::gui {
 namespace {
@@ -73,6 +94,89 @@ TEST(ScreenFit, EveryColumnIsWideEnoughForItsLongestText) {
         EXPECT_TRUE(fits(col, table.widestText(col))) << col;
         EXPECT_GE(table.columnWidth(col), twipsToPixels(gridColumn(col).widthTwips)) << col;
     }
+}
+
+TEST(ScreenFit, EveryOtherWindowFitsTheScreenFrameIncludedAndStaysOnItAsItGrows) {
+    const QRect available = QApplication::primaryScreen()->availableGeometry();
+    test::ScriptedDialogs dialogs;
+    test::ScriptedAudioOutput output;
+    Document document(configuration(true));
+    const ProgramPaths paths = ProgramPaths::forFolder(test::programFolder());
+    FrmMain frm(paths, document, &dialogs);
+    frm.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frm));
+    // A long error list: the list scrolls, the window does not grow.
+    std::string errors;
+    for (int line = 1; line <= 255; ++line)
+        errors += "No.（" + std::to_string(line) + "） LED時間が入力されていません。\n";
+
+    std::vector<SoundEntry> playRows(1);
+    playRows[0].fileName = "LONG.WAV";
+    playRows[0].sourcePath = "/nonexistent/LONG.WAV";
+    output.pollsToPlay["LONG.WAV"] = 1'000'000;  // plays for as long as the test looks
+
+    using Make = std::function<std::unique_ptr<QWidget>()>;
+    const std::pair<const char*, Make> windows[] = {
+        {"FrmSound", [&] { return std::make_unique<FrmSound>(document, dialogs, &frm, &output); }},
+        {"FrmPlay", [&] { return std::make_unique<FrmPlay>(playRows, PlayRequest{PlayMode::One, 1}, output, &frm); }},
+        {"FrmTools", [&] { return std::make_unique<FrmTools>(dialogs, &frm); }},
+        {"FrmSeting", [&] { return std::make_unique<FrmSeting>(document, paths, dialogs, FrmSeting::MainWindowCalls{}, &frm); }},
+        {"FrmCopy", [&] { return std::make_unique<FrmCopy>(document, 0, dialogs, &frm); }},
+        {"FrmCardMake", [&] { return std::make_unique<FrmCardMake>(document, paths, dialogs, &frm); }},
+        {"FrmPrint", [&] { return std::make_unique<FrmPrint>(document, paths, dialogs, &frm); }},
+        {"FrmProgress", [&] { return std::make_unique<FrmProgress>(&frm); }},
+        {"FrmDisp2", [&] { return std::make_unique<FrmDisp2>(paths.releaseNotes, &frm); }},
+        {"FrmChkMsg", [&] { return std::make_unique<FrmChkMsg>(errors, dialogs, &frm); }},
+        {"FmtAttention", [&] { return std::make_unique<FmtAttention>(&frm); }},
+        {"FrmWeek", [&] { return std::make_unique<FrmWeek>(document, 1, &frm); }},
+    };
+    for (const auto& [name, make] : windows) {
+        SCOPED_TRACE(name);
+        std::unique_ptr<QWidget> w = make();
+        EXPECT_EQ(w->parentWidget(), &frm);
+        w->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+        QTest::qWait(20);  // the placement once shown
+        const QMargins frame(w->geometry().left() - w->frameGeometry().left(),
+                             w->geometry().top() - w->frameGeometry().top(), 0, 0);
+        ASSERT_GT(frame.top(), 0) << "this screen draws a frame";
+        EXPECT_TRUE(available.contains(w->frameGeometry()))
+            << w->frameGeometry().x() << "," << w->frameGeometry().y() << " " << w->frameGeometry().width() << "x"
+            << w->frameGeometry().height();
+        // Nothing the window asks for can push its frame off the screen.
+        const QSize least = w->minimumSize().expandedTo(w->minimumSizeHint());
+        EXPECT_LE(least.height() + w->frameGeometry().height() - w->height(), available.height());
+        EXPECT_LE(least.width() + w->frameGeometry().width() - w->width(), available.width());
+
+        // Moved by the user near the corner, it stays there; grown there (as
+        // a caption line or a progress bar appears), it comes back inside.
+        w->move(available.width() - w->frameGeometry().width(), available.height() - w->frameGeometry().height());
+        QTest::qWait(20);
+        EXPECT_TRUE(available.contains(w->frameGeometry()));
+        const QPoint moved = w->pos();
+        w->resize(w->width() + 40, w->height() + 40);
+        QTRY_VERIFY(available.contains(w->frameGeometry()));
+        EXPECT_NE(w->pos(), moved);
+        w->hide();
+    }
+}
+
+TEST(ScreenFit, TheSoundRegistrationWindowShowsAsManyRowsAsTheScreenAllows) {
+    const QRect available = QApplication::primaryScreen()->availableGeometry();
+    test::ScriptedDialogs dialogs;
+    test::ScriptedAudioOutput output;
+    Document document(configuration(true));
+    FrmMain frm(ProgramPaths::forFolder(test::programFolder()), document, &dialogs);
+    frm.show();
+    FrmSound window(document, dialogs, &frm, &output);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(20);
+    EXPECT_TRUE(available.contains(window.frameGeometry()));
+    EXPECT_TRUE(available.contains(onScreen(window.cmdOk())));
+    EXPECT_TRUE(available.contains(onScreen(window.cmdCancel())));
+    const int rows = window.fgWave()->viewport()->height() / window.fgWave()->verticalHeader()->defaultSectionSize();
+    EXPECT_GE(rows, 12);  // the list takes the room there is
 }
 
 }  // namespace

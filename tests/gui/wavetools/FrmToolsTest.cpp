@@ -130,15 +130,18 @@ TEST(FrmTools, OpensOnTheConversionTabInFileModeWithTheDefaults) {
     EXPECT_FALSE(w.frm.cmdExec()->isVisible());
 }
 
-TEST(FrmTools, TimeBoxesTakeDigitsOnlyClampWhenLeftAndSpin) {
+TEST(FrmTools, TimeBoxesTakeDigitsAndSelectAllOnlyClampWhenLeftAndSpin) {
     Window w;
     w.frm.tabStrip()->setCurrentIndex(1);
     w.frm.txtMM()->clear();
     w.frm.txtMM()->setFocus();
     QTest::keyClicks(w.frm.txtMM(), "9a 9");
-    QTest::keyClick(w.frm.txtMM(), Qt::Key_A, Qt::ControlModifier);  // dropped: no select-all
     EXPECT_EQ(w.frm.txtMM()->text(), "99");
-    EXPECT_FALSE(w.frm.txtMM()->hasSelectedText());
+    QTest::keyClick(w.frm.txtMM(), Qt::Key_A, Qt::ControlModifier);  // selects all, types nothing
+    EXPECT_EQ(w.frm.txtMM()->text(), "99");
+    EXPECT_EQ(w.frm.txtMM()->selectedText(), "99");
+    QTest::keyClick(w.frm.txtMM(), Qt::Key_B, Qt::ControlModifier);  // other Ctrl keys are dropped
+    EXPECT_EQ(w.frm.txtMM()->text(), "99");
     w.frm.txtSS()->setFocus();  // leaving the minutes
     EXPECT_EQ(w.frm.txtMM()->text(), "60");
 
