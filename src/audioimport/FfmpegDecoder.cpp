@@ -1,5 +1,6 @@
 #include "audioimport/FfmpegDecoder.h"
 
+#include "files/InputFile.h"
 #include "sound/RiffFile.h"
 
 extern "C" {
@@ -164,19 +165,61 @@ DecoderOpening FfmpegDecoder::open(const std::filesystem::path& source) {
     return {std::move(decoder), {}};
 }
 
-std::string FfmpegDecoder::start(const std::filesystem::path& source) {
-    AVDictionary* options = nullptr;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
-    // "file:" keeps a name with a colon from being taken for a protocol.
-    const std::string url = "file:" + source.string();
-    int error = avio_open2(&io_, url.c_str(), AVIO_FLAG_READ, nullptr, &options);
-    av_dict_free(&options);
-    if (error < 0)
-        return errorText(error);
-    fileSize_ = avio_size(io_);
+int FfmpegDecoder::readInput(void* opaque, std::uint8_t* buffer, int size) {
+    auto* self = static_cast<FfmpegDecoder*>(opaque);
+    const std::size_t got = self->input_.readUpTo(self->inputAt_, buffer, static_cast<std::size_t>(size));
+    self->inputAt_ += got;
+    if (got > 0)
+        return static_cast<int>(got);
+    return self->inputAt_ >= self->input_.size() ? AVERROR_EOF : AVERROR(EIO);
+}
 
+std::int64_t FfmpegDecoder::seekInput(void* opaque, std::int64_t offset, int whence) {
+    auto* self = static_cast<FfmpegDecoder*>(opaque);
+    const auto size = static_cast<std::int64_t>(self->input_.size());
+    switch (whence & ~AVSEEK_FORCE) {
+    case AVSEEK_SIZE:
+        return size;
+    case SEEK_SET:
+        break;
+    case SEEK_CUR:
+        offset += static_cast<std::int64_t>(self->inputAt_);
+        break;
+    case SEEK_END:
+        offset += size;
+        break;
+    default:
+        return AVERROR(EINVAL);
+    }
+    if (offset < 0)
+        return AVERROR(EINVAL);
+    self->inputAt_ = static_cast<std::uint64_t>(offset);
+    return offset;
+}
+
+std::string FfmpegDecoder::start(const std::filesystem::path& source) {
+    // The file is opened as every reader opens one (regular files only, no
+    // waiting on a FIFO) and FFmpeg reads it through this object: no URL, no
+    // protocol, nothing else it could be led to open.
+    input_ = InputFile(source);
+    if (!input_)
+        return input_.reason();
+    fileSize_ = static_cast<std::int64_t>(input_.size());
+    constexpr int kBufferBytes = 1 << 16;
+    auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferBytes));
+    if (!buffer)
+        return errorText(AVERROR(ENOMEM));
+    io_ = avio_alloc_context(buffer, kBufferBytes, 0, this, &FfmpegDecoder::readInput, nullptr,
+                             &FfmpegDecoder::seekInput);
+    if (!io_) {
+        av_free(buffer);
+        return errorText(AVERROR(ENOMEM));
+    }
+    // The name only helps the probe by its extension.
+    const std::string url = source.filename().string();
+    AVDictionary* options = nullptr;
     const AVInputFormat* container = nullptr;
-    error = av_probe_input_buffer2(io_, &container, url.c_str(), nullptr, 0, kProbeBytes);
+    int error = av_probe_input_buffer2(io_, &container, url.c_str(), nullptr, 0, kProbeBytes);
     if (error < 0 || !container)
         return errorText(error < 0 ? error : AVERROR_INVALIDDATA);
     const std::string_view containerName = firstName(container->name);
@@ -191,7 +234,7 @@ std::string FfmpegDecoder::start(const std::filesystem::path& source) {
     format_->pb = io_;
     // Checksums are checked (FLAC frames, Ogg pages), and damage ends decoding.
     format_->error_recognition = AV_EF_CRCCHECK | AV_EF_BITSTREAM | AV_EF_EXPLODE;
-    av_dict_set(&options, "protocol_whitelist", "file", 0);
+    av_dict_set(&options, "protocol_whitelist", "none", 0);  // no other file or stream is opened
     av_dict_set(&options, "format_whitelist", container->name, 0);
     error = avformat_open_input(&format_, url.c_str(), container, &options);
     av_dict_free(&options);
@@ -271,7 +314,9 @@ FfmpegDecoder::~FfmpegDecoder() {
     av_packet_free(&packet_);
     avcodec_free_context(&codec_);
     avformat_close_input(&format_);
-    avio_closep(&io_);
+    if (io_)
+        av_freep(&io_->buffer);  // FFmpeg may have replaced the buffer given at the start
+    avio_context_free(&io_);
 }
 
 void FfmpegDecoder::fail(int error) {

@@ -3,13 +3,16 @@
 // interleaved floats: WAV of every PCM width, float and
 // WAVE_FORMAT_EXTENSIBLE (also Wave64 and RF64), AIFF, FLAC, MP3, Ogg Vorbis,
 // Opus, AAC in M4A/MP4 or ADTS. Other containers are refused before their
-// demuxer runs, and only local files are read.
+// demuxer runs. The file is opened as every reader opens one (InputFile:
+// regular files only, a FIFO never waited on) and FFmpeg reads it through
+// this object, so it opens nothing else.
 //
 // The length is kept to the sample: the codecs' own priming and padding are
 // dropped (MP3's from its LAME header, Opus' pre-skip, AAC's edit list), and
 // where the container states the exact length (MP4, Ogg Vorbis) the decoded
 // sound is cut to it. A decoding error, or a WAV, AIFF, FLAC or MP4 that ends
 // well before the length it states, is a failure.
+#include "files/InputFile.h"
 #include "import/AudioBackend.h"
 
 #include <cstdint>
@@ -40,12 +43,16 @@ public:
 private:
     FfmpegDecoder() = default;
     std::string start(const std::filesystem::path& source);
+    static int readInput(void* opaque, std::uint8_t* buffer, int size);
+    static std::int64_t seekInput(void* opaque, std::int64_t offset, int whence);
     // Decodes until frames are pending or the source has ended; false at the end.
     bool decodeMore();
     void take(const AVFrame* frame);
     void fail(int error);
     void end();
 
+    InputFile input_;
+    std::uint64_t inputAt_ = 0;
     AVIOContext* io_ = nullptr;
     AVFormatContext* format_ = nullptr;
     AVCodecContext* codec_ = nullptr;

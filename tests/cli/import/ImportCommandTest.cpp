@@ -13,6 +13,7 @@
 #include <cmath>
 #include <csignal>
 #include <fstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -118,17 +119,19 @@ TEST_F(ImportCommandTest, ARefusedFileIsNamedOnStderrAndTheOthersAreStillImporte
     test::writeBytes(dir / "good.wav", toneWave(1, 48000, 0.5));
     test::writeBytes(dir / "bad.mp3", "this is no sound at all");
     test::writeBytes(dir / "late.wav", toneWave(1, 48000, 0.5));
+    ASSERT_EQ(::mkfifo(path("pipe.wav").c_str(), 0600), 0);  // read by nobody: opening it must not wait
     const std::string out = path("out");
     const auto r = test::runVexa({"import", path("good.wav"), path("bad.mp3"), path("missing.flac"),
-                                  path("late.wav"), "--out", out, "--json"});
+                                  path("pipe.wav"), path("late.wav"), "--out", out, "--json"});
     EXPECT_EQ(r.exitCode, 1);
+    EXPECT_THAT(r.err, HasSubstr("「" + path("pipe.wav") + "」は取り込めません。 理由：名前付きパイプ"));
     EXPECT_THAT(r.err, HasSubstr("「" + path("bad.mp3") + "」は取り込めません。 理由："));
     EXPECT_THAT(r.err, HasSubstr("「" + path("missing.flac") + "」は取り込めません。"));
     const auto json = nlohmann::json::parse(r.out);
-    ASSERT_EQ(json.size(), 4u);
+    ASSERT_EQ(json.size(), 5u);
     EXPECT_EQ(json[1]["output"], nullptr);
     EXPECT_THAT(json[1]["error"].get<std::string>(), HasSubstr("bad.mp3"));
-    EXPECT_EQ(json[3]["output"], out + "/LATE.WAV");
+    EXPECT_EQ(json[4]["output"], out + "/LATE.WAV");
     EXPECT_EQ(entries(out), 2u);
 }
 
