@@ -15,5 +15,6 @@ void addPlayCommand(CLI::App& app, CliContext& context);      // WAVE files play
 void addTimelineCommand(CLI::App& app, CliContext& context);  // a sheet's test run timed without sound
 void addPrintCommand(CLI::App& app, CliContext& context);     // the print-outs as a PDF file
 void addWeekCommand(CLI::App& app, CliContext& context);      // when each sheet plays in the week
+void addImportCommand(CLI::App& app, CliContext& context);    // audio files of any format into WAVE files
 
 }  // namespace vexa::cli

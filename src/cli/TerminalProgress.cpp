@@ -11,7 +11,7 @@ namespace {
 
 volatile std::sig_atomic_t stopSignal = 0;
 
-extern "C" void onInterrupt(int) { stopSignal = 1; }
+extern "C" void onInterrupt(int signal) { stopSignal = signal; }
 
 // Ctrl+C, a plain kill and a closed terminal all ask the job to stop: it then
 // ends as a stop does, with its file written and no temporary left behind.
@@ -47,6 +47,8 @@ void TerminalProgress::setCaption(const std::string& text) {
 }
 
 bool TerminalProgress::stopRequested() { return stopSignal != 0; }
+
+int TerminalProgress::stopSignalNumber() const { return stopSignal; }
 
 void TerminalProgress::draw() {
     if (!terminal_)

@@ -26,6 +26,8 @@ public:
     void setValue(int percent) override;
     void setCaption(const std::string& text) override;
     bool stopRequested() override;
+    // The signal that asked to stop (SIGINT, SIGTERM, SIGHUP); 0 while none did.
+    int stopSignalNumber() const;
 
     // Ends the bar's line and prints the last caption (the job's end text) on
     // a line of its own, terminal or not.

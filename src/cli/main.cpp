@@ -27,6 +27,7 @@ int main(int argc, char** argv) {
     vexa::cli::addTimelineCommand(app, context);
     vexa::cli::addPrintCommand(app, context);
     vexa::cli::addWeekCommand(app, context);
+    vexa::cli::addImportCommand(app, context);
 
     try {
         app.parse(argc, argv);

@@ -32,6 +32,15 @@ std::string ScriptedDialogs::chooseFolder(const std::string& initialFolder) {
     return a;
 }
 
+ChoiceAnswer ScriptedDialogs::askChoice(const ChoiceRequest& request) {
+    choices.push_back(request);
+    if (choiceAnswers.empty())
+        return {0, request.editText};
+    auto a = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return a;
+}
+
 std::vector<std::string> ScriptedDialogs::texts() const {
     std::vector<std::string> out;
     for (const auto& m : shown)

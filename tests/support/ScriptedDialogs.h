@@ -18,10 +18,13 @@ public:
     std::deque<std::vector<std::string>> fileAnswers;
     std::vector<std::string> folderRequests;
     std::deque<std::string> folderAnswers;
+    std::vector<ChoiceRequest> choices;
+    std::deque<ChoiceAnswer> choiceAnswers;  // empty: the first button, text unchanged
 
     MessageAnswer showMessage(const MessageRequest& request) override;
     std::vector<std::string> chooseFiles(const FileChooserRequest& request) override;
     std::string chooseFolder(const std::string& initialFolder) override;
+    ChoiceAnswer askChoice(const ChoiceRequest& request) override;
 
     // The texts shown so far, in order.
     std::vector<std::string> texts() const;

@@ -119,12 +119,10 @@ std::string ShownFileName(const std::filesystem::path& path) {
     return name.empty() ? path.string() : name;
 }
 
-namespace {
-
 // The name as the Control File will hold it: checked in its CP932 form, which
 // must turn back into the same name ("¥" would become a backslash, "é" "?"). A comma
 // would split the sound list's line.
-CheckResult checkCardFileName(const std::string& name) {
+CheckResult CheckCardFileName(const std::string& name) {
     const std::string stored = cp932::fromUtf8(name);
     if (cp932::toUtf8(stored) != name)
         return FileNameRefusal(name);
@@ -136,12 +134,10 @@ CheckResult checkCardFileName(const std::string& name) {
     return std::nullopt;
 }
 
-}  // namespace
-
 CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, bool stereoAllowed) {
     std::string folder;
     const std::string name = SplitPath(path, folder);
-    if (CheckResult refusal = checkCardFileName(name))
+    if (CheckResult refusal = CheckCardFileName(name))
         return refusal;
     if (format.channels != 1 && !stereoAllowed)
         return NamingTheFile(Refusal::warning(msg::kWaveStereo), name);

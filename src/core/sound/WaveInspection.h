@@ -58,6 +58,9 @@ Refusal NamingTheFile(Refusal refusal, const std::string& name);
 // The name that NamingTheFile shows for a path: its last part.
 std::string ShownFileName(const std::filesystem::path& path);
 
+// The name rules of CheckWaveFormat alone, for a bare file name.
+CheckResult CheckCardFileName(const std::string& name);
+
 // The raw scan of the first 512 bytes; no message (the caller shows 2811,
 // naming the file).
 bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed);

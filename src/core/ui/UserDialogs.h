@@ -48,6 +48,24 @@ struct FileChooserRequest {
     bool save = false;
 };
 
+// A question with buttons of its own (left to right) and, when
+// `editLabel` is set, a one-line box under the text that starts with
+// `editText`.
+struct ChoiceRequest {
+    std::string text;
+    std::string title;
+    MessageIcon icon = MessageIcon::Question;
+    std::vector<std::string> buttons;
+    int dismissed = -1;  // the answer of a box closed without a button
+    std::string editLabel;
+    std::string editText;
+};
+
+struct ChoiceAnswer {
+    int button = -1;       // index into `buttons`, or `dismissed`
+    std::string editText;  // the box's text as the user left it
+};
+
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
@@ -60,6 +78,10 @@ public:
 
     // The chosen folder's path without a trailing separator; "" when cancelled.
     virtual std::string chooseFolder(const std::string& initialFolder) = 0;
+
+    // Shows a question with its own buttons. Where nobody can answer, it is
+    // taken as dismissed with the box's text unchanged.
+    virtual ChoiceAnswer askChoice(const ChoiceRequest& request) { return {request.dismissed, request.editText}; }
 };
 
 }  // namespace vexa

@@ -455,6 +455,7 @@ void FrmMain::runToolbarKey(ToolbarKey key) {
         break;
     case ToolbarKey::Sound: {
         FrmSound window(document_, *dialogs_, this);
+        window.setImportSettingsFile(paths_.configurationFile);
         window.exec();  // OK hands the new Sound Table to the Document as one step
         fgProgram_->rebuildVoiceLists();
         showSheet(currentSheet_);

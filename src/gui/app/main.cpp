@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCursor>
+#include <QTabBar>
 #include <QTimer>
 
 #include <cstdio>
@@ -28,10 +29,21 @@ QWidget* windowOnTop(vexa::gui::FrmMain& window) {
     return &window;
 }
 
-// One step before a picture: a toolbar key of the main window, or "#Name":
-// a click on the button of that name in the window on top. A step that opens
-// a window returns only when it closes, so each step has its own timer.
+// One step before a picture: a toolbar key of the main window, "#Name": a
+// click on the button of that name in the window on top, or "tab:TEXT": the
+// tab of that text in its tab strip. A step that opens a window returns only
+// when it closes, so each step has its own timer.
 void runScreenshotStep(vexa::gui::FrmMain& window, const QString& step) {
+    if (step.startsWith("tab:")) {
+        for (auto* tabs : windowOnTop(window)->findChildren<QTabBar*>())
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->tabText(i) == step.mid(4)) {
+                    tabs->setCurrentIndex(i);
+                    return;
+                }
+        std::fprintf(stderr, "vexa-editor: no tab %s\n", qPrintable(step));
+        return;
+    }
     if (step.startsWith('#')) {
         QWidget* top = windowOnTop(window);
         if (auto* button = top->findChild<QAbstractButton*>(step.mid(1)))

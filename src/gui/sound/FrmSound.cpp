@@ -8,6 +8,7 @@
 #include "sound/SoundListModel.h"
 #include "sound/WaveChoosers.h"
 #include "sound/WaveInspection.h"
+#include "sound/RegistrationImport.h"
 #include "ui/WorkAreaFit.h"
 #include "wavetools/FrmTools.h"
 
@@ -79,7 +80,8 @@ FrmSound::FrmSound(Document& document, UserDialogs& dialogs, QWidget* parent, Au
     if (!measure_)
         measure_ = [](const std::filesystem::path& file) { return GetWaveLength(file); };
     buildControls();
-    connect(&watcher_, &QFutureWatcher<InspectionRun>::finished, this, &FrmSound::onRegistered);
+    connect(&watcher_, &QFutureWatcher<ImportInspectionRun>::finished, this, &FrmSound::onRegistered);
+    connect(import_, &RegistrationImport::finished, this, [this] { finishRegistering(import_->checks()); });
     showList();
     const int rowHeight = fgWave_->verticalHeader()->defaultSectionSize();
     resize(minimumSizeHint() + QSize(0, (kListPreferredRows - kListMinimumRows) * rowHeight));
@@ -154,7 +156,11 @@ void FrmSound::buildControls() {
     cmdStopRegistering_ = new QPushButton(QString::fromUtf8("中止"), this);
     cmdStopRegistering_->setObjectName("CmdStopRegister");
     cmdStopRegistering_->hide();
-    connect(cmdStopRegistering_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
+    connect(cmdStopRegistering_, &QPushButton::clicked, this, [this] {
+        stopRequested_ = true;
+        import_->requestStop();
+    });
+    import_ = new RegistrationImport(dialogs_, progress_, this);
 
     lblTime_ = new QLabel(this);
     lblTime_->setObjectName("LblTotalTime");
@@ -185,6 +191,8 @@ void FrmSound::buildControls() {
     cmdTool_->setObjectName("CmdTool");
     connect(cmdTool_, &QPushButton::clicked, this, [this] {
         FrmTools window(dialogs_, this);
+        window.setImportContext(importSettingsFile_, document_.configuration().settings.waveRef,
+                                document_.configuration().settings.stereoAllowed());
         window.exec();
     });
     toolsLayout->addWidget(cmdTool_);
@@ -263,16 +271,27 @@ void FrmSound::registerChosen(const std::vector<std::string>& paths) {
     const bool stereo = configuration.settings.stereoAllowed();
     watcher_.setFuture(QtConcurrent::run([paths, stereo, this] {
         RegistrationProgress progress(stopRequested_, progress_);
-        return InspectForRegistration(paths, stereo, progress);
+        return import_->inspect(paths, stereo, progress);
     }));
 }
 
 void FrmSound::onRegistered() {
     if (!registering_)
         return;  // listed already (the window was closed while it ran)
-    const InspectionRun run = watcher_.result();
+    // Files import can fix are asked about; their conversions keep the
+    // window busy, with its bar and stop button, until finishRegistering.
+    TakenNames taken;
+    for (int row = 1; row <= list_.count(); ++row)
+        taken.add(list_.entry(row).fileName);
+    if (import_->begin(watcher_.result(), taken, document_.configuration().settings, importSettingsFile_,
+                       !closing_))
+        return;
+    finishRegistering(import_->checks());
+}
+
+void FrmSound::finishRegistering(const ChecksToRegister& checks) {
     setBusy(false);
-    const RegistrationResult result = list_.registerChecked(run.checks, dialogs_, run.complete);
+    const RegistrationResult result = list_.registerChecked(checks.checks, dialogs_, checks.complete);
     if (result.currentRow > 0)
         placeCurrent(result.currentRow, 0);
     showList();
@@ -298,8 +317,14 @@ void FrmSound::stopRegistering() {
     if (!registering())
         return;
     stopRequested_ = true;
+    if (import_->running()) {
+        import_->stopAndWait();  // what was converted is listed
+        return;
+    }
     watcher_.waitForFinished();
+    closing_ = true;
     onRegistered();  // what was checked is listed; the window may still stay open
+    closing_ = false;
 }
 
 void FrmSound::dragEnterEvent(QDragEnterEvent* event) {

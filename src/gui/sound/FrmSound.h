@@ -5,6 +5,7 @@
 // listened to, and OK handing the new table to the Document as one step.
 // Cancel (or closing) drops everything after question 2067 when changed.
 #include "document/Document.h"
+#include "import/ImportRegistration.h"
 #include "sound/InspectForRegistration.h"
 #include "sound/SoundList.h"
 #include "sound/VoiceRefresh.h"
@@ -15,6 +16,7 @@
 
 #include <array>
 #include <atomic>
+#include <filesystem>
 #include <memory>
 
 class QLabel;
@@ -28,6 +30,7 @@ class AudioOutput;
 
 namespace vexa::gui {
 
+class RegistrationImport;
 class SoundListModel;
 
 class FrmSound : public QDialog {
@@ -54,6 +57,10 @@ public:
 
     // Registers these files as if they had been chosen with "ファイル選択".
     void registerChosen(const std::vector<std::string>& paths);
+    // Where the import's settings are kept (the Configuration File); a file
+    // refused for a reason import can fix is offered to be converted.
+    void setImportSettingsFile(std::filesystem::path file) { importSettingsFile_ = std::move(file); }
+    RegistrationImport* registrationImport() const { return import_; }
 
     void reject() override;
 
@@ -70,6 +77,7 @@ private:
     void placeCurrent(int row, int col);
     void clearSelection();
     void onRegistered();
+    void finishRegistering(const ChecksToRegister& checks);
     void play(const std::optional<PlayRequest>& request);
     void onOk();
     void setBusy(bool busy);
@@ -85,7 +93,10 @@ private:
     bool placing_ = false;
     bool registering_ = false;  // from the choice until the result is listed
     std::atomic<bool> stopRequested_{false};
-    QFutureWatcher<InspectionRun> watcher_;
+    QFutureWatcher<ImportInspectionRun> watcher_;
+    RegistrationImport* import_ = nullptr;
+    std::filesystem::path importSettingsFile_;
+    bool closing_ = false;  // reject() stops the registration: no import questions then
 
     QTableView* fgWave_ = nullptr;
     std::array<QPushButton*, 8> cmdWave_{};

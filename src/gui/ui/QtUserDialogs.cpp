@@ -1,8 +1,18 @@
 #include "ui/QtUserDialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <optional>
 
 namespace vexa::gui {
 namespace {
@@ -62,6 +72,22 @@ MessageAnswer answerFor(int button, MessageButtons buttons) {
 }
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+std::optional<QStyle::StandardPixmap> styleIconFor(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Information:
+        return QStyle::SP_MessageBoxInformation;
+    case MessageIcon::Question:
+        return QStyle::SP_MessageBoxQuestion;
+    case MessageIcon::Warning:
+        return QStyle::SP_MessageBoxWarning;
+    case MessageIcon::Error:
+        return QStyle::SP_MessageBoxCritical;
+    case MessageIcon::None:
+        break;
+    }
+    return std::nullopt;
+}
 
 }  // namespace
 
@@ -171,6 +197,49 @@ std::vector<std::string> QtUserDialogs::chooseFiles(const FileChooserRequest& re
 
 std::string QtUserDialogs::chooseFolder(const std::string& initialFolder) {
     return QFileDialog::getExistingDirectory(owner(), QString(), qs(initialFolder)).toStdString();
+}
+
+ChoiceAnswer QtUserDialogs::askChoice(const ChoiceRequest& request) {
+    QDialog box(owner());
+    box.setObjectName("ChoiceBox");
+    box.setWindowTitle(qs(request.title));
+    auto* text = new QLabel(qs(request.text), &box);
+    text->setTextFormat(Qt::PlainText);
+    text->setWordWrap(true);
+    auto* top = new QHBoxLayout;
+    if (const auto icon = styleIconFor(request.icon)) {
+        auto* picture = new QLabel(&box);
+        const int size = box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box);
+        picture->setPixmap(box.style()->standardIcon(*icon, nullptr, &box).pixmap(size, size));
+        top->addWidget(picture, 0, Qt::AlignTop);
+    }
+    top->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addLayout(top);
+    QLineEdit* edit = nullptr;
+    if (!request.editLabel.empty()) {
+        edit = new QLineEdit(qs(request.editText), &box);
+        edit->setObjectName("ChoiceText");
+        auto* row = new QHBoxLayout;
+        row->addWidget(new QLabel(qs(request.editLabel), &box));
+        row->addWidget(edit, 1);
+        layout->addLayout(row);
+    }
+    auto* buttons = new QDialogButtonBox(&box);
+    int chosen = request.dismissed;
+    for (std::size_t i = 0; i < request.buttons.size(); ++i) {
+        auto* button = buttons->addButton(qs(request.buttons[i]), QDialogButtonBox::ActionRole);
+        button->setObjectName(QStringLiteral("Choice%1").arg(i));
+        QObject::connect(button, &QPushButton::clicked, &box, [&box, &chosen, i] {
+            chosen = static_cast<int>(i);
+            box.accept();
+        });
+        if (i == 0)
+            button->setDefault(true);
+    }
+    layout->addWidget(buttons);
+    box.exec();
+    return {chosen, edit ? edit->text().toStdString() : request.editText};
 }
 
 }  // namespace vexa::gui

@@ -1,6 +1,7 @@
 #include "wavetools/FrmTools.h"
 
 #include "wavetools/ConversionJob.h"
+#include "wavetools/ImportPage.h"
 #include "wavetools/JobMessages.h"
 #include "wavetools/SilenceJob.h"
 #include "wavetools/ToolsFields.h"
@@ -120,12 +121,22 @@ void FrmTools::buildControls() {
     pages_->addWidget(buildConversionPage());
     pages_->addWidget(buildSilencePage());
     connect(tabStrip_, &QTabBar::currentChanged, pages_, &QStackedWidget::setCurrentIndex);
+    // The import tab runs its own jobs; while one runs, the window stays on it.
+    tabStrip_->addTab(QString::fromUtf8("取り込み"));
+    importPage_ = new ImportPage(dialogs_, this);
+    pages_->addWidget(importPage_);
 
     cmdExit_ = button("閉じる(&C)", "CmdExit", this);
     connect(cmdExit_, &QPushButton::clicked, this, &FrmTools::reject);
     auto* bottom = new QHBoxLayout;
     bottom->addStretch(1);
     bottom->addWidget(cmdExit_);
+
+    connect(importPage_, &ImportPage::runningChanged, this, [this](bool importing) {
+        tabStrip_->setEnabled(!importing);
+        cmdExit_->setEnabled(!importing);
+    });
+    connect(importPage_, &ImportPage::closeAfterJob, this, [this] { QDialog::reject(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabStrip_);
@@ -414,7 +425,16 @@ void FrmTools::askStop(bool thenClose) {
     }
 }
 
+void FrmTools::setImportContext(const std::filesystem::path& configurationFile, const std::string& waveRef,
+                                bool stereoAllowed) {
+    importPage_->setContext(configurationFile, waveRef, stereoAllowed);
+}
+
 void FrmTools::reject() {
+    if (importPage_->running()) {
+        importPage_->askStop(true);
+        return;
+    }
     if (!running())
         QDialog::reject();
     else if (!closing_)  // otherwise already waiting for the job to notice the stop

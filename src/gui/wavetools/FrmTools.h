@@ -1,7 +1,8 @@
 #pragma once
 // The WAVE tools window "変換ﾂｰﾙ", opened modally from the sound registration
 // window: the tab "WAVE変換" converts one stereo file or every WAVE file of a
-// folder to mono, the tab "無音WAVE" makes a silent file of a chosen length.
+// folder to mono, the tab "無音WAVE" makes a silent file of a chosen length,
+// the tab "取り込み" (ImportPage) converts audio of any format for the card.
 // The checks, the job lists and the texts are the core's; the job runs on a
 // worker (ToolsJobRun) so the bar moves and the stop button answers at once.
 // The window is never torn down while a job runs: closing during a job asks
@@ -15,6 +16,7 @@
 #include <QDialog>
 
 #include <array>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -30,6 +32,7 @@ class QTabBar;
 
 namespace vexa::gui {
 
+class ImportPage;
 class UpDownButtons;
 
 class FrmTools : public QDialog {
@@ -67,6 +70,11 @@ public:
     QProgressBar* prgBar2() const { return prgBar2_; }
     QPushButton* cmdSirentExec() const { return cmdSirentExec_; }
     QPushButton* cmdExit() const { return cmdExit_; }
+    ImportPage* importPage() const { return importPage_; }
+    // What the "取り込み" tab needs: where its settings are kept, WaveRef and
+    // whether stereo is allowed.
+    void setImportContext(const std::filesystem::path& configurationFile, const std::string& waveRef,
+                          bool stereoAllowed);
 
     // The close box, Escape and "閉じる(&C)".
     void reject() override;
@@ -130,6 +138,7 @@ private:
     QProgressBar* prgBar2_ = nullptr;
     QPushButton* cmdSirentExec_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
+    ImportPage* importPage_ = nullptr;
 };
 
 }  // namespace vexa::gui

@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -57,6 +58,38 @@ TEST(QtUserDialogs, MessageBoxShowsTheRequestAndReturnsTheButton) {
         box.button(QMessageBox::Ok)->click();
     });
     EXPECT_EQ(dialogs.showMessage({"x", "確認", MessageIcon::Warning, MessageButtons::Ok}), MessageAnswer::Ok);
+}
+
+TEST(QtUserDialogs, AChoiceShowsItsButtonsInOrderAndGivesTheEditedText) {
+    QtUserDialogs dialogs;
+    ChoiceRequest request;
+    request.text = "「a.mp3」はこのままでは登録できません。";
+    request.title = "確認";
+    request.buttons = {"変換して登録", "スキップ", "すべて変換"};
+    request.dismissed = 1;
+    request.editLabel = "名前：";
+    request.editText = "A.WAV";
+    whenShown<QDialog>([](QDialog& box) {
+        EXPECT_EQ(box.windowTitle(), "確認");
+        auto* edit = box.findChild<QLineEdit*>("ChoiceText");
+        ASSERT_NE(edit, nullptr);
+        EXPECT_EQ(edit->text(), "A.WAV");
+        auto* first = box.findChild<QPushButton*>("Choice0");
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->text(), "変換して登録");
+        EXPECT_TRUE(first->isDefault());
+        edit->setText("HALL");
+        box.findChild<QPushButton*>("Choice2")->click();
+    });
+    ChoiceAnswer answer = dialogs.askChoice(request);
+    EXPECT_EQ(answer.button, 2);
+    EXPECT_EQ(answer.editText, "HALL");
+
+    // Escape gives the dismissed answer and the text as it was.
+    whenShown<QDialog>([](QDialog& box) { QTest::keyClick(&box, Qt::Key_Escape); });
+    answer = dialogs.askChoice(request);
+    EXPECT_EQ(answer.button, 1);
+    EXPECT_EQ(answer.editText, "A.WAV");
 }
 
 TEST(QtUserDialogs, EscapeOnAYesNoQuestionAnswersNo) {

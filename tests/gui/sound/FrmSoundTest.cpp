@@ -152,9 +152,11 @@ TEST(FrmSound, ChosenFilesAreCheckedOffTheWindowThreadAndListed) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-// Registering a folder stops at the first file whose format is refused; the
-// message names that file above the catalogue text, so the user knows which
-// file of the folder it was.
+// Registering a folder stops at the first file that cannot be registered
+// nor converted; the message names that file above the catalogue text, so
+// the user knows which file of the folder it was. A file that can be
+// converted is offered for it by name, and a skipped one is left out while
+// the folder goes on.
 TEST(FrmSound, AFormatRefusalNamesTheFileThatStoppedTheFolder) {
     const std::string extensible = test::riff(
         test::chunk("fmt ", test::pcmFormat(1, 22050, 16) + std::string("\x16\x00", 2) + std::string(22, '\0')) +
@@ -162,12 +164,13 @@ TEST(FrmSound, AFormatRefusalNamesTheFileThatStoppedTheFolder) {
     const struct {
         int message;
         std::string bytes;
+        bool convertible;
     } cases[] = {
-        {2801, "plain text, not a WAVE file"},
-        {2803, extensible},
-        {2805, test::pcmWave(2, 22050, 16, 400)},
-        {2806, test::pcmWave(1, 48000, 16, 400)},
-        {2811, test::pcmWave(1, 22050, 24, 600)},
+        {2801, "plain text, not a WAVE file", false},
+        {2803, extensible, true},
+        {2805, test::pcmWave(2, 22050, 16, 400), true},
+        {2806, test::pcmWave(1, 48000, 16, 400), true},
+        {2811, test::pcmWave(1, 22050, 24, 600), true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -176,11 +179,21 @@ TEST(FrmSound, AFormatRefusalNamesTheFileThatStoppedTheFolder) {
         test::writeBytes(w.dir / "B.WAV", c.bytes);
         w.wave("C.WAV");
         w.dialogs.folderAnswers = {w.dir.path().string()};
+        w.dialogs.choiceAnswers = {{1, ""}};  // skip
         QTest::mouseClick(w.frm.cmdWave(7), Qt::LeftButton);
         w.waitForRegistration();
-        EXPECT_EQ(w.dialogs.texts(), std::vector<std::string>{"「B.WAV」\n" + GetMsg(c.message)});
         EXPECT_EQ(w.text(1, 1), "A.WAV");
-        EXPECT_EQ(w.text(2, 1), "");  // C.WAV is not examined
+        if (c.convertible) {
+            EXPECT_TRUE(w.dialogs.texts().empty());
+            ASSERT_EQ(w.dialogs.choices.size(), 1u);
+            EXPECT_TRUE(w.dialogs.choices[0].text.starts_with("「B.WAV」はこのままでは登録できません。"))
+                << w.dialogs.choices[0].text;
+            EXPECT_EQ(w.text(2, 1), "C.WAV");
+        } else {
+            EXPECT_EQ(w.dialogs.texts(), std::vector<std::string>{"「B.WAV」\n" + GetMsg(c.message)});
+            EXPECT_TRUE(w.dialogs.choices.empty());
+            EXPECT_EQ(w.text(2, 1), "");  // C.WAV is not examined
+        }
     }
 }
 

@@ -113,9 +113,10 @@ struct Window {
 TEST(FrmTools, OpensOnTheConversionTabInFileModeWithTheDefaults) {
     Window w;
     EXPECT_EQ(w.frm.windowTitle(), "変換ﾂｰﾙ");
-    EXPECT_EQ(w.frm.tabStrip()->count(), 2);
+    EXPECT_EQ(w.frm.tabStrip()->count(), 3);
     EXPECT_EQ(w.frm.tabStrip()->tabText(0), "WAVE変換");
     EXPECT_EQ(w.frm.tabStrip()->tabText(1), "無音WAVE");
+    EXPECT_EQ(w.frm.tabStrip()->tabText(2), "取り込み");
     EXPECT_EQ(w.frm.tabStrip()->currentIndex(), 0);
     EXPECT_TRUE(w.frm.cmdExec()->isVisible());
     EXPECT_FALSE(w.frm.cmdSirentExec()->isVisible());
