@@ -2,8 +2,8 @@
 // 255, eight voices on every line, 255 sounds beside the file. Each sound has
 // 4 MiB of (sparse) audio data; the load reads only their headers, which the
 // "read_bytes" counter (bytes read by the process per load) shows.
-#include "model/ControlFileReader.h"
-#include "model/ControlFileWriter.h"
+#include "core/model/ControlFileReader.h"
+#include "core/model/ControlFileWriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // RefreshVoiceCell for 255 lines of 8 voices each, with lengths from a
 // function (the grid's own work) and from small real WAVE files (with the
 // 2040 file measurements a refresh makes).
-#include "editor/ProgramGrid.h"
+#include "core/editor/ProgramGrid.h"
 
 #include <benchmark/benchmark.h>
 

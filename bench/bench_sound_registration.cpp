@@ -2,9 +2,9 @@
 // does it: the folder listed, every file checked (format, name, header,
 // length) and the list filled. The files are sparse: registration reads only
 // their headers and sizes, never the samples.
-#include "sound/InspectForRegistration.h"
-#include "sound/SoundList.h"
-#include "sound/WaveFolderListing.h"
+#include "core/sound/InspectForRegistration.h"
+#include "core/sound/SoundList.h"
+#include "core/sound/WaveFolderListing.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Throughput of the WAVE tools on files in the page cache: a 16 MiB stereo
 // file to mono (16 and 8 bits) and a minute of 44.1 kHz 16-bit silence.
-#include "wavetools/ConvertToMono.h"
-#include "wavetools/MakeSilence.h"
+#include "core/wavetools/ConvertToMono.h"
+#include "core/wavetools/MakeSilence.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,7 @@
 // voices each, every sheet on every weekday all year with overlapping time
 // windows, each sheet played to its end by the test run (255 short real WAVE
 // files, each measured once per plan).
-#include "week/WeekPlan.h"
+#include "core/week/WeekPlan.h"
 
 #include <benchmark/benchmark.h>
 

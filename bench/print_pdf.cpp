@@ -3,9 +3,9 @@
 // LED, BUZZER and EX), 255 sounds with comments, the Card and User
 // Information filled. "pages" counts the PDF's pages, "bytes" its size.
 // Made in memory as `vexa print` makes it (offscreen platform).
-#include "PdfExport.h"
-#include "config/ElementPatternFile.h"
-#include "print/PrintJob.h"
+#include "printlayout/PdfExport.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/print/PrintJob.h"
 
 #include <QGuiApplication>
 

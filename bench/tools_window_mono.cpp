@@ -4,7 +4,7 @@
 // different values the bar showed. Used by tools-window-vs-cli.sh.
 //
 //   tools_window_mono SRC DST      (DST must not exist)
-#include "wavetools/FrmTools.h"
+#include "gui/wavetools/FrmTools.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

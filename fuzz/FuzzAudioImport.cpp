@@ -6,8 +6,8 @@
 #include "FuzzFolder.h"
 
 #include "audioimport/AudioLibraries.h"
-#include "import/ImportFile.h"
-#include "sound/WaveRegistrationCheck.h"
+#include "core/import/ImportFile.h"
+#include "core/sound/WaveRegistrationCheck.h"
 
 #include <cmath>
 #include <vector>

@@ -6,11 +6,11 @@
 // rest of the input after a second 0xFF is read as a swap record.
 #include "FuzzFolder.h"
 
-#include "card/CardCreation.h"
-#include "card/CardEntryCheck.h"
-#include "card/CardFolderName.h"
-#include "card/CardSwapRecord.h"
-#include "ui/Progress.h"
+#include "core/card/CardCreation.h"
+#include "core/card/CardEntryCheck.h"
+#include "core/card/CardFolderName.h"
+#include "core/card/CardSwapRecord.h"
+#include "core/ui/Progress.h"
 
 #include <filesystem>
 #include <fstream>

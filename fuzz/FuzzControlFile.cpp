@@ -4,8 +4,8 @@
 #include "FuzzFolder.h"
 #include "SilentDialogs.h"
 
-#include "model/ControlFileReader.h"
-#include "model/ControlFileWriter.h"
+#include "core/model/ControlFileReader.h"
+#include "core/model/ControlFileWriter.h"
 
 #include <array>
 

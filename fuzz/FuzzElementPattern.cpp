@@ -2,7 +2,7 @@
 // and the model and card lists.
 #include "FuzzFolder.h"
 
-#include "config/ElementPatternFile.h"
+#include "core/config/ElementPatternFile.h"
 
 using namespace vexa;
 

@@ -3,9 +3,9 @@
 // so that the stopped path, which fills the rest with zeros, is reached too.
 #include "FuzzFolder.h"
 
-#include "sound/WaveInspection.h"
-#include "ui/Progress.h"
-#include "wavetools/ConvertToMono.h"
+#include "core/sound/WaveInspection.h"
+#include "core/ui/Progress.h"
+#include "core/wavetools/ConvertToMono.h"
 
 #include <filesystem>
 

@@ -4,9 +4,9 @@
 // into the document read.
 #include "FuzzFolder.h"
 
-#include "config/ConfigurationFile.h"
-#include "config/PrivateProfile.h"
-#include "text/Cp932.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/PrivateProfile.h"
+#include "core/text/Cp932.h"
 
 #include <string_view>
 

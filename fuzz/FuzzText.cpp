@@ -1,10 +1,10 @@
 // CP932 conversion, the text and file-name rules and the number formats on
 // fuzzed texts, and the formats on fuzzed doubles (the first 8 bytes taken as
 // one), where rounding and the time limits meet infinities and the extremes.
-#include "model/TimeRange.h"
-#include "text/Cp932.h"
-#include "text/NumberFormat.h"
-#include "text/TextRules.h"
+#include "core/model/TimeRange.h"
+#include "core/text/Cp932.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/TextRules.h"
 
 #include <array>
 #include <cmath>

@@ -3,9 +3,9 @@
 // playback uses, read to its end.
 #include "FuzzFolder.h"
 
-#include "sound/PcmWaveReader.h"
-#include "sound/WaveInspection.h"
-#include "sound/WaveRegistrationCheck.h"
+#include "core/sound/PcmWaveReader.h"
+#include "core/sound/WaveInspection.h"
+#include "core/sound/WaveRegistrationCheck.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Dialogs that nobody answers: every message is taken as read with OK (No to a
 // question), every chooser is cancelled. The fuzz targets need no user.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 namespace vexa::fuzz {
 

@@ -1,7 +1,7 @@
-#include "QtAudioOutput.h"
+#include "audio/QtAudioOutput.h"
 
-#include "WaveSource.h"
-#include "sound/PcmWaveReader.h"
+#include "audio/WaveSource.h"
+#include "core/sound/PcmWaveReader.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -11,7 +11,7 @@
 // to its end: closing a sound that has stopped lets its sink play out, and
 // the output waits for that before it goes. Lives on a thread with an event
 // loop (the sink is fed by it).
-#include "sound/AudioOutput.h"
+#include "core/sound/AudioOutput.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "WaveSource.h"
+#include "audio/WaveSource.h"
 
 namespace vexa::audio {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The samples of a WAVE file as a read-only sequential QIODevice, pulled by
 // QAudioSink block by block straight from the file.
-#include "sound/PcmWaveReader.h"
+#include "core/sound/PcmWaveReader.h"
 
 #include <QIODevice>
 

@@ -2,7 +2,7 @@
 // The import's AudioBackend on the audio libraries: FfmpegDecoder, the
 // libsoxr resampler at its very-high-quality setting and the libebur128 meter
 // (integrated loudness and true peak).
-#include "import/AudioBackend.h"
+#include "core/import/AudioBackend.h"
 
 namespace vexa {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Integrated loudness (EBU R128 / ITU-R BS.1770, gated) and true peak through
 // libebur128. The histogram mode keeps its memory the same whatever the length.
-#include "import/AudioBackend.h"
+#include "core/import/AudioBackend.h"
 
 #include <ebur128.h>
 

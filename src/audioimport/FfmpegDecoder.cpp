@@ -1,7 +1,7 @@
 #include "audioimport/FfmpegDecoder.h"
 
-#include "files/InputFile.h"
-#include "sound/RiffFile.h"
+#include "core/files/InputFile.h"
+#include "core/sound/RiffFile.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

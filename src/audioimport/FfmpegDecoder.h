@@ -12,8 +12,8 @@
 // where the container states the exact length (MP4, Ogg Vorbis) the decoded
 // sound is cut to it. A decoding error, or a WAV, AIFF, FLAC or MP4 that ends
 // well before the length it states, is a failure.
-#include "files/InputFile.h"
-#include "import/AudioBackend.h"
+#include "core/files/InputFile.h"
+#include "core/import/AudioBackend.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 // Resampling through libsoxr at SOXR_VHQ, interleaved 32-bit floats in and out.
-#include "import/AudioBackend.h"
+#include "core/import/AudioBackend.h"
 
 struct soxr;
 

@@ -1,19 +1,19 @@
 // vexa card FILE: makes the card folder from a Control File (its sounds beside
 // it), with the Card Information the file holds, as the creation window does,
 // and ends as it does: "作成完了", then 2030 with the card folder (2077).
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "ProjectLoading.h"
-#include "ProjectOptions.h"
-#include "TerminalProgress.h"
-#include "card/CardCreation.h"
-#include "card/CardPreparation.h"
-#include "card/SheetCheck.h"
-#include "config/Messages.h"
-#include "document/CardInformationEdit.h"
-#include "document/Document.h"
-#include "files/MakeDir.h"
-#include "model/ControlFileReader.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/ProjectLoading.h"
+#include "cli/ProjectOptions.h"
+#include "cli/TerminalProgress.h"
+#include "core/card/CardCreation.h"
+#include "core/card/CardPreparation.h"
+#include "core/card/SheetCheck.h"
+#include "core/config/Messages.h"
+#include "core/document/CardInformationEdit.h"
+#include "core/document/Document.h"
+#include "core/files/MakeDir.h"
+#include "core/model/ControlFileReader.h"
 
 #include <iostream>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 #include <iostream>
 

@@ -1,8 +1,8 @@
 #pragma once
 // What every `vexa` command shares: the Program Folder (--home, else the
 // portable folder of the executable, else the user's own) and the exit code.
-#include "app/ProgramFolderChoice.h"
-#include "app/ProgramPaths.h"
+#include "core/app/ProgramFolderChoice.h"
+#include "core/app/ProgramPaths.h"
 
 #include <CLI/CLI.hpp>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 // The commands of `vexa`, one file each; main() registers them in this order.
-#include "CliContext.h"
+#include "cli/CliContext.h"
 
 namespace vexa::cli {
 

@@ -2,7 +2,7 @@
 // UserDialogs for the terminal: every message is printed to stderr on one
 // line, questions take their default answer (Yes / Ok), choosers choose
 // nothing.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 namespace vexa::cli {
 

@@ -4,15 +4,15 @@
 // prints each file written with its figures. Exit 0 when every file was
 // imported, 1 when one was refused or failed (the others are still
 // imported) or SIGTERM / SIGHUP stopped it, 130 after Ctrl+C, 2 for usage.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "ProjectOptions.h"
-#include "TerminalProgress.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/ProjectOptions.h"
+#include "cli/TerminalProgress.h"
 #include "audioimport/AudioLibraries.h"
-#include "files/MakeDir.h"
-#include "import/ImportBatch.h"
-#include "sound/WaveInspection.h"
-#include "text/NumberFormat.h"
+#include "core/files/MakeDir.h"
+#include "core/import/ImportBatch.h"
+#include "core/sound/WaveInspection.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 #include <csignal>

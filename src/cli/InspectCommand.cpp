@@ -1,11 +1,11 @@
 // vexa inspect [--json] FILE.wav…: runs on each file, on its own, the checks
 // that sound registration runs (format read, format and name check, header
 // scan) and shows what the sound list would show, with the verdict.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "ProjectOptions.h"
-#include "config/Messages.h"
-#include "sound/WaveRegistrationCheck.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/ProjectOptions.h"
+#include "core/config/Messages.h"
+#include "core/sound/WaveRegistrationCheck.h"
 
 #include <algorithm>
 #include <array>

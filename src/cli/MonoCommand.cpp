@@ -1,10 +1,10 @@
 // vexa mono SRC DST: converts a stereo WAVE file to mono after the checks the
 // tools window runs for a single file. An existing DST is replaced.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "TerminalProgress.h"
-#include "wavetools/ConversionChecks.h"
-#include "wavetools/ConvertToMono.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/TerminalProgress.h"
+#include "core/wavetools/ConversionChecks.h"
+#include "core/wavetools/ConvertToMono.h"
 
 #include <filesystem>
 

@@ -2,11 +2,11 @@
 // output, printing the line the playback window shows of it. Ctrl+C stops the
 // sound at once. Exit 0 when every file played, 1 when one could not be played
 // (the reason on stderr), 130 after Ctrl+C.
-#include "Commands.h"
-#include "QtAudioOutput.h"
-#include "sound/PlaybackSession.h"
-#include "sound/WaveInspection.h"
-#include "sound/WaveTexts.h"
+#include "cli/Commands.h"
+#include "audio/QtAudioOutput.h"
+#include "core/sound/PlaybackSession.h"
+#include "core/sound/WaveInspection.h"
+#include "core/sound/WaveTexts.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

@@ -1,13 +1,13 @@
 // vexa print FILE --pdf OUT: the print-outs of a Control File as a PDF, the
 // same pages the print selection window prints, made without a display.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "ProjectLoading.h"
-#include "ProjectOptions.h"
-#include "PdfExport.h"
-#include "config/ElementPatternFile.h"
-#include "config/Messages.h"
-#include "print/PrintJob.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/ProjectLoading.h"
+#include "cli/ProjectOptions.h"
+#include "printlayout/PdfExport.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/config/Messages.h"
+#include "core/print/PrintJob.h"
 
 #include <QGuiApplication>
 

@@ -1,8 +1,8 @@
-#include "ProjectLoading.h"
+#include "cli/ProjectLoading.h"
 
-#include "app/EditorProject.h"
-#include "model/ControlFileReader.h"
-#include "model/UndecodedText.h"
+#include "core/app/EditorProject.h"
+#include "core/model/ControlFileReader.h"
+#include "core/model/UndecodedText.h"
 
 #include <iostream>
 

@@ -2,8 +2,8 @@
 // Loading a Control File for a command into the command's Document, whose
 // Project starts as the editor's does (Pattern Times from the defaults, the
 // running User Information).
-#include "document/Document.h"
-#include "ui/UserDialogs.h"
+#include "core/document/Document.h"
+#include "core/ui/UserDialogs.h"
 
 #include <string>
 

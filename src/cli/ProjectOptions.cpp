@@ -1,6 +1,6 @@
-#include "ProjectOptions.h"
+#include "cli/ProjectOptions.h"
 
-#include "config/ConfigurationFile.h"
+#include "core/config/ConfigurationFile.h"
 
 #include <iostream>
 

@@ -2,8 +2,8 @@
 // The settings that shape a Project on the command line: those of the
 // Configuration File in the Program Folder, as the editor reads them at
 // start-up, overridden by --lines, --multi / --single and --stereo.
-#include "CliContext.h"
-#include "config/Configuration.h"
+#include "cli/CliContext.h"
+#include "core/config/Configuration.h"
 
 #include <optional>
 

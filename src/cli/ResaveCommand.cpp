@@ -1,10 +1,10 @@
 // vexa resave FILE OUT: loads a Control File and writes the Project to OUT as
 // control data creation writes it, with the running User Information.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "ProjectLoading.h"
-#include "ProjectOptions.h"
-#include "model/ControlFileWriter.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/ProjectLoading.h"
+#include "cli/ProjectOptions.h"
+#include "core/model/ControlFileWriter.h"
 
 #include <iostream>
 #include <memory>

@@ -1,9 +1,9 @@
 // vexa settings: what the editor reads at start-up from the Program Folder,
 // the Configuration File and the element lists, printed as JSON.
-#include "Commands.h"
-#include "config/ConfigurationFile.h"
-#include "config/ElementPatternFile.h"
-#include "files/InputFile.h"
+#include "cli/Commands.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/files/InputFile.h"
 
 #include <iostream>
 #include <nlohmann/json.hpp>

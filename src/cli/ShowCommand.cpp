@@ -1,9 +1,9 @@
 // vexa show FILE: loads a Control File as the editor's Load command does and
 // prints the Project it gives as JSON, every value as the Project holds it.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "ProjectLoading.h"
-#include "ProjectOptions.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/ProjectLoading.h"
+#include "cli/ProjectOptions.h"
 
 #include <iostream>
 #include <memory>

@@ -1,10 +1,10 @@
 // vexa silence --seconds N [--rate 22050|44100] [--bits 8|16] DST: makes a
 // silent mono WAVE file, with the defaults the tools window opens with.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "TerminalProgress.h"
-#include "wavetools/MakeSilence.h"
-#include "wavetools/SilenceChecks.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/TerminalProgress.h"
+#include "core/wavetools/MakeSilence.h"
+#include "core/wavetools/SilenceChecks.h"
 
 #include <charconv>
 

@@ -1,6 +1,6 @@
-#include "TerminalProgress.h"
+#include "cli/TerminalProgress.h"
 
-#include "wavetools/JobMessages.h"
+#include "core/wavetools/JobMessages.h"
 
 #include <array>
 #include <cstdio>

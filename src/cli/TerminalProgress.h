@@ -3,10 +3,10 @@
 // stderr when it is a terminal (nothing otherwise), and Ctrl+C (SIGINT),
 // SIGTERM and SIGHUP heard as the user's stop request for as long as the
 // object lives.
-#include "ui/Progress.h"
-#include "ui/UserDialogs.h"
-#include "wavetools/JobResult.h"
-#include "wavetools/ProgressLink.h"
+#include "core/ui/Progress.h"
+#include "core/ui/UserDialogs.h"
+#include "core/wavetools/JobResult.h"
+#include "core/wavetools/ProgressLink.h"
 
 #include <array>
 #include <csignal>

@@ -5,12 +5,12 @@
 // then the total, and warns when the sheet is longer than its time window.
 // Exit 0, or 1 when the file is not loaded, the sheet fails the check before a
 // test or a voice cannot be played.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "ProjectLoading.h"
-#include "ProjectOptions.h"
-#include "editor/ProgramGrid.h"
-#include "editor/TestTimeline.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/ProjectLoading.h"
+#include "cli/ProjectOptions.h"
+#include "core/editor/ProgramGrid.h"
+#include "core/editor/TestTimeline.h"
 
 #include <cstdio>
 #include <iostream>

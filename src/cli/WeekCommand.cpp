@@ -3,11 +3,11 @@
 // current month; 0 for all year), where sheets overlap, each sheet's play time
 // against its window, and the findings. Exit 0, 1 when the file is not
 // loaded, 2 for usage.
-#include "Commands.h"
-#include "ConsoleDialogs.h"
-#include "ProjectLoading.h"
-#include "ProjectOptions.h"
-#include "week/WeekPlan.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/ProjectLoading.h"
+#include "cli/ProjectOptions.h"
+#include "core/week/WeekPlan.h"
 
 #include <iostream>
 #include <memory>

@@ -1,7 +1,7 @@
 // vexa: the command-line companion of the editor, for scripting, batch work and
 // diagnosis. Each command lives in its own file and registers itself below.
-#include "Commands.h"
-#include "config/Messages.h"
+#include "cli/Commands.h"
+#include "core/config/Messages.h"
 
 #include <CLI/CLI.hpp>
 #include <clocale>

@@ -1,4 +1,4 @@
-#include "PageMetrics.h"
+#include "printlayout/PageMetrics.h"
 
 #include <QPaintDevice>
 #include <QTextLayout>

@@ -1,8 +1,8 @@
 #pragma once
 // The sizes of the page parts on one paint device, in its device pixels:
 // the printable area, the fonts and the height of every kind of row.
-#include "ReportFonts.h"
-#include "print/Report.h"
+#include "printlayout/ReportFonts.h"
+#include "core/print/Report.h"
 
 #include <QFontMetricsF>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "PageSetup.h"
+#include "printlayout/PageSetup.h"
 
 #include <QPagedPaintDevice>
 

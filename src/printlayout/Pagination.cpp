@@ -1,4 +1,4 @@
-#include "Pagination.h"
+#include "printlayout/Pagination.h"
 
 namespace vexa::printlayout {
 namespace {

@@ -4,8 +4,8 @@
 // the column headings again at the top of each; a heading stays with what
 // follows it. A page exists only for something placed on it, so there are
 // no empty pages. A one-page report keeps what fits on its first page.
-#include "PageMetrics.h"
-#include "print/Report.h"
+#include "printlayout/PageMetrics.h"
+#include "core/print/Report.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
-#include "PdfExport.h"
+#include "printlayout/PdfExport.h"
 
-#include "ReportRenderer.h"
-#include "config/Messages.h"
-#include "files/FileReplacement.h"
+#include "printlayout/ReportRenderer.h"
+#include "core/config/Messages.h"
+#include "core/files/FileReplacement.h"
 
 #include <QBuffer>
 #include <QPdfWriter>

@@ -2,8 +2,8 @@
 // Reports as a PDF file. The pages are made in memory and the file is
 // replaced only when they are complete, through FileReplacement: a failure
 // or a stop leaves the old file (or none), never a partial PDF.
-#include "print/Report.h"
-#include "ui/Progress.h"
+#include "core/print/Report.h"
+#include "core/ui/Progress.h"
 
 #include <QByteArray>
 

@@ -1,4 +1,4 @@
-#include "ReportFonts.h"
+#include "printlayout/ReportFonts.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

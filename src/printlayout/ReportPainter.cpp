@@ -1,4 +1,4 @@
-#include "ReportPainter.h"
+#include "printlayout/ReportPainter.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #pragma once
 // Draws one laid-out page of a report: the page header, the items the
 // pagination put on it and the footer.
-#include "PageMetrics.h"
-#include "Pagination.h"
-#include "print/Report.h"
+#include "printlayout/PageMetrics.h"
+#include "printlayout/Pagination.h"
+#include "core/print/Report.h"
 
 #include <QFontMetricsF>
 #include <QString>

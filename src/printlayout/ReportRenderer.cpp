@@ -1,9 +1,9 @@
-#include "ReportRenderer.h"
+#include "printlayout/ReportRenderer.h"
 
-#include "PageMetrics.h"
-#include "PageSetup.h"
-#include "Pagination.h"
-#include "ReportPainter.h"
+#include "printlayout/PageMetrics.h"
+#include "printlayout/PageSetup.h"
+#include "printlayout/Pagination.h"
+#include "printlayout/ReportPainter.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

@@ -2,8 +2,8 @@
 // Prints reports on a paged paint device (a PDF writer, a printer, the print
 // preview's printer): the report page setup, the pagination, then page after
 // page, telling `progress` how far it got and stopping when it asks.
-#include "print/Report.h"
-#include "ui/Progress.h"
+#include "core/print/Report.h"
+#include "core/ui/Progress.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "DocumentEdits.h"
 
-#include "document/SheetEdit.h"
+#include "core/document/SheetEdit.h"
 
 namespace vexa::test {
 

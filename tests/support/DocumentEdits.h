@@ -1,6 +1,6 @@
 #pragma once
 // Edits a test makes on a Document as a user would, each one undoable step.
-#include "document/Document.h"
+#include "core/document/Document.h"
 
 #include <string>
 

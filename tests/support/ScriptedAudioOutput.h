@@ -2,7 +2,7 @@
 // AudioOutput for tests: records every call and plays each file for a
 // scripted number of polls ("status … mode" answers "stopped" after that
 // many). Files can be scripted to fail on open or on play.
-#include "sound/AudioOutput.h"
+#include "core/sound/AudioOutput.h"
 
 #include <map>
 #include <string>

@@ -2,7 +2,7 @@
 // UserDialogs for tests: records every message shown and answers from queues
 // that the test fills beforehand. An empty queue answers Ok / Yes, no files and
 // no folder.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 #include <deque>
 #include <string>

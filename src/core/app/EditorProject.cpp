@@ -1,9 +1,9 @@
-#include "app/EditorProject.h"
+#include "core/app/EditorProject.h"
 
-#include "app/MainWindowQuestions.h"
-#include "model/ControlFileReader.h"
-#include "model/UndecodedText.h"
-#include "ui/Refusal.h"
+#include "core/app/MainWindowQuestions.h"
+#include "core/model/ControlFileReader.h"
+#include "core/model/UndecodedText.h"
+#include "core/ui/Refusal.h"
 
 namespace vexa {
 

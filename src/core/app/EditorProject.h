@@ -1,8 +1,8 @@
 #pragma once
 // The document commands of the main window that are not undoable: New, and
 // Load from question to file.
-#include "document/Document.h"
-#include "ui/UserDialogs.h"
+#include "core/document/Document.h"
+#include "core/ui/UserDialogs.h"
 
 #include <string>
 

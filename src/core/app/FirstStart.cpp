@@ -1,8 +1,8 @@
-#include "app/FirstStart.h"
+#include "core/app/FirstStart.h"
 
-#include "config/ConfigurationFile.h"
-#include "files/FileReplacement.h"
-#include "text/TextRules.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/files/FileReplacement.h"
+#include "core/text/TextRules.h"
 
 #include <system_error>
 

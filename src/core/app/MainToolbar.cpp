@@ -1,6 +1,6 @@
-#include "app/MainToolbar.h"
+#include "core/app/MainToolbar.h"
 
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 namespace vexa {
 namespace {

@@ -1,7 +1,7 @@
-#include "app/MainWindowQuestions.h"
+#include "core/app/MainWindowQuestions.h"
 
-#include "config/Messages.h"
-#include "ui/FileChoosers.h"
+#include "core/config/Messages.h"
+#include "core/ui/FileChoosers.h"
 
 namespace vexa {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 // What the main window asks before it ends, clears or replaces the editing
 // contents, and the file chooser of the Load command.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 #include <string>
 #include <vector>

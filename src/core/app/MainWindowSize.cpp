@@ -1,4 +1,4 @@
-#include "app/MainWindowSize.h"
+#include "core/app/MainWindowSize.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "app/ProgramFolderChoice.h"
+#include "core/app/ProgramFolderChoice.h"
 
-#include "files/FileReplacement.h"
-#include "files/InputFile.h"
+#include "core/files/FileReplacement.h"
+#include "core/files/InputFile.h"
 
 #include <cstdlib>
 #include <system_error>

@@ -6,7 +6,7 @@
 // An installed program keeps each user's files under the XDG config home
 // ($XDG_CONFIG_HOME/vexa-editor, else ~/.config/vexa-editor), seeded from the
 // read-only defaults installed in <prefix>/share/vexa-editor.
-#include "app/ProgramPaths.h"
+#include "core/app/ProgramPaths.h"
 
 #include <filesystem>
 #include <string>

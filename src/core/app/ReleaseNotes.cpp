@@ -1,7 +1,7 @@
-#include "app/ReleaseNotes.h"
+#include "core/app/ReleaseNotes.h"
 
-#include "files/InputFile.h"
-#include "text/Cp932.h"
+#include "core/files/InputFile.h"
+#include "core/text/Cp932.h"
 
 namespace vexa {
 namespace {

@@ -1,4 +1,4 @@
-#include "card/CapacityClass.h"
+#include "core/card/CapacityClass.h"
 
 namespace vexa {
 

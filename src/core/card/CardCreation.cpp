@@ -1,16 +1,16 @@
-#include "card/CardCreation.h"
+#include "core/card/CardCreation.h"
 
-#include "card/CardFileCopy.h"
-#include "card/CardFolderName.h"
-#include "card/CardProblems.h"
-#include "card/CardSwapRecovery.h"
-#include "card/FreeSpace.h"
-#include "card/WorkFolder.h"
-#include "config/Messages.h"
-#include "files/FolderAt.h"
-#include "files/InputFile.h"
-#include "model/ControlFileWriter.h"
-#include "text/Cp932.h"
+#include "core/card/CardFileCopy.h"
+#include "core/card/CardFolderName.h"
+#include "core/card/CardProblems.h"
+#include "core/card/CardSwapRecovery.h"
+#include "core/card/FreeSpace.h"
+#include "core/card/WorkFolder.h"
+#include "core/config/Messages.h"
+#include "core/files/FolderAt.h"
+#include "core/files/InputFile.h"
+#include "core/model/ControlFileWriter.h"
+#include "core/text/Cp932.h"
 
 #include <algorithm>
 #include <cerrno>

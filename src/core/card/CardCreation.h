@@ -13,11 +13,11 @@
 // File and one for each WAVE file gathered; then for each file of the set in
 // name order caption 2027 + its name and one step as it is checked. The stop
 // request is heard between steps and between blocks of a copy.
-#include "card/CardFolderSwap.h"
-#include "card/CardJob.h"
-#include "ui/Progress.h"
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/card/CardFolderSwap.h"
+#include "core/card/CardJob.h"
+#include "core/ui/Progress.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <filesystem>
 #include <string>

@@ -1,4 +1,4 @@
-#include "card/CardDate.h"
+#include "core/card/CardDate.h"
 
 #include <cstdio>
 

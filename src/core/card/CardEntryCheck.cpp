@@ -1,10 +1,10 @@
-#include "card/CardEntryCheck.h"
+#include "core/card/CardEntryCheck.h"
 
-#include "card/CardDate.h"
-#include "card/CardFolderName.h"
-#include "config/Messages.h"
-#include "text/NumberFormat.h"
-#include "text/TextRules.h"
+#include "core/card/CardDate.h"
+#include "core/card/CardFolderName.h"
+#include "core/config/Messages.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/TextRules.h"
 
 namespace vexa {
 namespace {

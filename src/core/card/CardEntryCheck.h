@@ -2,8 +2,8 @@
 // The entry check of control data creation: the card description's rules,
 // one row per entry box in the order they are checked (Folder first), and the
 // first refusal pointed at its box.
-#include "model/CardInformation.h"
-#include "ui/Refusal.h"
+#include "core/model/CardInformation.h"
+#include "core/ui/Refusal.h"
 
 #include <array>
 #include <cstddef>

@@ -1,9 +1,9 @@
-#include "card/CardFileCopy.h"
+#include "core/card/CardFileCopy.h"
 
-#include "card/CardProblems.h"
-#include "files/FileFaults.h"
-#include "files/UniqueFd.h"
-#include "files/WriteResult.h"
+#include "core/card/CardProblems.h"
+#include "core/files/FileFaults.h"
+#include "core/files/UniqueFd.h"
+#include "core/files/WriteResult.h"
 
 #include <cerrno>
 #include <fcntl.h>

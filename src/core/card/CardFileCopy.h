@@ -5,7 +5,7 @@
 // had when the card's space was counted. Nothing is flushed to the disk here:
 // the caller flushes the work folder's file system once the whole set is there.
 // Problems name the file where it is going (`shown`), not the work folder.
-#include "ui/Progress.h"
+#include "core/ui/Progress.h"
 
 #include <cstdint>
 #include <filesystem>

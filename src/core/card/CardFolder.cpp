@@ -1,4 +1,4 @@
-#include "card/CardFolder.h"
+#include "core/card/CardFolder.h"
 
 #include <system_error>
 

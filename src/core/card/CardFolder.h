@@ -1,7 +1,7 @@
 #pragma once
 // Where a card's files go and which files they are: the Card Folder below the
 // card data folder, the WAVE files of the Sound Table and their total size.
-#include "model/Project.h"
+#include "core/model/Project.h"
 
 #include <cstdint>
 #include <filesystem>

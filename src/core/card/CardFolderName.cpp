@@ -1,4 +1,4 @@
-#include "card/CardFolderName.h"
+#include "core/card/CardFolderName.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
-#include "card/CardFolderSwap.h"
+#include "core/card/CardFolderSwap.h"
 
-#include "card/CardSwapRecord.h"
-#include "card/WorkFolder.h"
-#include "files/FileFaults.h"
-#include "files/FolderAt.h"
-#include "files/TemporaryName.h"
-#include "files/WriteResult.h"
+#include "core/card/CardSwapRecord.h"
+#include "core/card/WorkFolder.h"
+#include "core/files/FileFaults.h"
+#include "core/files/FolderAt.h"
+#include "core/files/TemporaryName.h"
+#include "core/files/WriteResult.h"
 
 #include <cerrno>
 #include <cstdio>

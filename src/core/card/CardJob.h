@@ -2,9 +2,9 @@
 // One card to create, as the checks before it leave it: the Project to write
 // (its Card Information filled from the entries), the settings it is written
 // with, where the card goes and which WAVE files it takes.
-#include "card/CardFolder.h"
-#include "config/Configuration.h"
-#include "model/Project.h"
+#include "core/card/CardFolder.h"
+#include "core/config/Configuration.h"
+#include "core/model/Project.h"
 
 #include <filesystem>
 #include <string>

@@ -1,10 +1,10 @@
-#include "card/CardPreparation.h"
+#include "core/card/CardPreparation.h"
 
-#include "card/CapacityClass.h"
-#include "card/CardEntryCheck.h"
-#include "card/SheetCheck.h"
-#include "config/Messages.h"
-#include "files/MakeDir.h"
+#include "core/card/CapacityClass.h"
+#include "core/card/CardEntryCheck.h"
+#include "core/card/SheetCheck.h"
+#include "core/config/Messages.h"
+#include "core/files/MakeDir.h"
 
 #include <system_error>
 

@@ -3,9 +3,9 @@
 // entries copied into the Card Information, the sheet check, the entry check
 // and the card data folder; the result says which of them stopped it or
 // gives the card to create.
-#include "card/CardJob.h"
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/card/CardJob.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "card/CardProblems.h"
+#include "core/card/CardProblems.h"
 
 #include <array>
 #include <cerrno>

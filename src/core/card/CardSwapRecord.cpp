@@ -1,9 +1,9 @@
-#include "card/CardSwapRecord.h"
+#include "core/card/CardSwapRecord.h"
 
-#include "card/CardFolderName.h"
-#include "files/FileFaults.h"
-#include "files/FolderAt.h"
-#include "files/InputFile.h"
+#include "core/card/CardFolderName.h"
+#include "core/files/FileFaults.h"
+#include "core/files/FolderAt.h"
+#include "core/files/InputFile.h"
 
 #include <cerrno>
 #include <charconv>

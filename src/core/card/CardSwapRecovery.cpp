@@ -1,9 +1,9 @@
-#include "card/CardSwapRecovery.h"
+#include "core/card/CardSwapRecovery.h"
 
-#include "card/CardFolderSwap.h"
-#include "card/WorkFolder.h"
-#include "files/FolderAt.h"
-#include "files/TemporaryName.h"
+#include "core/card/CardFolderSwap.h"
+#include "core/card/WorkFolder.h"
+#include "core/files/FolderAt.h"
+#include "core/files/TemporaryName.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "card/FreeSpace.h"
+#include "core/card/FreeSpace.h"
 
 #include <sys/statvfs.h>
 

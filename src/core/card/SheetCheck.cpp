@@ -1,8 +1,8 @@
-#include "card/SheetCheck.h"
+#include "core/card/SheetCheck.h"
 
-#include "config/Messages.h"
-#include "text/NumberFormat.h"
-#include "text/TextRules.h"
+#include "core/config/Messages.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 // The sheet check of control data creation: every problem of the sheets that
 // would make a broken card, as the lines of the error list (a prefix naming
 // the sheet and line, then the message). Nothing stops at the first problem.
-#include "config/Configuration.h"
-#include "model/Project.h"
+#include "core/config/Configuration.h"
+#include "core/model/Project.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "card/WorkFolder.h"
+#include "core/card/WorkFolder.h"
 
-#include "files/FolderAt.h"
-#include "files/WriteResult.h"
+#include "core/files/FolderAt.h"
+#include "core/files/WriteResult.h"
 
 #include <cctype>
 #include <cerrno>

@@ -6,7 +6,7 @@
 // run tell the leftovers of a process that no longer exists (SIGKILL, a power
 // cut) from the work of a creation still running. Removed with whatever it
 // holds when the object goes, unless the swap has taken charge of it.
-#include "files/UniqueFd.h"
+#include "core/files/UniqueFd.h"
 
 #include <filesystem>
 #include <optional>

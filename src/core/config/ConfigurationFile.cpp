@@ -1,9 +1,9 @@
-#include "config/ConfigurationFile.h"
+#include "core/config/ConfigurationFile.h"
 
-#include "config/PrivateProfile.h"
-#include "files/InputFile.h"
-#include "model/ProgramSheet.h"
-#include "text/NumberFormat.h"
+#include "core/config/PrivateProfile.h"
+#include "core/files/InputFile.h"
+#include "core/model/ProgramSheet.h"
+#include "core/text/NumberFormat.h"
 
 #include <array>
 #include <exception>

@@ -3,7 +3,7 @@
 // settings, the Pattern Time Defaults and the User Information; the settings
 // and the User Information written back when the settings window closes with
 // OK; single keys (System/CardPath, System/PrtSheet) read and written alone.
-#include "config/Configuration.h"
+#include "core/config/Configuration.h"
 
 #include <cstddef>
 #include <cstdint>

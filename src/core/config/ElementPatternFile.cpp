@@ -1,6 +1,6 @@
-#include "config/ElementPatternFile.h"
+#include "core/config/ElementPatternFile.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 #include <cstddef>
 

@@ -2,7 +2,7 @@
 // The Element Pattern File (elmptnvxa.elm): the read-only choice lists of
 // section Element that the windows offer, each value a list of items
 // separated by ",".
-#include "config/PrivateProfile.h"
+#include "core/config/PrivateProfile.h"
 
 #include <filesystem>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 // The numbered catalogue of every caption, question and error text shown to
 // the user, and GetMsg, through which all of them are fetched.
-#include "config/MessageNumbers.h"
+#include "core/config/MessageNumbers.h"
 
 #include <string>
 #include <string_view>

@@ -1,9 +1,9 @@
-#include "config/PrivateProfile.h"
+#include "core/config/PrivateProfile.h"
 
-#include "files/FileReplacement.h"
-#include "text/Cp932.h"
+#include "core/files/FileReplacement.h"
+#include "core/text/Cp932.h"
 
-#include "files/InputFile.h"
+#include "core/files/InputFile.h"
 
 #include <exception>
 #include <optional>

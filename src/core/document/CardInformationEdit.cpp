@@ -1,6 +1,6 @@
-#include "document/CardInformationEdit.h"
+#include "core/document/CardInformationEdit.h"
 
-#include "model/Project.h"
+#include "core/model/Project.h"
 
 #include <algorithm>
 

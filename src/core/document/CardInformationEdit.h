@@ -2,8 +2,8 @@
 // The command of the control data creation window: a change of the Card
 // Information, kept as its before and after. Consecutive edits of one entry
 // (each typed character) merge into one step.
-#include "document/Command.h"
-#include "model/CardInformation.h"
+#include "core/document/Command.h"
+#include "core/model/CardInformation.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
-#include "document/Document.h"
+#include "core/document/Document.h"
 
-#include "model/Project.h"
+#include "core/model/Project.h"
 
 #include <vector>
 

@@ -5,9 +5,9 @@
 // by applying a Command, so that every change can be undone and the Modified
 // state is known in one place: the Project is modified when it differs from
 // the last clean point (start, New, a completed Load or card creation).
-#include "config/Configuration.h"
-#include "document/UndoStack.h"
-#include "model/Project.h"
+#include "core/config/Configuration.h"
+#include "core/document/UndoStack.h"
+#include "core/model/Project.h"
 
 #include <functional>
 #include <map>

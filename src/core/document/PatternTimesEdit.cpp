@@ -1,6 +1,6 @@
-#include "document/PatternTimesEdit.h"
+#include "core/document/PatternTimesEdit.h"
 
-#include "model/Project.h"
+#include "core/model/Project.h"
 
 namespace vexa {
 

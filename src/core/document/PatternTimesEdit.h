@@ -1,8 +1,8 @@
 #pragma once
 // The command of the settings window's OK: new LED and BUZZER Pattern Times
 // for the Project, kept as their before and after.
-#include "config/Configuration.h"
-#include "document/Command.h"
+#include "core/config/Configuration.h"
+#include "core/document/Command.h"
 
 namespace vexa {
 

@@ -1,6 +1,6 @@
-#include "document/SheetEdit.h"
+#include "core/document/SheetEdit.h"
 
-#include "model/Project.h"
+#include "core/model/Project.h"
 
 #include <algorithm>
 

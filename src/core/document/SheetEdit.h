@@ -3,8 +3,8 @@
 // Sheets (header and lines), kept as the before and after of each changed
 // part, so that undo restores the sheets exactly and a large sheet costs only
 // the lines that changed.
-#include "document/Command.h"
-#include "model/ProgramSheet.h"
+#include "core/document/Command.h"
+#include "core/model/ProgramSheet.h"
 
 #include <memory>
 #include <optional>

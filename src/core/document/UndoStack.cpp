@@ -1,4 +1,4 @@
-#include "document/UndoStack.h"
+#include "core/document/UndoStack.h"
 
 namespace vexa {
 

@@ -2,7 +2,7 @@
 // The undo history of the Document: the commands done so far, where the user
 // stands in them and which position counts as clean (the Project as last
 // started, loaded or written to a card).
-#include "document/Command.h"
+#include "core/document/Command.h"
 
 #include <cstddef>
 #include <memory>

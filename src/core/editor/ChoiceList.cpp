@@ -1,4 +1,4 @@
-#include "editor/ChoiceList.h"
+#include "core/editor/ChoiceList.h"
 
 namespace vexa {
 

@@ -2,7 +2,7 @@
 // The list of a choice cell: items that carry the text the cell stores and
 // the name shown for it. Element lists store item numbers, the voice list
 // stores the File names themselves.
-#include "model/SoundEntry.h"
+#include "core/model/SoundEntry.h"
 
 #include <cstddef>
 #include <optional>

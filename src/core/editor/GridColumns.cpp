@@ -1,6 +1,6 @@
-#include "editor/GridColumns.h"
+#include "core/editor/GridColumns.h"
 
-#include "config/ElementPatternFile.h"
+#include "core/config/ElementPatternFile.h"
 
 namespace vexa {
 

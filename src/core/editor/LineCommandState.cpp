@@ -1,4 +1,4 @@
-#include "editor/LineCommandState.h"
+#include "core/editor/LineCommandState.h"
 
 namespace vexa {
 

@@ -1,10 +1,10 @@
-#include "editor/ProgramGrid.h"
+#include "core/editor/ProgramGrid.h"
 
-#include "config/ElementPatternFile.h"
-#include "config/Messages.h"
-#include "model/TimeRange.h"
-#include "sound/WaveInspection.h"
-#include "text/NumberFormat.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/config/Messages.h"
+#include "core/model/TimeRange.h"
+#include "core/sound/WaveInspection.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 #include <utility>

@@ -5,13 +5,13 @@
 // 1 are the header rows, row r ≥ 2 is Program Line r - 2. Each operation says
 // where the cursor goes next; a view only applies it. Every change the user
 // makes reaches the Project as one undoable step through the Document.
-#include "editor/ChoiceList.h"
-#include "editor/GridColumns.h"
-#include "editor/LineCommandState.h"
-#include "document/Document.h"
-#include "document/SheetEdit.h"
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/editor/ChoiceList.h"
+#include "core/editor/GridColumns.h"
+#include "core/editor/LineCommandState.h"
+#include "core/document/Document.h"
+#include "core/document/SheetEdit.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <array>
 #include <filesystem>

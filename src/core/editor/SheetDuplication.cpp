@@ -1,9 +1,9 @@
-#include "editor/SheetDuplication.h"
+#include "core/editor/SheetDuplication.h"
 
-#include "document/SheetEdit.h"
+#include "core/document/SheetEdit.h"
 
-#include "config/Messages.h"
-#include "text/NumberFormat.h"
+#include "core/config/Messages.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the sheet duplication window decides: the source list preset to the
 // Current Sheet, the destinations without the source, and the copy itself.
-#include "document/Document.h"
-#include "ui/Refusal.h"
+#include "core/document/Document.h"
+#include "core/ui/Refusal.h"
 
 #include <string>
 #include <vector>

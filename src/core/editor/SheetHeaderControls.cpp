@@ -1,6 +1,6 @@
-#include "editor/SheetHeaderControls.h"
+#include "core/editor/SheetHeaderControls.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace vexa {
 namespace {

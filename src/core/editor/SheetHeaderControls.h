@@ -2,9 +2,9 @@
 // What the header controls of the shown sheet hold (the memo grid, the volume
 // and time lists, the weekday and season boxes) as a plain record, and the two
 // transfers between it and a Sheet Header.
-#include "document/Document.h"
-#include "document/SheetEdit.h"
-#include "model/SheetHeader.h"
+#include "core/document/Document.h"
+#include "core/document/SheetEdit.h"
+#include "core/model/SheetHeader.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "editor/TestRun.h"
+#include "core/editor/TestRun.h"
 
-#include "editor/GridColumns.h"
-#include "text/NumberFormat.h"
+#include "core/editor/GridColumns.h"
+#include "core/text/NumberFormat.h"
 
 namespace vexa {
 namespace {

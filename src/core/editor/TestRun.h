@@ -6,12 +6,12 @@
 // the following tick. The clocks are single precision, as on the device, so a
 // line of 10 s lasts 200 ticks and one of 3 s lasts 61. It plays a Test Table
 // and never touches the Project; a TestRunView shows what happens.
-#include "config/Configuration.h"
-#include "editor/TestRunView.h"
-#include "editor/TestTable.h"
-#include "editor/TestVoiceLabel.h"
-#include "sound/AudioOutput.h"
-#include "ui/Refusal.h"
+#include "core/config/Configuration.h"
+#include "core/editor/TestRunView.h"
+#include "core/editor/TestTable.h"
+#include "core/editor/TestVoiceLabel.h"
+#include "core/sound/AudioOutput.h"
+#include "core/ui/Refusal.h"
 
 #include <functional>
 #include <optional>

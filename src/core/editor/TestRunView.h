@@ -1,8 +1,8 @@
 #pragma once
 // What a test run shows, told by TestRun: the main window answers with its
 // grid, labels, toolbar and timer; `vexa timeline` records it.
-#include "editor/LineCommandState.h"
-#include "editor/ProgramGrid.h"
+#include "core/editor/LineCommandState.h"
+#include "core/editor/ProgramGrid.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "editor/TestTable.h"
+#include "core/editor/TestTable.h"
 
-#include "editor/GridColumns.h"
-#include "text/NumberFormat.h"
+#include "core/editor/GridColumns.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 #include <string_view>

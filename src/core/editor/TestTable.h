@@ -2,8 +2,8 @@
 // The Test Table: what a test run plays, taken from the shown sheet when the
 // test starts, so that nothing the user does during the test changes it.
 // One Test Line per usable grid row (row r ≥ 2 is line r - 2).
-#include "model/ProgramLine.h"
-#include "model/SoundEntry.h"
+#include "core/model/ProgramLine.h"
+#include "core/model/SoundEntry.h"
 
 #include <array>
 #include <cstdint>

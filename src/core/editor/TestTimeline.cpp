@@ -1,9 +1,9 @@
-#include "editor/TestTimeline.h"
+#include "core/editor/TestTimeline.h"
 
-#include "editor/GridColumns.h"
-#include "editor/TestRun.h"
-#include "sound/WaveInspection.h"
-#include "text/NumberFormat.h"
+#include "core/editor/GridColumns.h"
+#include "core/editor/TestRun.h"
+#include "core/sound/WaveInspection.h"
+#include "core/text/NumberFormat.h"
 
 namespace vexa {
 namespace {

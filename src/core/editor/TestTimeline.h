@@ -3,12 +3,12 @@
 // `vexa timeline`: when each line starts and ends, which voice starts when,
 // when the LED and BUZZER pictures change, and the total, in ticks of 50 ms.
 // Each sound lasts its measured play length (see SimulatedAudioOutput).
-#include "config/Configuration.h"
-#include "editor/TestTable.h"
-#include "editor/TestVoiceLabel.h"
-#include "model/SheetHeader.h"
-#include "sound/SimulatedAudioOutput.h"
-#include "ui/Refusal.h"
+#include "core/config/Configuration.h"
+#include "core/editor/TestTable.h"
+#include "core/editor/TestVoiceLabel.h"
+#include "core/model/SheetHeader.h"
+#include "core/sound/SimulatedAudioOutput.h"
+#include "core/ui/Refusal.h"
 
 #include <optional>
 #include <string>

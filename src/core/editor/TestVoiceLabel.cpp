@@ -1,8 +1,8 @@
-#include "editor/TestVoiceLabel.h"
+#include "core/editor/TestVoiceLabel.h"
 
-#include "config/Messages.h"
-#include "sound/WaveInspection.h"
-#include "sound/WaveTexts.h"
+#include "core/config/Messages.h"
+#include "core/sound/WaveInspection.h"
+#include "core/sound/WaveTexts.h"
 
 #include <system_error>
 

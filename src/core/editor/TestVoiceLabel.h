@@ -1,7 +1,7 @@
 #pragma once
 // What LblState says of a voice a test plays: its file name, format, play
 // length and size, when the file's format can be read.
-#include "ui/Refusal.h"
+#include "core/ui/Refusal.h"
 
 #include <filesystem>
 #include <string>

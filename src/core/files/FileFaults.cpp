@@ -1,4 +1,4 @@
-#include "files/FileFaults.h"
+#include "core/files/FileFaults.h"
 
 #include <array>
 #include <atomic>

@@ -1,9 +1,9 @@
-#include "files/FileReplacement.h"
+#include "core/files/FileReplacement.h"
 
-#include "files/FileFaults.h"
-#include "files/FolderAt.h"
-#include "files/TemporaryName.h"
-#include "files/TemporaryRegistry.h"
+#include "core/files/FileFaults.h"
+#include "core/files/FolderAt.h"
+#include "core/files/TemporaryName.h"
+#include "core/files/TemporaryRegistry.h"
 
 #include <algorithm>
 #include <array>

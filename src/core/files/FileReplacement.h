@@ -17,8 +17,8 @@
 // - a target without any write bit in its mode, or one that is not a regular
 //   file, is refused before anything is written.
 // Every failure gives a WriteResult naming the file as the caller named it.
-#include "files/UniqueFd.h"
-#include "files/WriteResult.h"
+#include "core/files/UniqueFd.h"
+#include "core/files/WriteResult.h"
 
 #include <cstddef>
 #include <cstdint>

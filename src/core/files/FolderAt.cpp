@@ -1,4 +1,4 @@
-#include "files/FolderAt.h"
+#include "core/files/FolderAt.h"
 
 #include <algorithm>
 #include <cerrno>

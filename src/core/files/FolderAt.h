@@ -2,7 +2,7 @@
 // Work inside one folder through its directory descriptor, so that no name
 // can lead outside it: a name is one entry of that folder, never a path, and
 // symbolic links are not followed.
-#include "files/UniqueFd.h"
+#include "core/files/UniqueFd.h"
 
 #include <filesystem>
 #include <string>

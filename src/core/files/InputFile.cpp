@@ -1,4 +1,4 @@
-#include "files/InputFile.h"
+#include "core/files/InputFile.h"
 
 #include <cerrno>
 #include <cstring>

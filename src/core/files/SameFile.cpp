@@ -1,4 +1,4 @@
-#include "files/SameFile.h"
+#include "core/files/SameFile.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "files/ScratchFile.h"
+#include "core/files/ScratchFile.h"
 
 #include <cerrno>
 #include <cstdlib>

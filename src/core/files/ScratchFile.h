@@ -4,7 +4,7 @@
 // given folders that allows it, or created and unlinked at once where the
 // file system has no O_TMPFILE. Nothing is left behind whatever ends the
 // process, since the file never has a name once opened.
-#include "files/UniqueFd.h"
+#include "core/files/UniqueFd.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "files/TemporaryName.h"
+#include "core/files/TemporaryName.h"
 
-#include "files/FolderAt.h"
+#include "core/files/FolderAt.h"
 
 #include <cerrno>
 #include <charconv>

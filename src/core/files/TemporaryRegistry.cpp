@@ -1,4 +1,4 @@
-#include "files/TemporaryRegistry.h"
+#include "core/files/TemporaryRegistry.h"
 
 #include <array>
 #include <atomic>

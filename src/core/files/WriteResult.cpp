@@ -1,4 +1,4 @@
-#include "files/WriteResult.h"
+#include "core/files/WriteResult.h"
 
 #include <array>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "import/BackgroundMeter.h"
+#include "core/import/BackgroundMeter.h"
 
 namespace vexa {
 namespace {

@@ -3,7 +3,7 @@
 // about as much as decoding and resampling together, so the first pass hands
 // each block over and goes on. At most a few blocks wait at a time; add()
 // waits when they are all taken.
-#include "import/AudioBackend.h"
+#include "core/import/AudioBackend.h"
 
 #include <condition_variable>
 #include <deque>

@@ -1,6 +1,6 @@
-#include "import/ImportBatch.h"
+#include "core/import/ImportBatch.h"
 
-#include "import/ImportFile.h"
+#include "core/import/ImportFile.h"
 
 #include <algorithm>
 #include <array>

@@ -3,11 +3,11 @@
 // of a folder), their names, and the files imported one after another under
 // one bar, each with its result. A stop ends the batch after the file being
 // imported is abandoned; the files done before stay.
-#include "import/AudioBackend.h"
-#include "import/ImportName.h"
-#include "import/ImportOptions.h"
-#include "import/ImportResult.h"
-#include "ui/Progress.h"
+#include "core/import/AudioBackend.h"
+#include "core/import/ImportName.h"
+#include "core/import/ImportOptions.h"
+#include "core/import/ImportResult.h"
+#include "core/ui/Progress.h"
 
 #include <filesystem>
 #include <string>

@@ -1,11 +1,11 @@
-#include "import/ImportFile.h"
+#include "core/import/ImportFile.h"
 
-#include "files/FileReplacement.h"
-#include "files/SameFile.h"
-#include "files/ScratchFile.h"
-#include "import/BackgroundMeter.h"
-#include "import/PcmWriter.h"
-#include "text/NumberFormat.h"
+#include "core/files/FileReplacement.h"
+#include "core/files/SameFile.h"
+#include "core/files/ScratchFile.h"
+#include "core/import/BackgroundMeter.h"
+#include "core/import/PcmWriter.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

@@ -9,10 +9,10 @@
 //    TPDF-dithered to 8 or 16 bits, into the destination through the one safe
 //    file replacement, measured again as written.
 // A stopped or failed import leaves the destination as it was.
-#include "import/AudioBackend.h"
-#include "import/ImportOptions.h"
-#include "import/ImportResult.h"
-#include "ui/Progress.h"
+#include "core/import/AudioBackend.h"
+#include "core/import/ImportOptions.h"
+#include "core/import/ImportResult.h"
+#include "core/ui/Progress.h"
 
 #include <filesystem>
 

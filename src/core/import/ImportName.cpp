@@ -1,7 +1,7 @@
-#include "import/ImportName.h"
+#include "core/import/ImportName.h"
 
-#include "sound/WaveFolderListing.h"
-#include "sound/WaveInspection.h"
+#include "core/sound/WaveFolderListing.h"
+#include "core/sound/WaveInspection.h"
 
 #include <cstdio>
 

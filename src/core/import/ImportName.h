@@ -5,7 +5,7 @@
 // output folder, the Sound Table or the same batch, compared without regard
 // to case as on the card's FAT. A name the user gives instead passes the
 // registration's name rules.
-#include "ui/Refusal.h"
+#include "core/ui/Refusal.h"
 
 #include <filesystem>
 #include <set>

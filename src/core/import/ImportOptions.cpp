@@ -1,9 +1,9 @@
-#include "import/ImportOptions.h"
+#include "core/import/ImportOptions.h"
 
-#include "config/Messages.h"
-#include "sound/WaveInspection.h"
-#include "sound/WaveTexts.h"
-#include "text/NumberFormat.h"
+#include "core/config/Messages.h"
+#include "core/sound/WaveInspection.h"
+#include "core/sound/WaveTexts.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 #include <cmath>

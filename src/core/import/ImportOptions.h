@@ -3,8 +3,8 @@
 // chosen otherwise, never a rate above the source's unless one is asked for,
 // stereo only when the auxiliary setting allows it and it is asked for), the
 // loudness target and its true-peak ceiling, and the silence trim.
-#include "import/AudioBackend.h"
-#include "ui/Refusal.h"
+#include "core/import/AudioBackend.h"
+#include "core/ui/Refusal.h"
 
 #include <cstdint>
 #include <optional>

@@ -12,12 +12,12 @@
 // asks (on the user-interface thread), RunImportBatch converts the plan's
 // items (on a worker), ChecksToRegister gives SoundList::registerChecked its
 // list.
-#include "import/AudioBackend.h"
-#include "import/ImportBatch.h"
-#include "import/ImportOptions.h"
-#include "sound/WaveRegistrationCheck.h"
-#include "ui/Progress.h"
-#include "ui/UserDialogs.h"
+#include "core/import/AudioBackend.h"
+#include "core/import/ImportBatch.h"
+#include "core/import/ImportOptions.h"
+#include "core/sound/WaveRegistrationCheck.h"
+#include "core/ui/Progress.h"
+#include "core/ui/UserDialogs.h"
 
 #include <optional>
 #include <string>

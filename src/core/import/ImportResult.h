@@ -1,7 +1,7 @@
 #pragma once
 // What importing one file gave: the file written and its figures, or why
 // nothing was written.
-#include "import/ImportOptions.h"
+#include "core/import/ImportOptions.h"
 
 #include <optional>
 #include <string>

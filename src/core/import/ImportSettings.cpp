@@ -1,7 +1,7 @@
-#include "import/ImportSettings.h"
+#include "core/import/ImportSettings.h"
 
-#include "config/ConfigurationFile.h"
-#include "text/NumberFormat.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/text/NumberFormat.h"
 
 #include <cmath>
 

@@ -4,7 +4,7 @@
 // WAVE tools window's "取り込み" tab last ran with, which the sound
 // registration window's conversions use too. What is missing or out of range
 // reads as the default.
-#include "import/ImportOptions.h"
+#include "core/import/ImportOptions.h"
 
 #include <filesystem>
 #include <string>

@@ -1,12 +1,12 @@
-#include "import/ImportTab.h"
+#include "core/import/ImportTab.h"
 
-#include "config/Messages.h"
-#include "files/MakeDir.h"
-#include "import/ImportBatch.h"
-#include "sound/WaveInspection.h"
-#include "text/NumberFormat.h"
-#include "wavetools/FolderChecks.h"
-#include "wavetools/JobMessages.h"
+#include "core/config/Messages.h"
+#include "core/files/MakeDir.h"
+#include "core/import/ImportBatch.h"
+#include "core/sound/WaveInspection.h"
+#include "core/text/NumberFormat.h"
+#include "core/wavetools/FolderChecks.h"
+#include "core/wavetools/JobMessages.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -2,11 +2,11 @@
 // What the WAVE tools window's "取り込み" tab decides: the checks before an
 // import, in order, with the folder question; the rate choices it offers; and
 // what its result list shows of each file.
-#include "import/ImportBatch.h"
-#include "import/ImportOptions.h"
-#include "import/ImportResult.h"
-#include "ui/UserDialogs.h"
-#include "wavetools/ToolsValidation.h"
+#include "core/import/ImportBatch.h"
+#include "core/import/ImportOptions.h"
+#include "core/import/ImportResult.h"
+#include "core/ui/UserDialogs.h"
+#include "core/wavetools/ToolsValidation.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "import/PcmWriter.h"
+#include "core/import/PcmWriter.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 // What the writer and the reader of the Control File share: the fixed header
 // lines and the order in which the card description is carried.
-#include "model/CardInformation.h"
+#include "core/model/CardInformation.h"
 
 #include <array>
 #include <string>

@@ -1,17 +1,17 @@
-#include "model/ControlFileReader.h"
+#include "core/model/ControlFileReader.h"
 
-#include "ui/Refusal.h"
+#include "core/ui/Refusal.h"
 
-#include "config/Messages.h"
-#include "files/InputFile.h"
-#include "model/ControlFileFormat.h"
-#include "model/LineReader.h"
-#include "model/TimeRange.h"
-#include "sound/WaveInspection.h"
-#include "sound/WaveTexts.h"
-#include "text/Cp932.h"
-#include "text/NumberFormat.h"
-#include "text/TextRules.h"
+#include "core/config/Messages.h"
+#include "core/files/InputFile.h"
+#include "core/model/ControlFileFormat.h"
+#include "core/model/LineReader.h"
+#include "core/model/TimeRange.h"
+#include "core/sound/WaveInspection.h"
+#include "core/sound/WaveTexts.h"
+#include "core/text/Cp932.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 #include <cctype>

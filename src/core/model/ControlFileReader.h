@@ -1,9 +1,9 @@
 #pragma once
 // Reads a Control File back into the Project: the editor's own "vxa" files,
 // the older "ktr" files (same form) and "wpj" files (reduced card section).
-#include "config/Configuration.h"
-#include "model/Project.h"
-#include "ui/UserDialogs.h"
+#include "core/config/Configuration.h"
+#include "core/model/Project.h"
+#include "core/ui/UserDialogs.h"
 
 #include <cstddef>
 #include <cstdint>

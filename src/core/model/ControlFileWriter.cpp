@@ -1,9 +1,9 @@
-#include "model/ControlFileWriter.h"
+#include "core/model/ControlFileWriter.h"
 
-#include "model/ControlFileFormat.h"
-#include "model/TimeRange.h"
-#include "text/Cp932.h"
-#include "text/NumberFormat.h"
+#include "core/model/ControlFileFormat.h"
+#include "core/model/TimeRange.h"
+#include "core/text/Cp932.h"
+#include "core/text/NumberFormat.h"
 
 #include <cmath>
 #include <fstream>

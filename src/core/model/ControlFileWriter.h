@@ -1,9 +1,9 @@
 #pragma once
 // Writes the Project as a Control File (CP932, CR LF). The file appears under
 // its name only when it was written completely.
-#include "config/Configuration.h"
-#include "files/FileReplacement.h"  // WriteResult; the writer replaces files through it
-#include "model/Project.h"
+#include "core/config/Configuration.h"
+#include "core/files/FileReplacement.h"  // WriteResult; the writer replaces files through it
+#include "core/model/Project.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "model/LineReader.h"
+#include "core/model/LineReader.h"
 
 #include <algorithm>
 

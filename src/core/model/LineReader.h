@@ -5,7 +5,7 @@
 // of the value, so a Title holding one cannot shift the lines after it. The
 // last line needs no end. A line longer than the reader's limit stops the
 // reading: no line is ever held in memory beyond that limit.
-#include "files/InputFile.h"
+#include "core/files/InputFile.h"
 
 #include <cstddef>
 #include <string>

@@ -1,4 +1,4 @@
-#include "model/ProgramSheet.h"
+#include "core/model/ProgramSheet.h"
 
 #include <algorithm>
 

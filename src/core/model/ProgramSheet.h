@@ -1,8 +1,8 @@
 #pragma once
 // A Program Sheet: its header and 256 line slots, of which the first Line
 // Count are in use.
-#include "model/ProgramLine.h"
-#include "model/SheetHeader.h"
+#include "core/model/ProgramLine.h"
+#include "core/model/SheetHeader.h"
 
 #include <vector>
 

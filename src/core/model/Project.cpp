@@ -1,7 +1,7 @@
-#include "model/Project.h"
+#include "core/model/Project.h"
 
-#include "model/TimeRange.h"
-#include "text/NumberFormat.h"
+#include "core/model/TimeRange.h"
+#include "core/text/NumberFormat.h"
 
 namespace vexa {
 

@@ -1,10 +1,10 @@
 #pragma once
 // The Project: everything the user edits in a run, held as the texts the
 // windows show. The run's Document owns the one the editor edits.
-#include "config/Configuration.h"
-#include "model/CardInformation.h"
-#include "model/ProgramSheet.h"
-#include "model/SoundEntry.h"
+#include "core/config/Configuration.h"
+#include "core/model/CardInformation.h"
+#include "core/model/ProgramSheet.h"
+#include "core/model/SoundEntry.h"
 
 #include <array>
 #include <cstddef>

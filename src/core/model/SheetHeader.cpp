@@ -1,4 +1,4 @@
-#include "model/SheetHeader.h"
+#include "core/model/SheetHeader.h"
 
 namespace vexa {
 

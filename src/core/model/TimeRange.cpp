@@ -1,6 +1,6 @@
-#include "model/TimeRange.h"
+#include "core/model/TimeRange.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
-#include "model/UndecodedText.h"
+#include "core/model/UndecodedText.h"
 
-#include "config/MessageNumbers.h"
-#include "config/Messages.h"
-#include "text/Cp932.h"
+#include "core/config/MessageNumbers.h"
+#include "core/config/Messages.h"
+#include "core/text/Cp932.h"
 
 namespace vexa {
 namespace {

@@ -3,8 +3,8 @@
 // place and records the lines (Project::undecoded); CP932 has no such
 // character, so whatever writes the Project puts "?" there. The user hears of
 // it after the load and is asked again before a card is made from it.
-#include "model/Project.h"
-#include "ui/UserDialogs.h"
+#include "core/model/Project.h"
+#include "core/ui/UserDialogs.h"
 
 #include <string>
 

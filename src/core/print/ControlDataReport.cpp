@@ -1,7 +1,7 @@
-#include "print/ControlDataReport.h"
+#include "core/print/ControlDataReport.h"
 
-#include "card/CapacityClass.h"
-#include "card/CardDate.h"
+#include "core/card/CapacityClass.h"
+#include "core/card/CardDate.h"
 
 namespace vexa::print {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The control data print-out: the Card Information as labelled values.
-#include "model/CardInformation.h"
-#include "print/PrintTime.h"
+#include "core/model/CardInformation.h"
+#include "core/print/PrintTime.h"
 
 namespace vexa::print {
 

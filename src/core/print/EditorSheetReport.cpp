@@ -1,7 +1,7 @@
-#include "print/EditorSheetReport.h"
+#include "core/print/EditorSheetReport.h"
 
-#include "card/CardFolder.h"
-#include "text/NumberFormat.h"
+#include "core/card/CardFolder.h"
+#include "core/text/NumberFormat.h"
 
 #include <array>
 

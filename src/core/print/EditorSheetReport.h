@@ -2,10 +2,10 @@
 // The editor print-out of one Program Sheet: the card's folder in the page
 // header, the sheet header section (Multi-sheet mode only) and one row for
 // every line up to the Line Count, used or not.
-#include "config/Configuration.h"
-#include "config/ElementPatternFile.h"
-#include "model/Project.h"
-#include "print/PrintTime.h"
+#include "core/config/Configuration.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/model/Project.h"
+#include "core/print/PrintTime.h"
 
 #include <string>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "print/PatternTimesReport.h"
+#include "core/print/PatternTimesReport.h"
 
 #include <array>
 

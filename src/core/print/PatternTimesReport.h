@@ -1,7 +1,7 @@
 #pragma once
 // The LED and BUZZER pattern print-out: the twelve Pattern Times as held.
-#include "config/Configuration.h"
-#include "print/PrintTime.h"
+#include "core/config/Configuration.h"
+#include "core/print/PrintTime.h"
 
 namespace vexa::print {
 

@@ -1,6 +1,6 @@
-#include "print/PdfTarget.h"
+#include "core/print/PdfTarget.h"
 
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 namespace vexa::print {
 

@@ -2,7 +2,7 @@
 // Where "PDF保存" writes: the chosen name, with ".pdf" added when it has no
 // extension, the question before an existing file is replaced, and where the
 // file went once it is written.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 #include <filesystem>
 #include <string>

@@ -1,7 +1,7 @@
-#include "print/PrintChoices.h"
+#include "core/print/PrintChoices.h"
 
-#include "config/ConfigurationFile.h"
-#include "text/NumberFormat.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 

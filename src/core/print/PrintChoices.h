@@ -3,8 +3,8 @@
 // order in the job and on the screen, and the keys of the Configuration File
 // that remember them: PrtSheet for the first five ("1,0,0,1,1", in box
 // order, as older files hold it) and PrtWeek ("1" or "0") for the week table.
-#include "print/Report.h"
-#include "ui/Refusal.h"
+#include "core/print/Report.h"
+#include "core/ui/Refusal.h"
 
 #include <array>
 #include <filesystem>

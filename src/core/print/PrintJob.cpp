@@ -1,11 +1,11 @@
-#include "print/PrintJob.h"
+#include "core/print/PrintJob.h"
 
-#include "print/ControlDataReport.h"
-#include "print/EditorSheetReport.h"
-#include "print/PatternTimesReport.h"
-#include "print/SoundListReport.h"
-#include "print/UserInformationReport.h"
-#include "print/WeekReport.h"
+#include "core/print/ControlDataReport.h"
+#include "core/print/EditorSheetReport.h"
+#include "core/print/PatternTimesReport.h"
+#include "core/print/SoundListReport.h"
+#include "core/print/UserInformationReport.h"
+#include "core/print/WeekReport.h"
 
 namespace vexa::print {
 

@@ -2,11 +2,11 @@
 // The reports of one print job: the chosen ones in box order, the editor
 // print-out once per printed sheet (sheets 0 … 7 in Multi-sheet mode, else
 // sheet 0 only). Reading the Project changes nothing in it.
-#include "config/Configuration.h"
-#include "config/ElementPatternFile.h"
-#include "model/Project.h"
-#include "print/PrintChoices.h"
-#include "print/PrintTime.h"
+#include "core/config/Configuration.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/model/Project.h"
+#include "core/print/PrintChoices.h"
+#include "core/print/PrintTime.h"
 
 #include <vector>
 

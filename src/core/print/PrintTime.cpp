@@ -1,4 +1,4 @@
-#include "print/PrintTime.h"
+#include "core/print/PrintTime.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The moment a print-out is made, as the page header shows it.
-#include "print/Report.h"
+#include "core/print/Report.h"
 
 #include <ctime>
 #include <string>

@@ -1,4 +1,4 @@
-#include "print/Report.h"
+#include "core/print/Report.h"
 
 namespace vexa::print {
 

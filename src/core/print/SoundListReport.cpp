@@ -1,6 +1,6 @@
-#include "print/SoundListReport.h"
+#include "core/print/SoundListReport.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 #include <cstdint>
 

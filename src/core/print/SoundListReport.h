@@ -1,8 +1,8 @@
 #pragma once
 // The sound list print-out: one numbered row per Sound Entry in table order
 // and the totals of the lengths ("0.000") and of the sizes (bytes).
-#include "model/Project.h"
-#include "print/PrintTime.h"
+#include "core/model/Project.h"
+#include "core/print/PrintTime.h"
 
 namespace vexa::print {
 

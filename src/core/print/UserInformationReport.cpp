@@ -1,4 +1,4 @@
-#include "print/UserInformationReport.h"
+#include "core/print/UserInformationReport.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The user information print-out: the eleven texts, labelled, as held.
-#include "config/Configuration.h"
-#include "print/PrintTime.h"
+#include "core/config/Configuration.h"
+#include "core/print/PrintTime.h"
 
 namespace vexa::print {
 

@@ -1,4 +1,4 @@
-#include "print/WeekReport.h"
+#include "core/print/WeekReport.h"
 
 namespace vexa::print {
 namespace {

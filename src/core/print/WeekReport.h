@@ -2,9 +2,9 @@
 // "週間表": the week plan of a month (or all year) on paper — for each day
 // Monday … Sunday, each sheet that plays with its time window and volume and
 // what to look at, then the findings. One report (one page) per month.
-#include "print/PrintTime.h"
-#include "print/Report.h"
-#include "week/WeekPlan.h"
+#include "core/print/PrintTime.h"
+#include "core/print/Report.h"
+#include "core/week/WeekPlan.h"
 
 namespace vexa::print {
 

@@ -1,7 +1,7 @@
-#include "settings/NumberBoxes.h"
+#include "core/settings/NumberBoxes.h"
 
-#include "text/NumberFormat.h"
-#include "text/TextRules.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/TextRules.h"
 
 #include <charconv>
 #include <cmath>

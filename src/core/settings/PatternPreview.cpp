@@ -1,6 +1,6 @@
-#include "settings/PatternPreview.h"
+#include "core/settings/PatternPreview.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace vexa {
 namespace {

@@ -1,4 +1,4 @@
-#include "settings/SettingsBoxes.h"
+#include "core/settings/SettingsBoxes.h"
 
 namespace vexa {
 namespace {

@@ -2,7 +2,7 @@
 // The settings window's tabs and its twelve Pattern Time boxes, as tables:
 // which box edits which time, how many characters it takes, and the order in
 // which OK checks them.
-#include "config/Configuration.h"
+#include "core/config/Configuration.h"
 
 #include <array>
 #include <string>

@@ -1,11 +1,11 @@
-#include "settings/SettingsChecks.h"
+#include "core/settings/SettingsChecks.h"
 
-#include "config/Messages.h"
-#include "files/MakeDir.h"
-#include "settings/NumberBoxes.h"
-#include "settings/SettingsBoxes.h"
-#include "settings/SettingsDraft.h"
-#include "text/NumberFormat.h"
+#include "core/config/Messages.h"
+#include "core/files/MakeDir.h"
+#include "core/settings/NumberBoxes.h"
+#include "core/settings/SettingsBoxes.h"
+#include "core/settings/SettingsDraft.h"
+#include "core/text/NumberFormat.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,9 +1,9 @@
 #pragma once
 // The checks of the settings window's OK, and its question on leaving without
 // saving. A refusal names the box concerned; TabOfField gives its tab.
-#include "config/Configuration.h"
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/config/Configuration.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <functional>
 #include <string>

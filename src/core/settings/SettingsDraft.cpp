@@ -1,7 +1,7 @@
-#include "settings/SettingsDraft.h"
+#include "core/settings/SettingsDraft.h"
 
-#include "settings/SettingsBoxes.h"
-#include "text/NumberFormat.h"
+#include "core/settings/SettingsBoxes.h"
+#include "core/text/NumberFormat.h"
 
 namespace vexa {
 std::string TrimmedBoxText(std::string_view text) {

@@ -1,9 +1,9 @@
 #pragma once
 // What the settings window edits: its own copy of the settings and the
 // Pattern Times, taken when it opens and applied only by OK.
-#include "config/Configuration.h"
-#include "config/ElementPatternFile.h"
-#include "model/Project.h"
+#include "core/config/Configuration.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/model/Project.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,11 +1,11 @@
-#include "settings/SettingsOk.h"
+#include "core/settings/SettingsOk.h"
 
-#include "app/EditorProject.h"
-#include "config/ConfigurationFile.h"
-#include "config/Messages.h"
-#include "document/PatternTimesEdit.h"
-#include "settings/SettingsBoxes.h"
-#include "settings/SettingsChecks.h"
+#include "core/app/EditorProject.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/Messages.h"
+#include "core/document/PatternTimesEdit.h"
+#include "core/settings/SettingsBoxes.h"
+#include "core/settings/SettingsChecks.h"
 
 #include <memory>
 

@@ -6,10 +6,10 @@
 // editing contents are cleared when confirmed (the undo history goes with
 // them), changed Pattern Times reach the Project, and the voice cells are
 // checked against the Sound Table.
-#include "document/Document.h"
-#include "settings/SettingsDraft.h"
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/document/Document.h"
+#include "core/settings/SettingsDraft.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "sound/AudioOutput.h"
+#include "core/sound/AudioOutput.h"
 
 namespace vexa {
 

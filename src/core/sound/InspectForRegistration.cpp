@@ -1,4 +1,4 @@
-#include "sound/InspectForRegistration.h"
+#include "core/sound/InspectForRegistration.h"
 
 namespace vexa {
 

@@ -4,8 +4,8 @@
 // with the first refused file, since registration stops there and never
 // looks at the files after it. It reads files only and changes nothing, so
 // the window runs it off the user-interface thread and registers the result.
-#include "sound/WaveRegistrationCheck.h"
-#include "ui/Progress.h"
+#include "core/sound/WaveRegistrationCheck.h"
+#include "core/ui/Progress.h"
 
 #include <string>
 #include <vector>

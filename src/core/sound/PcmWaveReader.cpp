@@ -1,6 +1,6 @@
-#include "sound/PcmWaveReader.h"
+#include "core/sound/PcmWaveReader.h"
 
-#include "sound/WaveInspection.h"
+#include "core/sound/WaveInspection.h"
 
 #include <algorithm>
 #include <cstring>

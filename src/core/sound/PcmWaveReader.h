@@ -3,8 +3,8 @@
 // output: the "fmt " and "data" chunks found by walking the RIFF chunks, the
 // data clamped to what the file really holds, and never more than the caller's
 // block in memory, so a file of hundreds of megabytes plays in a few kilobytes.
-#include "sound/AudioOutput.h"
-#include "sound/RiffFile.h"
+#include "core/sound/AudioOutput.h"
+#include "core/sound/RiffFile.h"
 
 #include <cstddef>
 #include <cstdint>

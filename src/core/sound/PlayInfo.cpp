@@ -1,6 +1,6 @@
-#include "sound/PlayInfo.h"
+#include "core/sound/PlayInfo.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace vexa {
 

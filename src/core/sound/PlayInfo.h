@@ -1,7 +1,7 @@
 #pragma once
 // What the playback window shows of the sound it plays: the name, the play
 // length, the size and the audio format, from the sound list's texts.
-#include "model/SoundEntry.h"
+#include "core/model/SoundEntry.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "sound/PlaybackSession.h"
+#include "core/sound/PlaybackSession.h"
 
-#include "sound/SoundList.h"
+#include "core/sound/SoundList.h"
 
 #include <utility>
 

@@ -3,10 +3,10 @@
 // show, when the 200 ms timer runs, and when the window is to close. Sounds
 // play through an AudioOutput. A sound that cannot be played leaves the
 // session idle with the reason to show, until the user closes the window.
-#include "model/SoundEntry.h"
-#include "sound/AudioOutput.h"
-#include "sound/PlayInfo.h"
-#include "sound/PlayRequest.h"
+#include "core/model/SoundEntry.h"
+#include "core/sound/AudioOutput.h"
+#include "core/sound/PlayInfo.h"
+#include "core/sound/PlayRequest.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
-#include "sound/ReplaceSoundTable.h"
+#include "core/sound/ReplaceSoundTable.h"
 
-#include "document/Document.h"
-#include "model/Project.h"
+#include "core/document/Document.h"
+#include "core/model/Project.h"
 
 namespace vexa {
 

@@ -3,10 +3,10 @@
 // and the Sound Present flag before and after, and the voices the new table
 // drops from the Program Lines of every sheet (packed and retimed), so that
 // undo gives back the old table and the voices that named it.
-#include "document/Command.h"
-#include "document/SheetEdit.h"
-#include "model/SoundEntry.h"
-#include "sound/VoiceRefresh.h"
+#include "core/document/Command.h"
+#include "core/document/SheetEdit.h"
+#include "core/model/SoundEntry.h"
+#include "core/sound/VoiceRefresh.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "sound/RiffFile.h"
+#include "core/sound/RiffFile.h"
 
 #include <algorithm>
 

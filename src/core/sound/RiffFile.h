@@ -2,7 +2,7 @@
 // A WAVE file opened for walking its RIFF chunks. Every read is bounded by the
 // file's real size, so no size field of the file can make it read, allocate or
 // loop beyond what is there.
-#include "files/InputFile.h"
+#include "core/files/InputFile.h"
 
 #include <cstdint>
 #include <filesystem>

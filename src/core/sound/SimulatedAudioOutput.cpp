@@ -1,6 +1,6 @@
-#include "sound/SimulatedAudioOutput.h"
+#include "core/sound/SimulatedAudioOutput.h"
 
-#include "sound/WaveInspection.h"
+#include "core/sound/WaveInspection.h"
 
 #include <system_error>
 

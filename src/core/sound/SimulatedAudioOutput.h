@@ -2,7 +2,7 @@
 // A sound output without sound, on the test run's clock: each file "plays"
 // for its measured play length and has stopped at the first poll after it.
 // `vexa timeline` plays a sheet through it to learn the sheet's timing.
-#include "sound/AudioOutput.h"
+#include "core/sound/AudioOutput.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "sound/SoundList.h"
+#include "core/sound/SoundList.h"
 
-#include "config/Messages.h"
-#include "text/NumberFormat.h"
-#include "text/TextRules.h"
+#include "core/config/Messages.h"
+#include "core/text/NumberFormat.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,11 +4,11 @@
 // flags, the highlighted row, and every rule of the window (registering,
 // duplicates, capacity, delete, delete all, moves, comments, what OK writes
 // back). The window only shows it and forwards the user's actions.
-#include "model/Project.h"
-#include "sound/PlayRequest.h"
-#include "sound/WaveRegistrationCheck.h"
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/model/Project.h"
+#include "core/sound/PlayRequest.h"
+#include "core/sound/WaveRegistrationCheck.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <array>
 #include <cstdint>

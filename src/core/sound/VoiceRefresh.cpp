@@ -1,7 +1,7 @@
-#include "sound/VoiceRefresh.h"
+#include "core/sound/VoiceRefresh.h"
 
-#include "model/TimeRange.h"
-#include "text/NumberFormat.h"
+#include "core/model/TimeRange.h"
+#include "core/text/NumberFormat.h"
 
 #include <map>
 #include <optional>

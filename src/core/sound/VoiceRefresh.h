@@ -4,8 +4,8 @@
 // dropped, the voices left are packed to the left and the line's TIME is
 // computed again from the measured lengths, the same way the programme grid's
 // RefreshVoiceCell does it for the shown sheet.
-#include "document/SheetEdit.h"
-#include "model/Project.h"
+#include "core/document/SheetEdit.h"
+#include "core/model/Project.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,9 +1,9 @@
-#include "sound/WaveChoosers.h"
+#include "core/sound/WaveChoosers.h"
 
-#include "config/Messages.h"
-#include "sound/WaveFolderListing.h"
-#include "text/TextRules.h"
-#include "ui/FileChoosers.h"
+#include "core/config/Messages.h"
+#include "core/sound/WaveFolderListing.h"
+#include "core/text/TextRules.h"
+#include "core/ui/FileChoosers.h"
 
 namespace vexa {
 

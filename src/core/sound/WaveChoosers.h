@@ -2,7 +2,7 @@
 // How the sound registration window picks files: "ファイル選択" (the file
 // chooser, several files, "*.wav") and "フォルダ選択" (every WAVE file of a
 // folder), both starting in WaveRef; and the WaveRef the choice leaves.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 #include <string>
 #include <vector>

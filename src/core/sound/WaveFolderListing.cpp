@@ -1,4 +1,4 @@
-#include "sound/WaveFolderListing.h"
+#include "core/sound/WaveFolderListing.h"
 
 #include <algorithm>
 

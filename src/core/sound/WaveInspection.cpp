@@ -1,9 +1,9 @@
-#include "sound/WaveInspection.h"
+#include "core/sound/WaveInspection.h"
 
-#include "config/Messages.h"
-#include "sound/RiffFile.h"
-#include "text/Cp932.h"
-#include "text/TextRules.h"
+#include "core/config/Messages.h"
+#include "core/sound/RiffFile.h"
+#include "core/text/Cp932.h"
+#include "core/text/TextRules.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,8 @@
 #pragma once
 // Reading, checking and measuring WAVE files. The RIFF chunks are walked here,
 // without any multimedia library, and the audio data is never read.
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <array>
 #include <cstdint>

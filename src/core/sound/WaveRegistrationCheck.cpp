@@ -1,7 +1,7 @@
-#include "sound/WaveRegistrationCheck.h"
+#include "core/sound/WaveRegistrationCheck.h"
 
-#include "sound/WaveInspection.h"
-#include "sound/WaveTexts.h"
+#include "core/sound/WaveInspection.h"
+#include "core/sound/WaveTexts.h"
 
 namespace vexa {
 

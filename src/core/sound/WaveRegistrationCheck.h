@@ -3,7 +3,7 @@
 // and format rules and the header scan, in the order sound registration runs
 // them, with what the sound list would show of the file. The registration
 // window and `vexa inspect` both use it, so they never disagree.
-#include "ui/Refusal.h"
+#include "core/ui/Refusal.h"
 
 #include <filesystem>
 #include <string>

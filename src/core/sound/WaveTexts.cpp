@@ -1,6 +1,6 @@
-#include "sound/WaveTexts.h"
+#include "core/sound/WaveTexts.h"
 
-#include "text/NumberFormat.h"
+#include "core/text/NumberFormat.h"
 
 namespace vexa {
 

@@ -1,7 +1,7 @@
-#include "text/TextRules.h"
+#include "core/text/TextRules.h"
 
-#include "text/Cp932.h"
-#include "text/NumberFormat.h"
+#include "core/text/Cp932.h"
+#include "core/text/NumberFormat.h"
 
 #include <algorithm>
 

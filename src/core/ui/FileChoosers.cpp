@@ -1,7 +1,7 @@
-#include "ui/FileChoosers.h"
+#include "core/ui/FileChoosers.h"
 
-#include "config/Messages.h"
-#include "text/TextRules.h"
+#include "core/config/Messages.h"
+#include "core/text/TextRules.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The file and folder choosers the windows share, over UserDialogs. They keep
 // the result forms the callers take apart and the 1024-character limit.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 #include <string>
 #include <vector>

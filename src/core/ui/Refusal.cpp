@@ -1,6 +1,6 @@
-#include "ui/Refusal.h"
+#include "core/ui/Refusal.h"
 
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 namespace vexa {
 

@@ -2,8 +2,8 @@
 // What a check refuses, as data: the text to show, how to show it and which
 // field or cell it concerns. Checks return a Refusal instead of showing a box
 // themselves; ShowRefusal puts it in front of the user through UserDialogs.
-#include "config/MessageNumbers.h"
-#include "ui/UserDialogs.h"
+#include "core/config/MessageNumbers.h"
+#include "core/ui/UserDialogs.h"
 
 #include <optional>
 #include <string>

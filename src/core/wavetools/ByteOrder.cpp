@@ -1,4 +1,4 @@
-#include "wavetools/ByteOrder.h"
+#include "core/wavetools/ByteOrder.h"
 
 namespace vexa {
 

@@ -1,11 +1,11 @@
-#include "wavetools/ConversionChecks.h"
+#include "core/wavetools/ConversionChecks.h"
 
-#include "config/Messages.h"
-#include "files/InputFile.h"
-#include "files/SameFile.h"
-#include "sound/WaveInspection.h"
-#include "wavetools/ToolsFields.h"
-#include "wavetools/ToolsTexts.h"
+#include "core/config/Messages.h"
+#include "core/files/InputFile.h"
+#include "core/files/SameFile.h"
+#include "core/sound/WaveInspection.h"
+#include "core/wavetools/ToolsFields.h"
+#include "core/wavetools/ToolsTexts.h"
 
 namespace vexa {
 namespace {

@@ -2,9 +2,9 @@
 // What is checked before files are converted to mono, in the order the tools
 // window checks them; the command line runs the same checks for one file.
 // Refusals are warnings titled "確認"; the first one wins.
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
-#include "wavetools/ConversionMode.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
+#include "core/wavetools/ConversionMode.h"
 
 #include <filesystem>
 #include <string>

@@ -1,9 +1,9 @@
-#include "wavetools/ConversionJob.h"
+#include "core/wavetools/ConversionJob.h"
 
-#include "config/Messages.h"
-#include "sound/WaveFolderListing.h"
-#include "wavetools/ConversionChecks.h"
-#include "wavetools/ConvertToMono.h"
+#include "core/config/Messages.h"
+#include "core/sound/WaveFolderListing.h"
+#include "core/wavetools/ConversionChecks.h"
+#include "core/wavetools/ConvertToMono.h"
 
 #include <filesystem>
 

@@ -3,10 +3,10 @@
 // have passed their checks, each source's format is read (a mono file ends
 // the job in file mode and is offered to be skipped in folder mode), and the
 // stereo ones are converted in order under one progress bar.
-#include "ui/UserDialogs.h"
-#include "wavetools/ConversionMode.h"
-#include "wavetools/JobResult.h"
-#include "wavetools/ProgressLink.h"
+#include "core/ui/UserDialogs.h"
+#include "core/wavetools/ConversionMode.h"
+#include "core/wavetools/JobResult.h"
+#include "core/wavetools/ProgressLink.h"
 
 #include <cstdint>
 #include <optional>

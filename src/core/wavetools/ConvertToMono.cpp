@@ -1,9 +1,9 @@
-#include "wavetools/ConvertToMono.h"
+#include "core/wavetools/ConvertToMono.h"
 
-#include "files/FileReplacement.h"
-#include "wavetools/ByteOrder.h"
-#include "wavetools/SourceFile.h"
-#include "wavetools/StereoSource.h"
+#include "core/files/FileReplacement.h"
+#include "core/wavetools/ByteOrder.h"
+#include "core/wavetools/SourceFile.h"
+#include "core/wavetools/StereoSource.h"
 
 #include <algorithm>
 #include <array>

@@ -4,8 +4,8 @@
 // resampling. The header is the source's up to the "data" chunk with the
 // fields that depend on the channel count rewritten; chunks after the data
 // are left out.
-#include "wavetools/JobResult.h"
-#include "wavetools/ProgressLink.h"
+#include "core/wavetools/JobResult.h"
+#include "core/wavetools/ProgressLink.h"
 
 #include <filesystem>
 

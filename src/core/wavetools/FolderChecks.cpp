@@ -1,9 +1,9 @@
-#include "wavetools/FolderChecks.h"
+#include "core/wavetools/FolderChecks.h"
 
-#include "config/Messages.h"
-#include "files/SameFile.h"
-#include "sound/WaveFolderListing.h"
-#include "wavetools/ToolsFields.h"
+#include "core/config/Messages.h"
+#include "core/files/SameFile.h"
+#include "core/sound/WaveFolderListing.h"
+#include "core/wavetools/ToolsFields.h"
 
 #include <filesystem>
 

@@ -2,7 +2,7 @@
 // What is checked before every WAVE file of a folder is converted to mono.
 // The entries are compared exactly as typed: the same folder written once
 // with and once without a final separator counts as two.
-#include "ui/Refusal.h"
+#include "core/ui/Refusal.h"
 
 #include <string>
 

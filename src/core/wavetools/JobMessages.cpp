@@ -1,6 +1,6 @@
-#include "wavetools/JobMessages.h"
+#include "core/wavetools/JobMessages.h"
 
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 namespace vexa {
 

@@ -1,8 +1,8 @@
 #pragma once
 // What the user is told and asked about a running or ended conversion or
 // silence job.
-#include "ui/UserDialogs.h"
-#include "wavetools/JobResult.h"
+#include "core/ui/UserDialogs.h"
+#include "core/wavetools/JobResult.h"
 
 namespace vexa {
 

@@ -1,7 +1,7 @@
-#include "wavetools/MakeSilence.h"
+#include "core/wavetools/MakeSilence.h"
 
-#include "files/FileReplacement.h"
-#include "wavetools/ByteOrder.h"
+#include "core/files/FileReplacement.h"
+#include "core/wavetools/ByteOrder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 // Silent WAVE files: a canonical 44-byte mono PCM header followed by the
 // silent level (0 for 16 bits, the unsigned mid level 128 for 8 bits).
-#include "wavetools/JobResult.h"
-#include "wavetools/ProgressLink.h"
+#include "core/wavetools/JobResult.h"
+#include "core/wavetools/ProgressLink.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "wavetools/ProgressLink.h"
+#include "core/wavetools/ProgressLink.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 // counted in bytes and the bar moves one unit each time the count passes the
 // step (a hundredth of the whole job). The stop request is heard at those
 // steps and between blocks.
-#include "ui/Progress.h"
+#include "core/ui/Progress.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,10 @@
-#include "wavetools/SilenceChecks.h"
+#include "core/wavetools/SilenceChecks.h"
 
-#include "config/Messages.h"
-#include "wavetools/ConversionChecks.h"
-#include "wavetools/TimeBoxes.h"
-#include "wavetools/ToolsFields.h"
-#include "wavetools/ToolsTexts.h"
+#include "core/config/Messages.h"
+#include "core/wavetools/ConversionChecks.h"
+#include "core/wavetools/TimeBoxes.h"
+#include "core/wavetools/ToolsFields.h"
+#include "core/wavetools/ToolsTexts.h"
 
 #include <filesystem>
 

@@ -2,8 +2,8 @@
 // What is checked before a silent file is made, in the order the tools window
 // checks it; the command line runs the length and name checks. Refusals are
 // warnings titled "確認"; the first one wins.
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <string>
 

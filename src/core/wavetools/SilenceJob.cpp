@@ -1,6 +1,6 @@
-#include "wavetools/SilenceJob.h"
+#include "core/wavetools/SilenceJob.h"
 
-#include "wavetools/MakeSilence.h"
+#include "core/wavetools/MakeSilence.h"
 
 namespace vexa {
 

@@ -1,8 +1,8 @@
 #pragma once
 // The silent file the silence tab asks for: its length from the time boxes,
 // its rate and width from the two lists.
-#include "wavetools/JobResult.h"
-#include "wavetools/ProgressLink.h"
+#include "core/wavetools/JobResult.h"
+#include "core/wavetools/ProgressLink.h"
 
 #include <array>
 #include <cstdint>

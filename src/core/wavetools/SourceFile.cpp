@@ -1,4 +1,4 @@
-#include "wavetools/SourceFile.h"
+#include "core/wavetools/SourceFile.h"
 
 #include <fcntl.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // A file opened for reading in blocks (only a regular file: see InputFile),
 // closed when the object goes.
-#include "files/InputFile.h"
+#include "core/files/InputFile.h"
 
 #include <cstddef>
 #include <cstdint>

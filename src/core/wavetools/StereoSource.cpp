@@ -1,6 +1,6 @@
-#include "wavetools/StereoSource.h"
+#include "core/wavetools/StereoSource.h"
 
-#include "wavetools/ByteOrder.h"
+#include "core/wavetools/ByteOrder.h"
 
 #include <array>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 // Where the parts of a stereo PCM WAVE file lie, found by walking its RIFF
 // chunks, and whether the file is one the mono conversion can take.
-#include "wavetools/SourceFile.h"
+#include "core/wavetools/SourceFile.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "wavetools/ToolsChoosers.h"
+#include "core/wavetools/ToolsChoosers.h"
 
-#include "ui/FileChoosers.h"
+#include "core/ui/FileChoosers.h"
 
 #include <filesystem>
 

@@ -2,8 +2,8 @@
 // The "..." buttons of the tools window and where their choosers start: the
 // file chooser at the file last chosen for a conversion, the folder chooser
 // at the folder last chosen for one. Kept for as long as the window is open.
-#include "ui/UserDialogs.h"
-#include "wavetools/ConversionMode.h"
+#include "core/ui/UserDialogs.h"
+#include "core/wavetools/ConversionMode.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
-#include "wavetools/ToolsValidation.h"
+#include "core/wavetools/ToolsValidation.h"
 
-#include "config/Messages.h"
-#include "files/MakeDir.h"
-#include "ui/Refusal.h"
-#include "wavetools/ConversionChecks.h"
-#include "wavetools/FolderChecks.h"
-#include "wavetools/SilenceChecks.h"
-#include "wavetools/ToolsFields.h"
+#include "core/config/Messages.h"
+#include "core/files/MakeDir.h"
+#include "core/ui/Refusal.h"
+#include "core/wavetools/ConversionChecks.h"
+#include "core/wavetools/FolderChecks.h"
+#include "core/wavetools/SilenceChecks.h"
+#include "core/wavetools/ToolsFields.h"
 
 #include <exception>
 #include <filesystem>

@@ -4,7 +4,7 @@
 // (a question answered No shows nothing more) and the window puts the focus
 // on the box it names, selecting its whole text. An unexpected failure while
 // checking is told with 2082, and the job does not start.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
-#include "week/WeekPlan.h"
+#include "core/week/WeekPlan.h"
 
-#include "editor/GridColumns.h"
-#include "editor/TestTable.h"
-#include "editor/TestTimeline.h"
-#include "model/ProgramSheet.h"
+#include "core/editor/GridColumns.h"
+#include "core/editor/TestTable.h"
+#include "core/editor/TestTimeline.h"
+#include "core/model/ProgramSheet.h"
 
 #include <algorithm>
 #include <charconv>

@@ -13,9 +13,9 @@
 // device treats it is not known; an empty or unreadable time, or a start equal
 // to the end, gives no span and a 要確認 finding. A sheet at volume 0
 // (放送停止) is shown greyed and overlaps nothing.
-#include "config/Configuration.h"
-#include "model/Project.h"
-#include "sound/SimulatedAudioOutput.h"
+#include "core/config/Configuration.h"
+#include "core/model/Project.h"
+#include "core/sound/SimulatedAudioOutput.h"
 
 #include <array>
 #include <optional>

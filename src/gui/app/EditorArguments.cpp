@@ -1,4 +1,4 @@
-#include "app/EditorArguments.h"
+#include "gui/app/EditorArguments.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/FrmFast.h"
+#include "gui/app/FrmFast.h"
 
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -3,13 +3,13 @@
 // programme grid, line command buttons, attention label and status bar. It
 // shows the run's Document, hands every edit to it as a command, and offers
 // undo and redo; it dispatches the toolbar keys.
-#include "app/MainToolbar.h"
-#include "app/ProgramPaths.h"
-#include "document/Document.h"
-#include "document/SheetEdit.h"
-#include "editor/LineCommandState.h"
-#include "editor/TestTable.h"
-#include "ui/UserDialogs.h"
+#include "core/app/MainToolbar.h"
+#include "core/app/ProgramPaths.h"
+#include "core/document/Document.h"
+#include "core/document/SheetEdit.h"
+#include "core/editor/LineCommandState.h"
+#include "core/editor/TestTable.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QMainWindow>
 #include <QPointer>

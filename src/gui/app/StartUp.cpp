@@ -1,15 +1,15 @@
-#include "app/StartUp.h"
+#include "gui/app/StartUp.h"
 
-#include "app/FirstStart.h"
-#include "card/CardSwapRecovery.h"
-#include "app/FrmFast.h"
-#include "app/FrmMain.h"
-#include "app/ProgramPaths.h"
-#include "config/ConfigurationFile.h"
-#include "config/ElementPatternFile.h"
-#include "config/Messages.h"
-#include "files/InputFile.h"
-#include "ui/QtUserDialogs.h"
+#include "core/app/FirstStart.h"
+#include "core/card/CardSwapRecovery.h"
+#include "gui/app/FrmFast.h"
+#include "gui/app/FrmMain.h"
+#include "core/app/ProgramPaths.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/config/Messages.h"
+#include "core/files/InputFile.h"
+#include "gui/ui/QtUserDialogs.h"
 
 #include <QDir>
 #include <QFile>

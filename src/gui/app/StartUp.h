@@ -2,9 +2,9 @@
 // The editor's start: one copy per Program Folder, the splash
 // picture, the default card data folder on a user's first start, the
 // Configuration File, then the main window.
-#include "app/SingleInstance.h"
-#include "document/Document.h"
-#include "ui/UserDialogs.h"
+#include "gui/app/SingleInstance.h"
+#include "core/document/Document.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "app/TestRunScreen.h"
+#include "gui/app/TestRunScreen.h"
 
-#include "app/FrmMain.h"
-#include "editor/FgProgramView.h"
+#include "gui/app/FrmMain.h"
+#include "gui/editor/FgProgramView.h"
 
 #include <QLabel>
 #include <QTimer>

@@ -2,7 +2,7 @@
 // What the main window shows of a test run: test mode on its toolbar and
 // controls, the timer TmrSim, the playing line and the pictures in the
 // programme grid, and the voice in LblState.
-#include "editor/TestRunView.h"
+#include "core/editor/TestRunView.h"
 
 class QLabel;
 class QTimer;

@@ -1,7 +1,7 @@
 #pragma once
 // The pictures of the toolbar buttons, drawn so that they look the same with
 // every style and at every size.
-#include "app/MainToolbar.h"
+#include "core/app/MainToolbar.h"
 
 #include <QIcon>
 

@@ -1,4 +1,4 @@
-#include "app/UnattendedDialogs.h"
+#include "gui/app/UnattendedDialogs.h"
 
 #include <iostream>
 

@@ -2,7 +2,7 @@
 // UserDialogs for runs nobody watches (the screenshot run): each message is
 // written to the error stream and answered with the button that changes
 // least; choosers are cancelled.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 namespace vexa::gui {
 

@@ -1,10 +1,10 @@
 // vexa-editor: the desktop editor.
-#include "app/EditorArguments.h"
-#include "app/FrmMain.h"
-#include "app/ProgramFolderChoice.h"
-#include "app/StartUp.h"
-#include "app/Translations.h"
-#include "app/UnattendedDialogs.h"
+#include "gui/app/EditorArguments.h"
+#include "gui/app/FrmMain.h"
+#include "core/app/ProgramFolderChoice.h"
+#include "gui/app/StartUp.h"
+#include "gui/app/Translations.h"
+#include "gui/app/UnattendedDialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "card/CardCreationRun.h"
+#include "gui/card/CardCreationRun.h"
 
 #include <QThread>
 

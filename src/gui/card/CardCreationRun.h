@@ -3,9 +3,9 @@
 // the worker; the values and captions reach the user-interface thread as
 // queued signals, and finished() comes there once the job has ended. The user
 // interface never waits for the files.
-#include "card/CardCreation.h"
-#include "card/CardJob.h"
-#include "ui/Progress.h"
+#include "core/card/CardCreation.h"
+#include "core/card/CardJob.h"
+#include "core/ui/Progress.h"
 
 #include <QObject>
 #include <QString>

@@ -3,10 +3,10 @@
 // description's entries (each change a step of the Document), the capacity
 // the registered WAVE files need, and Create, which checks and then writes
 // the Card Folder on a worker thread behind the progress window.
-#include "app/ProgramPaths.h"
-#include "card/CardJob.h"
-#include "document/Document.h"
-#include "ui/UserDialogs.h"
+#include "core/app/ProgramPaths.h"
+#include "core/card/CardJob.h"
+#include "core/document/Document.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "editor/FgMemo.h"
+#include "gui/editor/FgMemo.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "editor/FgProgramView.h"
+#include "gui/editor/FgProgramView.h"
 
-#include "editor/ProgramGridModel.h"
-#include "editor/ProgramTableView.h"
+#include "gui/editor/ProgramGridModel.h"
+#include "gui/editor/ProgramTableView.h"
 
 #include <QAbstractItemDelegate>
 #include <QItemSelectionModel>

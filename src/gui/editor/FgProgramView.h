@@ -4,7 +4,7 @@
 // window runs on it (set-up, showing the sheet, RefreshVoiceCell, the line
 // commands, the check before a test, ending an edit). Edits reach the Project
 // through the Document; messages go through the UserDialogs given.
-#include "editor/ProgramGrid.h"
+#include "core/editor/ProgramGrid.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "editor/FrozenColumnsView.h"
+#include "gui/editor/FrozenColumnsView.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>

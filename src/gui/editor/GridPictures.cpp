@@ -1,4 +1,4 @@
-#include "editor/GridPictures.h"
+#include "gui/editor/GridPictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #pragma once
 // The state pictures of the programme grid (idle, voice playing, LED lit,
 // BUZZER sounding), drawn here rather than loaded from files.
-#include "editor/ProgramGrid.h"
+#include "core/editor/ProgramGrid.h"
 
 #include <QPixmap>
 

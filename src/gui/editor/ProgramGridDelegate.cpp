@@ -1,7 +1,7 @@
-#include "editor/ProgramGridDelegate.h"
+#include "gui/editor/ProgramGridDelegate.h"
 
-#include "editor/GridPictures.h"
-#include "editor/ProgramGridModel.h"
+#include "gui/editor/GridPictures.h"
+#include "gui/editor/ProgramGridModel.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 // edit of at most 5 characters for the LED and BUZZER times, pictures centred
 // in columns 1, 13 and 16. Keys in an editor behave as in a grid: Enter
 // commits and moves down, Up/Down leave a line edit, Left/Right leave a list.
-#include "editor/ProgramGrid.h"
+#include "core/editor/ProgramGrid.h"
 
 #include <QStyledItemDelegate>
 

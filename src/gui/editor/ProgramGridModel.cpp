@@ -1,4 +1,4 @@
-#include "editor/ProgramGridModel.h"
+#include "gui/editor/ProgramGridModel.h"
 
 #include <QBrush>
 #include <QColor>

@@ -3,7 +3,7 @@
 // i is grid row i + 2 (the two header rows are drawn by the header view). Shows
 // the choice names, the colours and the state pictures the grid decides, and
 // hands edits to the grid's after-edit rules.
-#include "editor/ProgramGrid.h"
+#include "core/editor/ProgramGrid.h"
 
 #include <QAbstractTableModel>
 

@@ -1,9 +1,9 @@
-#include "editor/ProgramTableView.h"
+#include "gui/editor/ProgramTableView.h"
 
-#include "editor/FrozenColumnsView.h"
-#include "editor/ProgramGridDelegate.h"
-#include "editor/ProgramGridModel.h"
-#include "editor/TwoRowHeaderView.h"
+#include "gui/editor/FrozenColumnsView.h"
+#include "gui/editor/ProgramGridDelegate.h"
+#include "gui/editor/ProgramGridModel.h"
+#include "gui/editor/TwoRowHeaderView.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -5,7 +5,7 @@
 // are ignored. Japanese input on a cell without an open editor opens the
 // editor and hands it the whole composition. The line number and the voice
 // picture stay at the left edge while the other columns scroll sideways.
-#include "editor/ProgramGrid.h"
+#include "core/editor/ProgramGrid.h"
 
 #include <QTableView>
 

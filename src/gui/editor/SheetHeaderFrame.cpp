@@ -1,4 +1,4 @@
-#include "editor/SheetHeaderFrame.h"
+#include "gui/editor/SheetHeaderFrame.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,7 +3,7 @@
 // time, weekday and season boxes. It shows a SheetHeaderControls record and
 // keeps it in step with what the user picks; the memo grid holds the name and
 // memo.
-#include "editor/SheetHeaderControls.h"
+#include "core/editor/SheetHeaderControls.h"
 
 #include <QFrame>
 

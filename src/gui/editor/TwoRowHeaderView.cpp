@@ -1,4 +1,4 @@
-#include "editor/TwoRowHeaderView.h"
+#include "gui/editor/TwoRowHeaderView.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>

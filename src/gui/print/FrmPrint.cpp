@@ -1,15 +1,15 @@
-#include "print/FrmPrint.h"
+#include "gui/print/FrmPrint.h"
 
-#include "PageSetup.h"
-#include "PdfExport.h"
-#include "ReportRenderer.h"
-#include "config/ElementPatternFile.h"
-#include "config/Messages.h"
-#include "print/PdfTarget.h"
-#include "print/PrintJob.h"
-#include "print/PrintRun.h"
-#include "ui/Refusal.h"
-#include "ui/WorkAreaFit.h"
+#include "printlayout/PageSetup.h"
+#include "printlayout/PdfExport.h"
+#include "printlayout/ReportRenderer.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/config/Messages.h"
+#include "core/print/PdfTarget.h"
+#include "core/print/PrintJob.h"
+#include "gui/print/PrintRun.h"
+#include "core/ui/Refusal.h"
+#include "gui/ui/WorkAreaFit.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -5,13 +5,13 @@
 // "閉じる(&C)", which saves the boxes in
 // PrtSheet; the close box saves nothing. The main window stays disabled
 // while it is open.
-#include "app/ProgramPaths.h"
-#include "document/Document.h"
-#include "print/PrintChoices.h"
-#include "print/Report.h"
-#include "ui/Progress.h"
-#include "ui/Refusal.h"
-#include "ui/UserDialogs.h"
+#include "core/app/ProgramPaths.h"
+#include "core/document/Document.h"
+#include "core/print/PrintChoices.h"
+#include "core/print/Report.h"
+#include "core/ui/Progress.h"
+#include "core/ui/Refusal.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "print/PrintRun.h"
+#include "gui/print/PrintRun.h"
 
 #include <QThread>
 

@@ -3,7 +3,7 @@
 // thread; QPainter may paint on a printer or a PDF writer there. finished()
 // comes on the user-interface thread once the work has ended. The destructor
 // asks the work to stop at its next page and waits for it.
-#include "ui/Progress.h"
+#include "core/ui/Progress.h"
 
 #include <QObject>
 

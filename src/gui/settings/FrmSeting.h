@@ -3,13 +3,13 @@
 // folder, the LED and BUZZER Pattern Times with their previews, the two
 // auxiliary functions, the User Information and the version. It edits its own
 // copy; OK checks it and hands it to the Document and the Configuration File.
-#include "app/ProgramPaths.h"
-#include "config/ElementPatternFile.h"
-#include "document/Document.h"
-#include "settings/PatternPreview.h"
-#include "settings/SettingsBoxes.h"
-#include "settings/SettingsDraft.h"
-#include "ui/UserDialogs.h"
+#include "core/app/ProgramPaths.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/document/Document.h"
+#include "core/settings/PatternPreview.h"
+#include "core/settings/SettingsBoxes.h"
+#include "core/settings/SettingsDraft.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "settings/UpDown.h"
+#include "gui/settings/UpDown.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

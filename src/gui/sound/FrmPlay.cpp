@@ -1,7 +1,7 @@
-#include "sound/FrmPlay.h"
+#include "gui/sound/FrmPlay.h"
 
-#include "config/Messages.h"
-#include "ui/WorkAreaFit.h"
+#include "core/config/Messages.h"
+#include "gui/ui/WorkAreaFit.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // the first, shows what plays, polls the output every 200 ms and closes by
 // itself at the end. A sound that cannot be played is said so in the window,
 // with why, and the window stays until the user closes it.
-#include "sound/PlaybackSession.h"
+#include "core/sound/PlaybackSession.h"
 
 #include <QDialog>
 

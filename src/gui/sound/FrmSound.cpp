@@ -1,16 +1,16 @@
-#include "sound/FrmSound.h"
+#include "gui/sound/FrmSound.h"
 
-#include "QtAudioOutput.h"
-#include "config/Messages.h"
-#include "sound/FrmPlay.h"
-#include "sound/InspectForRegistration.h"
-#include "sound/ReplaceSoundTable.h"
-#include "sound/SoundListModel.h"
-#include "sound/WaveChoosers.h"
-#include "sound/WaveInspection.h"
-#include "sound/RegistrationImport.h"
-#include "ui/WorkAreaFit.h"
-#include "wavetools/FrmTools.h"
+#include "audio/QtAudioOutput.h"
+#include "core/config/Messages.h"
+#include "gui/sound/FrmPlay.h"
+#include "core/sound/InspectForRegistration.h"
+#include "core/sound/ReplaceSoundTable.h"
+#include "gui/sound/SoundListModel.h"
+#include "core/sound/WaveChoosers.h"
+#include "core/sound/WaveInspection.h"
+#include "gui/sound/RegistrationImport.h"
+#include "gui/ui/WorkAreaFit.h"
+#include "gui/wavetools/FrmTools.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

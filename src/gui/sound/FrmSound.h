@@ -4,12 +4,12 @@
 // or a drop from the file manager, entries deleted, moved, commented and
 // listened to, and OK handing the new table to the Document as one step.
 // Cancel (or closing) drops everything after question 2067 when changed.
-#include "document/Document.h"
-#include "import/ImportRegistration.h"
-#include "sound/InspectForRegistration.h"
-#include "sound/SoundList.h"
-#include "sound/VoiceRefresh.h"
-#include "ui/UserDialogs.h"
+#include "core/document/Document.h"
+#include "core/import/ImportRegistration.h"
+#include "core/sound/InspectForRegistration.h"
+#include "core/sound/SoundList.h"
+#include "core/sound/VoiceRefresh.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QDialog>
 #include <QFutureWatcher>

@@ -1,9 +1,9 @@
-#include "sound/RegistrationImport.h"
+#include "gui/sound/RegistrationImport.h"
 
 #include "audioimport/AudioLibraries.h"
-#include "config/Configuration.h"
-#include "files/MakeDir.h"
-#include "wavetools/FolderChecks.h"
+#include "core/config/Configuration.h"
+#include "core/files/MakeDir.h"
+#include "core/wavetools/FolderChecks.h"
 
 #include <QProgressBar>
 

@@ -6,9 +6,9 @@
 // window's bar and stop button, into the import folder; and the window then
 // registers what checks() gives, in the chosen order. The rules are the
 // core's (import/ImportRegistration); this only runs them.
-#include "import/ImportRegistration.h"
-#include "import/ImportSettings.h"
-#include "wavetools/ToolsJobRun.h"
+#include "core/import/ImportRegistration.h"
+#include "core/import/ImportSettings.h"
+#include "gui/wavetools/ToolsJobRun.h"
 
 #include <QObject>
 #include <QPointer>

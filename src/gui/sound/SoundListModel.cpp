@@ -1,4 +1,4 @@
-#include "sound/SoundListModel.h"
+#include "gui/sound/SoundListModel.h"
 
 #include <QColor>
 

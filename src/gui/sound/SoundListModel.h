@@ -2,7 +2,7 @@
 // The sound list FgWave as a table model over the window's SoundList: 255
 // numbered rows, the eight shown columns, the highlighted row, and the
 // comment column as the only editable one.
-#include "sound/SoundList.h"
+#include "core/sound/SoundList.h"
 
 #include <QAbstractTableModel>
 

@@ -1,4 +1,4 @@
-#include "ui/QtUserDialogs.h"
+#include "gui/ui/QtUserDialogs.h"
 
 #include <QApplication>
 #include <QDialog>

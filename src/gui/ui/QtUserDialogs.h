@@ -2,7 +2,7 @@
 // UserDialogs answered by the user through Qt: QMessageBox for messages and
 // questions, a small dialog for questions with buttons of their own,
 // QFileDialog for the file and folder choosers.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QPointer>
 #include <QStringList>

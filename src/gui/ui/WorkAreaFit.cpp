@@ -1,6 +1,6 @@
-#include "ui/WorkAreaFit.h"
+#include "gui/ui/WorkAreaFit.h"
 
-#include "app/MainWindowSize.h"
+#include "core/app/MainWindowSize.h"
 
 #include <QEvent>
 #include <QPointer>

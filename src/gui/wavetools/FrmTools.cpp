@@ -1,14 +1,14 @@
-#include "wavetools/FrmTools.h"
+#include "gui/wavetools/FrmTools.h"
 
-#include "wavetools/ConversionJob.h"
-#include "wavetools/ImportPage.h"
-#include "wavetools/JobMessages.h"
-#include "wavetools/SilenceJob.h"
-#include "wavetools/ToolsFields.h"
-#include "wavetools/ToolsRunningState.h"
-#include "wavetools/ToolsValidation.h"
-#include "wavetools/UpDownButtons.h"
-#include "ui/WorkAreaFit.h"
+#include "core/wavetools/ConversionJob.h"
+#include "gui/wavetools/ImportPage.h"
+#include "core/wavetools/JobMessages.h"
+#include "core/wavetools/SilenceJob.h"
+#include "core/wavetools/ToolsFields.h"
+#include "core/wavetools/ToolsRunningState.h"
+#include "core/wavetools/ToolsValidation.h"
+#include "gui/wavetools/UpDownButtons.h"
+#include "gui/ui/WorkAreaFit.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -7,11 +7,11 @@
 // worker (ToolsJobRun) so the bar moves and the stop button answers at once.
 // The window is never torn down while a job runs: closing during a job asks
 // the stop question, and a Yes closes the window once the job has ended.
-#include "ui/UserDialogs.h"
-#include "wavetools/ConversionMode.h"
-#include "wavetools/TimeBoxes.h"
-#include "wavetools/ToolsChoosers.h"
-#include "wavetools/ToolsJobRun.h"
+#include "core/ui/UserDialogs.h"
+#include "core/wavetools/ConversionMode.h"
+#include "core/wavetools/TimeBoxes.h"
+#include "core/wavetools/ToolsChoosers.h"
+#include "gui/wavetools/ToolsJobRun.h"
 
 #include <QDialog>
 

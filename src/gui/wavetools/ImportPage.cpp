@@ -1,9 +1,9 @@
-#include "wavetools/ImportPage.h"
+#include "gui/wavetools/ImportPage.h"
 
 #include "audioimport/AudioLibraries.h"
-#include "import/ImportSettings.h"
-#include "import/ImportTab.h"
-#include "wavetools/JobMessages.h"
+#include "core/import/ImportSettings.h"
+#include "core/import/ImportTab.h"
+#include "core/wavetools/JobMessages.h"
 
 #include <QApplication>
 #include <QCheckBox>

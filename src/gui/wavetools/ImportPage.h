@@ -6,10 +6,10 @@
 // section Import, which the sound registration window's conversions use
 // too). The job runs on a worker (ToolsJobRun) with the bar, its caption and
 // the stop button; each file's result fills a row of the list.
-#include "import/ImportBatch.h"
-#include "import/ImportSettings.h"
-#include "ui/UserDialogs.h"
-#include "wavetools/ToolsJobRun.h"
+#include "core/import/ImportBatch.h"
+#include "core/import/ImportSettings.h"
+#include "core/ui/UserDialogs.h"
+#include "gui/wavetools/ToolsJobRun.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "wavetools/ToolsJobRun.h"
+#include "gui/wavetools/ToolsJobRun.h"
 
 #include <QtConcurrent/QtConcurrent>
 

@@ -4,8 +4,8 @@
 // user-interface thread as queued signals, and finished() comes there after
 // them, once the job has ended. The stop request is an atomic flag that the
 // job polls at its progress steps.
-#include "ui/Progress.h"
-#include "wavetools/JobResult.h"
+#include "core/ui/Progress.h"
+#include "core/wavetools/JobResult.h"
 
 #include <QFutureWatcher>
 #include <QObject>

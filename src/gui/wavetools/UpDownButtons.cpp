@@ -1,4 +1,4 @@
-#include "wavetools/UpDownButtons.h"
+#include "gui/wavetools/UpDownButtons.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>

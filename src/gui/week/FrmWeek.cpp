@@ -1,7 +1,7 @@
-#include "week/FrmWeek.h"
+#include "gui/week/FrmWeek.h"
 
-#include "ui/WorkAreaFit.h"
-#include "week/WeekChart.h"
+#include "gui/ui/WorkAreaFit.h"
+#include "gui/week/WeekChart.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -3,8 +3,8 @@
 // of the sheets and the list of findings. It reads the Project of the
 // Document and follows every edit, undo and load at once; a click on a bar
 // asks the main window to show that sheet.
-#include "document/Document.h"
-#include "week/WeekPlan.h"
+#include "core/document/Document.h"
+#include "core/week/WeekPlan.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "week/WeekChart.h"
+#include "gui/week/WeekChart.h"
 
 #include <QMouseEvent>
 #include <algorithm>

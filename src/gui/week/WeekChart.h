@@ -2,7 +2,7 @@
 // The week drawn: seven rows Monday … Sunday, 24 hours across, each sheet's
 // span a coloured bar with its number, overlaps hatched in red, 放送停止
 // greyed, 要確認 spans dashed. A click on a bar says which sheet it was.
-#include "week/WeekPlan.h"
+#include "core/week/WeekPlan.h"
 
 #include <QColor>
 #include <QWidget>

@@ -8,9 +8,9 @@
 #include "TestPaths.h"
 #include "audioimport/AudioLibraries.h"
 #include "audioimport/Ebur128Meter.h"
-#include "import/ImportFile.h"
-#include "sound/WaveRegistrationCheck.h"
-#include "ui/Progress.h"
+#include "core/import/ImportFile.h"
+#include "core/sound/WaveRegistrationCheck.h"
+#include "core/ui/Progress.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -4,11 +4,11 @@
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "TmpfsMount.h"
-#include "card/CardEntryCheck.h"
-#include "config/ConfigurationFile.h"
-#include "config/Messages.h"
-#include "model/ControlFileReader.h"
-#include "model/ControlFileWriter.h"
+#include "core/card/CardEntryCheck.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/Messages.h"
+#include "core/model/ControlFileReader.h"
+#include "core/model/ControlFileWriter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // stopping cleanly.
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "sound/WaveRegistrationCheck.h"
+#include "core/sound/WaveRegistrationCheck.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

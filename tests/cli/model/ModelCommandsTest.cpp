@@ -1,8 +1,8 @@
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "config/Messages.h"
-#include "sound/WaveInspection.h"
-#include "text/Cp932.h"
+#include "core/config/Messages.h"
+#include "core/sound/WaveInspection.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>

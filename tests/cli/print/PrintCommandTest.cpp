@@ -2,7 +2,7 @@
 // back with pdftotext and pdfinfo (poppler-utils); its usage errors and a
 // target that cannot be written.
 #include "TestPaths.h"
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

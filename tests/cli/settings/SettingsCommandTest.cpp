@@ -1,5 +1,5 @@
 #include "TestPaths.h"
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // refusals.
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "config/Messages.h"
-#include "model/ControlFileWriter.h"
+#include "core/config/Messages.h"
+#include "core/model/ControlFileWriter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 #include <gtest/gtest.h>
 

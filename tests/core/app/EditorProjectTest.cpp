@@ -1,6 +1,6 @@
-#include "app/EditorProject.h"
+#include "core/app/EditorProject.h"
 
-#include "model/ControlFileWriter.h"
+#include "core/model/ControlFileWriter.h"
 
 #include "DocumentEdits.h"
 #include "ScriptedDialogs.h"

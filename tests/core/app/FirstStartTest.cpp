@@ -1,7 +1,7 @@
-#include "app/FirstStart.h"
+#include "core/app/FirstStart.h"
 
-#include "config/ConfigurationFile.h"
-#include "text/Cp932.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/text/Cp932.h"
 
 #include "TestPaths.h"
 

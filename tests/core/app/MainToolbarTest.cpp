@@ -1,4 +1,4 @@
-#include "app/MainToolbar.h"
+#include "core/app/MainToolbar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/MainWindowQuestions.h"
+#include "core/app/MainWindowQuestions.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"

@@ -1,6 +1,6 @@
 #include "TestPaths.h"
 #include "TmpfsMount.h"
-#include "app/ProgramFolderChoice.h"
+#include "core/app/ProgramFolderChoice.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "TestPaths.h"
-#include "app/ReleaseNotes.h"
-#include "text/Cp932.h"
+#include "core/app/ReleaseNotes.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

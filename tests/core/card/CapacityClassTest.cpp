@@ -1,7 +1,7 @@
 // The capacity classes at their boundaries, the stored capacity's text and
 // the Card Folder path.
-#include "card/CapacityClass.h"
-#include "card/CardFolder.h"
+#include "core/card/CapacityClass.h"
+#include "core/card/CardFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // card data folder "cards", the Card Folder "cards/SHOP".
 #include "FolderContents.h"
 #include "TestPaths.h"
-#include "card/CardPreparation.h"
-#include "model/ControlFileWriter.h"
-#include "text/Cp932.h"
+#include "core/card/CardPreparation.h"
+#include "core/model/ControlFileWriter.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -4,11 +4,11 @@
 #include "../wavetools/RecordingProgress.h"
 #include "ScriptedDialogs.h"
 #include "TmpfsMount.h"
-#include "card/CardCreation.h"
-#include "card/WorkFolder.h"
-#include "config/Messages.h"
-#include "files/FileFaults.h"
-#include "model/ControlFileReader.h"
+#include "core/card/CardCreation.h"
+#include "core/card/WorkFolder.h"
+#include "core/config/Messages.h"
+#include "core/files/FileFaults.h"
+#include "core/model/ControlFileReader.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

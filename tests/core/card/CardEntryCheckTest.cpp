@@ -1,9 +1,9 @@
 // The entry rules of the creation window: which entry is refused first, with
 // which text, and which box gets the focus.
-#include "card/CardDate.h"
-#include "card/CardEntryCheck.h"
-#include "card/CardFolderName.h"
-#include "config/Messages.h"
+#include "core/card/CardDate.h"
+#include "core/card/CardEntryCheck.h"
+#include "core/card/CardFolderName.h"
+#include "core/config/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,12 @@
 // its sub-folders still in it, and nothing of the work left behind.
 #include "CardCreationFixture.h"
 #include "TmpfsMount.h"
-#include "card/CardCreation.h"
-#include "card/CardFolderSwap.h"
-#include "card/CardSwapRecovery.h"
-#include "card/WorkFolder.h"
-#include "files/FileFaults.h"
-#include "files/FolderAt.h"
+#include "core/card/CardCreation.h"
+#include "core/card/CardFolderSwap.h"
+#include "core/card/CardSwapRecovery.h"
+#include "core/card/WorkFolder.h"
+#include "core/files/FileFaults.h"
+#include "core/files/FolderAt.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

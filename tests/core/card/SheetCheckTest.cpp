@@ -1,6 +1,6 @@
 // The sheet check before creation: the whole error list, in sheet and line
 // order, with the prefixes that name where each problem is.
-#include "card/SheetCheck.h"
+#include "core/card/SheetCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "config/ConfigurationFile.h"
+#include "core/config/ConfigurationFile.h"
 
 #include "Cp932Files.h"
 #include "TestPaths.h"
-#include "config/PrivateProfile.h"
+#include "core/config/PrivateProfile.h"
 
 #include <gtest/gtest.h>
 

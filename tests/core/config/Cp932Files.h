@@ -2,7 +2,7 @@
 // Writing the small INI files of the configuration tests: readable UTF-8 with
 // LF in the test, CP932 with CR LF on disk, as the delivered files are.
 #include "TestPaths.h"
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 #include <filesystem>
 #include <string>

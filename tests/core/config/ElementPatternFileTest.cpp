@@ -1,4 +1,4 @@
-#include "config/ElementPatternFile.h"
+#include "core/config/ElementPatternFile.h"
 
 #include "Cp932Files.h"
 #include "TestPaths.h"

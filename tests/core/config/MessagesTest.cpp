@@ -1,4 +1,4 @@
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 #include <gtest/gtest.h>
 

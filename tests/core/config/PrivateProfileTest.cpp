@@ -1,4 +1,4 @@
-#include "config/PrivateProfile.h"
+#include "core/config/PrivateProfile.h"
 
 #include "Cp932Files.h"
 #include "TestPaths.h"

@@ -1,7 +1,7 @@
 // The creation window's edits of the Card Information as steps of the
 // Document: typing into one entry is one step, another entry a new one.
-#include "document/CardInformationEdit.h"
-#include "document/Document.h"
+#include "core/document/CardInformationEdit.h"
+#include "core/document/Document.h"
 
 #include <gtest/gtest.h>
 

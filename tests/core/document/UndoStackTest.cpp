@@ -1,6 +1,6 @@
 // The undo history: steps, merging, the clean point and what New and Load do.
-#include "document/Document.h"
-#include "document/SheetEdit.h"
+#include "core/document/Document.h"
+#include "core/document/SheetEdit.h"
 
 #include <gtest/gtest.h>
 

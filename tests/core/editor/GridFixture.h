@@ -1,12 +1,12 @@
 #pragma once
 // A programme grid over a Document whose sounds have lengths the test sets,
 // measured without files, and dialogs answered from a script.
-#include "editor/ProgramGrid.h"
+#include "core/editor/ProgramGrid.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
-#include "text/Cp932.h"
-#include "text/NumberFormat.h"
+#include "core/text/Cp932.h"
+#include "core/text/NumberFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // cursor and click rules, and the check before a test.
 #include "GridFixture.h"
 
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 namespace vexa {
 namespace {

@@ -3,7 +3,7 @@
 // transfers of lines between the grid and a sheet.
 #include "GridFixture.h"
 
-#include "editor/GridColumns.h"
+#include "core/editor/GridColumns.h"
 
 namespace vexa {
 namespace {

@@ -1,4 +1,4 @@
-#include "editor/SheetDuplication.h"
+#include "core/editor/SheetDuplication.h"
 
 #include "ScriptedDialogs.h"
 

@@ -1,4 +1,4 @@
-#include "editor/SheetHeaderControls.h"
+#include "core/editor/SheetHeaderControls.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The test run tick by tick, with a scripted sound output whose sounds last a
 // set number of polls (one poll a tick, the first in the tick the sound
 // starts) and a view that writes down every change it is shown.
-#include "editor/TestRun.h"
+#include "core/editor/TestRun.h"
 
-#include "editor/GridColumns.h"
+#include "core/editor/GridColumns.h"
 
 #include "ScriptedAudioOutput.h"
 

@@ -1,9 +1,9 @@
 // A test run played through at once without sound: lines, voices and the
 // LED and BUZZER changes in ticks, a voice that cannot be played, and the
 // sheet's time window.
-#include "editor/TestTimeline.h"
+#include "core/editor/TestTimeline.h"
 
-#include "editor/GridColumns.h"
+#include "core/editor/GridColumns.h"
 
 #include "TestPaths.h"
 #include "WaveFileBytes.h"

@@ -2,8 +2,8 @@
 // back exactly the Project before it, redo exactly the Project after it.
 #include "GridFixture.h"
 
-#include "editor/SheetDuplication.h"
-#include "editor/SheetHeaderControls.h"
+#include "core/editor/SheetDuplication.h"
+#include "core/editor/SheetHeaderControls.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
-#include "files/FileFaults.h"
-#include "files/FileReplacement.h"
-#include "files/TemporaryName.h"
+#include "core/files/FileFaults.h"
+#include "core/files/FileReplacement.h"
+#include "core/files/TemporaryName.h"
 
 #include "TestPaths.h"
 #include "TmpfsMount.h"

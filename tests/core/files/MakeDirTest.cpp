@@ -1,4 +1,4 @@
-#include "files/MakeDir.h"
+#include "core/files/MakeDir.h"
 
 #include "TestPaths.h"
 

@@ -5,8 +5,8 @@
 // weighting, no gating but an absolute one at -70) with the sample peak as
 // its true peak. Enough to follow what the pipeline does with the figures;
 // the real libraries are tested in tests/audioimport.
-#include "import/AudioBackend.h"
-#include "sound/WaveInspection.h"
+#include "core/import/AudioBackend.h"
+#include "core/sound/WaveInspection.h"
 
 #include <cmath>
 #include <algorithm>

@@ -4,10 +4,10 @@
 #include "FakeAudioBackend.h"
 #include "../wavetools/RecordingProgress.h"
 #include "TestPaths.h"
-#include "import/ImportBatch.h"
-#include "import/ImportFile.h"
-#include "import/PcmWriter.h"
-#include "sound/WaveRegistrationCheck.h"
+#include "core/import/ImportBatch.h"
+#include "core/import/ImportFile.h"
+#include "core/import/PcmWriter.h"
+#include "core/sound/WaveRegistrationCheck.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The names imports are written under: proposals from the source's name,
 // unique against the folder, the Sound Table and the batch, and names the
 // user types checked as registration checks them.
-#include "import/ImportBatch.h"
-#include "import/ImportName.h"
-#include "sound/WaveInspection.h"
+#include "core/import/ImportBatch.h"
+#include "core/import/ImportName.h"
+#include "core/sound/WaveInspection.h"
 #include "TestPaths.h"
 
 #include <gtest/gtest.h>

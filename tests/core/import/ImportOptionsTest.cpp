@@ -1,7 +1,7 @@
 // The options an import runs with and the output format they give for a
 // source.
-#include "import/ImportOptions.h"
-#include "import/ImportSettings.h"
+#include "core/import/ImportOptions.h"
+#include "core/import/ImportSettings.h"
 #include "TestPaths.h"
 
 #include <gtest/gtest.h>

@@ -5,9 +5,9 @@
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "import/ImportRegistration.h"
-#include "config/Messages.h"
-#include "sound/SoundList.h"
+#include "core/import/ImportRegistration.h"
+#include "core/config/Messages.h"
+#include "core/sound/SoundList.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

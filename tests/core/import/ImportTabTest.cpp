@@ -2,8 +2,8 @@
 // the folder question, its rate choices and its result rows.
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
-#include "import/ImportTab.h"
-#include "wavetools/JobMessages.h"
+#include "core/import/ImportTab.h"
+#include "core/wavetools/JobMessages.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

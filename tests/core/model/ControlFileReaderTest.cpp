@@ -1,10 +1,10 @@
-#include "model/ControlFileReader.h"
+#include "core/model/ControlFileReader.h"
 
 #include "ModelTestData.h"
 #include "ScriptedDialogs.h"
-#include "config/Messages.h"
-#include "model/ControlFileWriter.h"
-#include "text/Cp932.h"
+#include "core/config/Messages.h"
+#include "core/model/ControlFileWriter.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "model/ControlFileReader.h"
-#include "model/ControlFileWriter.h"
+#include "core/model/ControlFileReader.h"
+#include "core/model/ControlFileWriter.h"
 
 #include "ModelTestData.h"
 #include "ScriptedDialogs.h"

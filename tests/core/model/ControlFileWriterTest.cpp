@@ -1,7 +1,7 @@
-#include "model/ControlFileWriter.h"
+#include "core/model/ControlFileWriter.h"
 
 #include "ModelTestData.h"
-#include "text/Cp932.h"
+#include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
 

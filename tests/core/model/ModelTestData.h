@@ -2,7 +2,7 @@
 // Projects and files the Control File tests share.
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "model/Project.h"
+#include "core/model/Project.h"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "model/Project.h"
+#include "core/model/Project.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/UndecodedText.h"
+#include "core/model/UndecodedText.h"
 
 #include "ScriptedDialogs.h"
 

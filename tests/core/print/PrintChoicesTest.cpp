@@ -1,9 +1,9 @@
 // The boxes of the print selection: PrtSheet read and written, the refusal
 // when nothing is chosen, and the report names of `vexa print`.
 #include "TestPaths.h"
-#include "config/ConfigurationFile.h"
-#include "config/Messages.h"
-#include "print/PrintChoices.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/Messages.h"
+#include "core/print/PrintChoices.h"
 
 #include <gtest/gtest.h>
 

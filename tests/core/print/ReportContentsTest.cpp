@@ -2,12 +2,12 @@
 // editor rows up to the Line Count, the sheet header texts, the sound list
 // totals, the capacity text and the page header.
 #include "TestPaths.h"
-#include "print/ControlDataReport.h"
-#include "print/EditorSheetReport.h"
-#include "print/PatternTimesReport.h"
-#include "print/PrintJob.h"
-#include "print/SoundListReport.h"
-#include "print/UserInformationReport.h"
+#include "core/print/ControlDataReport.h"
+#include "core/print/EditorSheetReport.h"
+#include "core/print/PatternTimesReport.h"
+#include "core/print/PrintJob.h"
+#include "core/print/SoundListReport.h"
+#include "core/print/UserInformationReport.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

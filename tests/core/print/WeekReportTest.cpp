@@ -1,7 +1,7 @@
 // The week table on paper: a row per sheet and day with its window, volume and
 // notes, a day without sheets said as such, then the findings.
-#include "print/PrintJob.h"
-#include "print/WeekReport.h"
+#include "core/print/PrintJob.h"
+#include "core/print/WeekReport.h"
 
 #include <gtest/gtest.h>
 

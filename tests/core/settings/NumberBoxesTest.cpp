@@ -1,6 +1,6 @@
 // The Pattern Time boxes: their text when the focus leaves them, and the
 // common step routine of the up-down arrows.
-#include "settings/NumberBoxes.h"
+#include "core/settings/NumberBoxes.h"
 
 #include <gtest/gtest.h>
 

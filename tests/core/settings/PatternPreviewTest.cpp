@@ -1,5 +1,5 @@
 // The pattern preview, tick by tick: which icon each 50 ms tick leaves.
-#include "settings/PatternPreview.h"
+#include "core/settings/PatternPreview.h"
 
 #include <gtest/gtest.h>
 

@@ -2,13 +2,13 @@
 // boxes and tabs, the card data folder question, the one question before the
 // contents are cleared, and what reaches the Configuration File, the run's
 // configuration, the Project and its history.
-#include "settings/SettingsBoxes.h"
-#include "settings/SettingsChecks.h"
-#include "settings/SettingsOk.h"
+#include "core/settings/SettingsBoxes.h"
+#include "core/settings/SettingsChecks.h"
+#include "core/settings/SettingsOk.h"
 
-#include "app/EditorProject.h"
-#include "config/ConfigurationFile.h"
-#include "config/Messages.h"
+#include "core/app/EditorProject.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/Messages.h"
 
 #include "DocumentEdits.h"
 #include "ScriptedDialogs.h"

@@ -1,6 +1,6 @@
 // Reading PCM for the sound output: formats it plays and refuses, sizes that
 // lie, and reads in whole frames that never pass the data.
-#include "sound/PcmWaveReader.h"
+#include "core/sound/PcmWaveReader.h"
 
 #include "TestPaths.h"
 #include "WaveFileBytes.h"

@@ -1,6 +1,6 @@
 // The playback window's states with a scripted sound output: one sound, all
 // sounds, stop, a sound that cannot be played, and the label texts.
-#include "sound/PlaybackSession.h"
+#include "core/sound/PlaybackSession.h"
 
 #include "ScriptedAudioOutput.h"
 

@@ -2,13 +2,13 @@
 // with every refusal and message, the totals and their displays, delete,
 // delete all, moves, the comment check, closing without OK, and OK as one
 // undoable step of the Document.
-#include "sound/SoundList.h"
+#include "core/sound/SoundList.h"
 
-#include "config/Messages.h"
-#include "document/Document.h"
-#include "sound/InspectForRegistration.h"
-#include "sound/ReplaceSoundTable.h"
-#include "sound/WaveInspection.h"
+#include "core/config/Messages.h"
+#include "core/document/Document.h"
+#include "core/sound/InspectForRegistration.h"
+#include "core/sound/ReplaceSoundTable.h"
+#include "core/sound/WaveInspection.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"

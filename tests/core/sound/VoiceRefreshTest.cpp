@@ -1,10 +1,10 @@
 // A new Sound Table drops the voices that name no entry from every sheet,
 // packs and retimes those lines exactly as the grid's RefreshVoiceCell does,
 // and undo gives the voices back.
-#include "sound/ReplaceSoundTable.h"
+#include "core/sound/ReplaceSoundTable.h"
 
-#include "document/Document.h"
-#include "editor/ProgramGrid.h"
+#include "core/document/Document.h"
+#include "core/editor/ProgramGrid.h"
 
 #include "TestPaths.h"
 

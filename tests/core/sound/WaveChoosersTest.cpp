@@ -1,5 +1,5 @@
 // Choosing files and folders for registration, and the WaveRef they leave.
-#include "sound/WaveChoosers.h"
+#include "core/sound/WaveChoosers.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"

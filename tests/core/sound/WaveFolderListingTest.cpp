@@ -1,6 +1,6 @@
 // The folder listing of "フォルダ選択": upper-case names included, sorted by
 // name, other files and folders left out.
-#include "sound/WaveFolderListing.h"
+#include "core/sound/WaveFolderListing.h"
 
 #include "TestPaths.h"
 

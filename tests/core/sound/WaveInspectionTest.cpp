@@ -1,9 +1,9 @@
-#include "sound/WaveInspection.h"
+#include "core/sound/WaveInspection.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sound/WaveTexts.h"
+#include "core/sound/WaveTexts.h"
 
 #include <gtest/gtest.h>
 

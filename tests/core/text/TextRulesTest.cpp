@@ -1,4 +1,4 @@
-#include "text/TextRules.h"
+#include "core/text/TextRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/FileChoosers.h"
+#include "core/ui/FileChoosers.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"

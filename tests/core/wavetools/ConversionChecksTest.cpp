@@ -1,9 +1,9 @@
-#include "wavetools/ConversionChecks.h"
+#include "core/wavetools/ConversionChecks.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 #include <gtest/gtest.h>
 

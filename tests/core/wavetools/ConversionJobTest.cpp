@@ -1,12 +1,12 @@
 // Which files a conversion job takes (mono files end it in file mode and are
 // offered to be skipped in folder mode) and how the files of one job run.
-#include "wavetools/ConversionJob.h"
+#include "core/wavetools/ConversionJob.h"
 
 #include "RecordingProgress.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 #include <gtest/gtest.h>
 

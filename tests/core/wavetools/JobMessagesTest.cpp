@@ -1,4 +1,4 @@
-#include "wavetools/JobMessages.h"
+#include "core/wavetools/JobMessages.h"
 
 #include "ScriptedDialogs.h"
 

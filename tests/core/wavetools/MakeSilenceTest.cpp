@@ -1,10 +1,10 @@
-#include "wavetools/MakeSilence.h"
+#include "core/wavetools/MakeSilence.h"
 
 #include "RecordingProgress.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
 
-#include "files/FileFaults.h"
+#include "core/files/FileFaults.h"
 
 #include <gtest/gtest.h>
 

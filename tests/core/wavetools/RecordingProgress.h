@@ -1,7 +1,7 @@
 #pragma once
 // A Progress that records what the job showed and asks it to stop once a
 // condition on what was shown so far holds.
-#include "ui/Progress.h"
+#include "core/ui/Progress.h"
 
 #include <functional>
 #include <string>

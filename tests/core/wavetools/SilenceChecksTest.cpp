@@ -1,4 +1,4 @@
-#include "wavetools/SilenceChecks.h"
+#include "core/wavetools/SilenceChecks.h"
 
 #include "ScriptedDialogs.h"
 

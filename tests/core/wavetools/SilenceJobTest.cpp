@@ -1,4 +1,4 @@
-#include "wavetools/SilenceJob.h"
+#include "core/wavetools/SilenceJob.h"
 
 #include <gtest/gtest.h>
 

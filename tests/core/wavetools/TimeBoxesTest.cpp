@@ -1,4 +1,4 @@
-#include "wavetools/TimeBoxes.h"
+#include "core/wavetools/TimeBoxes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "wavetools/ToolsChoosers.h"
+#include "core/wavetools/ToolsChoosers.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"

@@ -1,13 +1,13 @@
 // The checks before each tools job, in order: the first failing one is the
 // only one shown (or, for a question answered No, nothing more), and it names
 // the box the window focuses.
-#include "wavetools/ToolsValidation.h"
+#include "core/wavetools/ToolsValidation.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "config/Messages.h"
-#include "wavetools/ToolsFields.h"
+#include "core/config/Messages.h"
+#include "core/wavetools/ToolsFields.h"
 
 #include <gtest/gtest.h>
 

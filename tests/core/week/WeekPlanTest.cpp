@@ -2,7 +2,7 @@
 // overlap, and what the findings list says about sheets that never play,
 // play too long or whose window the device's behaviour leaves open (要確認).
 #include "TestPaths.h"
-#include "week/WeekPlan.h"
+#include "core/week/WeekPlan.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // The editor's command line: options, a file given alone, and help without a display.
-#include "app/EditorArguments.h"
+#include "gui/app/EditorArguments.h"
 
 #include "TestPaths.h"
 

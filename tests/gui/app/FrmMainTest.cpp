@@ -1,9 +1,9 @@
-#include "app/FrmMain.h"
+#include "gui/app/FrmMain.h"
 
-#include "app/MainWindowSize.h"
-#include "config/Messages.h"
-#include "editor/FgMemo.h"
-#include "model/ControlFileWriter.h"
+#include "core/app/MainWindowSize.h"
+#include "core/config/Messages.h"
+#include "gui/editor/FgMemo.h"
+#include "core/model/ControlFileWriter.h"
 
 #include "DocumentEdits.h"
 #include "ScriptedDialogs.h"

@@ -1,7 +1,7 @@
-#include "ui/QtUserDialogs.h"
+#include "gui/ui/QtUserDialogs.h"
 
-#include "app/Translations.h"
-#include "print/PdfTarget.h"
+#include "gui/app/Translations.h"
+#include "core/print/PdfTarget.h"
 
 #include "TestPaths.h"
 

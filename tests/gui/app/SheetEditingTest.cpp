@@ -1,15 +1,15 @@
 // The main window with its real grid, header and memo: editing a sheet,
 // switching sheets and duplicating them, as a user does.
-#include "app/FrmMain.h"
+#include "gui/app/FrmMain.h"
 
-#include "config/Messages.h"
-#include "editor/FgMemo.h"
-#include "editor/FgProgramView.h"
-#include "editor/FrozenColumnsView.h"
-#include "editor/SheetHeaderFrame.h"
-#include "editor/ProgramTableView.h"
-#include "model/ControlFileWriter.h"
-#include "ui/FrmCopy.h"
+#include "core/config/Messages.h"
+#include "gui/editor/FgMemo.h"
+#include "gui/editor/FgProgramView.h"
+#include "gui/editor/FrozenColumnsView.h"
+#include "gui/editor/SheetHeaderFrame.h"
+#include "gui/editor/ProgramTableView.h"
+#include "core/model/ControlFileWriter.h"
+#include "gui/editor/FrmCopy.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"

@@ -2,15 +2,15 @@
 // starts and stops it, the line button and the picture columns test one
 // line, the exit stops it before its question, and a voice that cannot be
 // played ends it with a warning.
-#include "app/FrmMain.h"
+#include "gui/app/FrmMain.h"
 
-#include "config/Messages.h"
-#include "editor/FgMemo.h"
-#include "editor/FgProgramView.h"
-#include "editor/ProgramGridModel.h"
-#include "editor/ProgramTableView.h"
-#include "editor/SheetHeaderFrame.h"
-#include "editor/TestRun.h"
+#include "core/config/Messages.h"
+#include "gui/editor/FgMemo.h"
+#include "gui/editor/FgProgramView.h"
+#include "gui/editor/ProgramGridModel.h"
+#include "gui/editor/ProgramTableView.h"
+#include "gui/editor/SheetHeaderFrame.h"
+#include "core/editor/TestRun.h"
 
 #include "ScriptedAudioOutput.h"
 #include "ScriptedDialogs.h"

@@ -3,9 +3,9 @@
 // window manager keeps it in front of that window. The same under a real
 // window manager: tests/gui/windowmanager.
 #include "TestPaths.h"
-#include "app/FrmMain.h"
-#include "card/FrmCardMake.h"
-#include "print/FrmPrint.h"
+#include "gui/app/FrmMain.h"
+#include "gui/card/FrmCardMake.h"
+#include "gui/print/FrmPrint.h"
 
 #include <QAbstractButton>
 #include <QAction>

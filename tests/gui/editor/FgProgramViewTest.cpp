@@ -1,13 +1,13 @@
 // The programme grid widget on the offscreen platform: editors, keys, clicks,
 // Japanese input, the two-row header and the line commands as the user meets them.
-#include "editor/FgProgramView.h"
-#include "editor/FrozenColumnsView.h"
-#include "editor/ProgramGridModel.h"
-#include "editor/ProgramTableView.h"
-#include "editor/TwoRowHeaderView.h"
+#include "gui/editor/FgProgramView.h"
+#include "gui/editor/FrozenColumnsView.h"
+#include "gui/editor/ProgramGridModel.h"
+#include "gui/editor/ProgramTableView.h"
+#include "gui/editor/TwoRowHeaderView.h"
 
 #include "ScriptedDialogs.h"
-#include "config/Messages.h"
+#include "core/config/Messages.h"
 
 #include <QApplication>
 #include <QBrush>

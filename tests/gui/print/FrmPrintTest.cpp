@@ -3,11 +3,11 @@
 // printer here), saving a PDF, and the main window's PRINT key.
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
-#include "app/FrmMain.h"
-#include "config/ConfigurationFile.h"
-#include "config/Messages.h"
-#include "print/FrmPrint.h"
-#include "print/PdfTarget.h"
+#include "gui/app/FrmMain.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/Messages.h"
+#include "gui/print/FrmPrint.h"
+#include "core/print/PdfTarget.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 // The print-outs with the longest values the editor accepts: every value is
 // found whole in the PDF's text (pdftotext, poppler-utils), nothing is cut
 // with "…". Narrow cells shrink their text; long labelled values wrap.
-#include "PdfExport.h"
+#include "printlayout/PdfExport.h"
 #include "TestPaths.h"
-#include "config/ElementPatternFile.h"
-#include "print/PrintJob.h"
+#include "core/config/ElementPatternFile.h"
+#include "core/print/PrintJob.h"
 
 #include <QRegularExpression>
 #include <QString>

@@ -1,5 +1,5 @@
 // The texts a report box lays out are bounded, whatever the Project holds.
-#include "ReportPainter.h"
+#include "printlayout/ReportPainter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The memo grid in the main window on a 1024 × 768 screen: the longest Name
 // (30 full-width characters) and Memo (40) a card accepts are shown whole,
 // in the cells, in their tooltips and while they are edited.
-#include "app/FrmMain.h"
+#include "gui/app/FrmMain.h"
 
-#include "editor/FgMemo.h"
+#include "gui/editor/FgMemo.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"

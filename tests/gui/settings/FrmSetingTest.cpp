@@ -1,12 +1,12 @@
 // The real settings window, offscreen: what it shows when it opens, the
 // boxes, the previews and their timer across tab changes, Cancel with and
 // without edits, a refused OK and an OK that writes vexacontrol.ini.
-#include "settings/FrmSeting.h"
+#include "gui/settings/FrmSeting.h"
 
-#include "app/EditorProject.h"
-#include "config/ConfigurationFile.h"
-#include "config/Messages.h"
-#include "ui/FrmDisp2.h"
+#include "core/app/EditorProject.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/Messages.h"
+#include "gui/settings/FrmDisp2.h"
 
 #include "ScriptedDialogs.h"
 #include "SettingsWindowFixture.h"

@@ -1,11 +1,11 @@
 // The SETING key of the main window: the settings window opens modally, and
 // when OK changed the Line Count or the sheet mode the window shows the
 // cleared contents in the new layout, on sheet 1 after a change of mode.
-#include "app/FrmMain.h"
-#include "config/ConfigurationFile.h"
-#include "config/Messages.h"
-#include "editor/FgProgramView.h"
-#include "settings/FrmSeting.h"
+#include "gui/app/FrmMain.h"
+#include "core/config/ConfigurationFile.h"
+#include "core/config/Messages.h"
+#include "gui/editor/FgProgramView.h"
+#include "gui/settings/FrmSeting.h"
 
 #include "DocumentEdits.h"
 #include "ScriptedDialogs.h"

@@ -1,9 +1,9 @@
 #pragma once
 // A Program Folder for the settings window's tests: the Configuration File and
 // an Element Pattern File with a model list, in CP932 with CR LF.
-#include "app/ProgramPaths.h"
-#include "config/Configuration.h"
-#include "text/Cp932.h"
+#include "core/app/ProgramPaths.h"
+#include "core/config/Configuration.h"
+#include "core/text/Cp932.h"
 
 #include "TestPaths.h"
 

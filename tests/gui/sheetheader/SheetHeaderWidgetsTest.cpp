@@ -1,6 +1,6 @@
-#include "editor/FgMemo.h"
-#include "editor/SheetHeaderFrame.h"
-#include "ui/FrmCopy.h"
+#include "gui/editor/FgMemo.h"
+#include "gui/editor/SheetHeaderFrame.h"
+#include "gui/editor/FrmCopy.h"
 
 #include "ScriptedDialogs.h"
 

@@ -1,5 +1,5 @@
 // The real playback window, offscreen, with a scripted sound output.
-#include "sound/FrmPlay.h"
+#include "gui/sound/FrmPlay.h"
 
 #include "ScriptedAudioOutput.h"
 

@@ -1,11 +1,11 @@
 // The real sound registration window, offscreen: the list as opened, files
 // chosen and dropped, the row highlight and buttons, comments typed with an
 // input method, OK with the comment check and Cancel with its question.
-#include "sound/FrmSound.h"
+#include "gui/sound/FrmSound.h"
 
-#include "config/Messages.h"
-#include "sound/SoundListModel.h"
-#include "wavetools/FrmTools.h"
+#include "core/config/Messages.h"
+#include "gui/sound/SoundListModel.h"
+#include "gui/wavetools/FrmTools.h"
 
 #include "ScriptedAudioOutput.h"
 #include "ScriptedDialogs.h"

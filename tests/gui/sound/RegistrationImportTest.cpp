@@ -3,14 +3,14 @@
 // question; converted files are written to the import folder and registered
 // in the chosen order; すべて変換 asks no more; the stop button ends the
 // conversions with what was done registered.
-#include "sound/FrmSound.h"
+#include "gui/sound/FrmSound.h"
 
 #include "ScriptedAudioOutput.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "config/Messages.h"
-#include "sound/RegistrationImport.h"
+#include "core/config/Messages.h"
+#include "gui/sound/RegistrationImport.h"
 
 #include <QProgressBar>
 #include <QPushButton>

@@ -1,9 +1,9 @@
 // The SOUND key of the main window: the registration window opens modally,
 // OK puts the new table into the Project as one step, the grid's voice lists
 // follow it, and undo takes it back.
-#include "app/FrmMain.h"
-#include "editor/FgProgramView.h"
-#include "sound/FrmSound.h"
+#include "gui/app/FrmMain.h"
+#include "gui/editor/FgProgramView.h"
+#include "gui/sound/FrmSound.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"

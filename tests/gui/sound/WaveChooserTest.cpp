@@ -1,7 +1,7 @@
 // The file chooser of "ファイル選択" lists upper-case WAVE names under its
 // "*.wav" filter.
-#include "sound/WaveChoosers.h"
-#include "ui/QtUserDialogs.h"
+#include "core/sound/WaveChoosers.h"
+#include "gui/ui/QtUserDialogs.h"
 
 #include "TestPaths.h"
 

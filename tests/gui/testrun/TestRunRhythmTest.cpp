@@ -3,9 +3,9 @@
 // (scripts/with-sound-server), its null sink's monitor recorded, and every
 // voice heard within 100 ms of the tick `vexa timeline` gives it. Skipped
 // where no sound server runs.
-#include "app/FrmMain.h"
-#include "model/ControlFileReader.h"
-#include "model/ControlFileWriter.h"
+#include "gui/app/FrmMain.h"
+#include "core/model/ControlFileReader.h"
+#include "core/model/ControlFileWriter.h"
 
 #include "ScriptedDialogs.h"
 #include "SinkRecording.h"

@@ -3,15 +3,15 @@
 // a silence job stopped through the question, and closing during a job (the
 // window goes only once the job has ended). Jobs that must still be running
 // when the test acts are held on the worker by a gate before they start.
-#include "wavetools/FrmTools.h"
+#include "gui/wavetools/FrmTools.h"
 
-#include "wavetools/JobMessages.h"
+#include "core/wavetools/JobMessages.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "wavetools/ToolsRunningState.h"
-#include "wavetools/UpDownButtons.h"
+#include "core/wavetools/ToolsRunningState.h"
+#include "gui/wavetools/UpDownButtons.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -3,14 +3,14 @@
 // list, the stop button and closing the window during an import, which
 // waits for the job. Jobs that must still be running when the test acts are
 // held on the worker by a gate.
-#include "wavetools/FrmTools.h"
+#include "gui/wavetools/FrmTools.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
-#include "import/ImportSettings.h"
-#include "sound/WaveRegistrationCheck.h"
-#include "wavetools/ImportPage.h"
+#include "core/import/ImportSettings.h"
+#include "core/sound/WaveRegistrationCheck.h"
+#include "gui/wavetools/ImportPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -3,9 +3,9 @@
 #include "DocumentEdits.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
-#include "app/FrmMain.h"
-#include "week/FrmWeek.h"
-#include "week/WeekChart.h"
+#include "gui/app/FrmMain.h"
+#include "gui/week/FrmWeek.h"
+#include "gui/week/WeekChart.h"
 
 #include <QAction>
 #include <QLabel>

@@ -8,13 +8,13 @@
 // This executable makes its own X display; without Xvfb or openbox it reports
 // itself skipped with the reason.
 #include "TestPaths.h"
-#include "app/FrmMain.h"
-#include "card/FrmCardMake.h"
-#include "print/FrmPrint.h"
-#include "settings/FrmSeting.h"
-#include "sound/FrmSound.h"
-#include "ui/FrmProgress.h"
-#include "week/FrmWeek.h"
+#include "gui/app/FrmMain.h"
+#include "gui/card/FrmCardMake.h"
+#include "gui/print/FrmPrint.h"
+#include "gui/settings/FrmSeting.h"
+#include "gui/sound/FrmSound.h"
+#include "gui/card/FrmProgress.h"
+#include "gui/week/FrmWeek.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,7 +1,7 @@
-#include "ui/FrmProgress.h"
+#include "gui/card/FrmProgress.h"
 
-#include "config/Messages.h"
-#include "ui/WorkAreaFit.h"
+#include "core/config/Messages.h"
+#include "gui/ui/WorkAreaFit.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -2,8 +2,8 @@
 // The sheet duplication window "シート複製": one source sheet, one or more
 // destination sheets. exec() returns QDialog::Accepted once it has copied (as
 // one step of the Document).
-#include "editor/SheetDuplication.h"
-#include "ui/UserDialogs.h"
+#include "core/editor/SheetDuplication.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QDialog>
 

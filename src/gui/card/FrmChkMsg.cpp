@@ -1,7 +1,7 @@
-#include "ui/FrmChkMsg.h"
+#include "gui/card/FrmChkMsg.h"
 
-#include "config/Messages.h"
-#include "ui/WorkAreaFit.h"
+#include "core/config/Messages.h"
+#include "gui/ui/WorkAreaFit.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

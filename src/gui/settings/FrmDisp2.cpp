@@ -1,8 +1,8 @@
-#include "ui/FrmDisp2.h"
+#include "gui/settings/FrmDisp2.h"
 
-#include "app/ReleaseNotes.h"
-#include "config/Messages.h"
-#include "ui/WorkAreaFit.h"
+#include "core/app/ReleaseNotes.h"
+#include "core/config/Messages.h"
+#include "gui/ui/WorkAreaFit.h"
 
 #include <QHBoxLayout>
 #include <QPlainTextEdit>

@@ -1,5 +1,5 @@
-#include "ui/FrmCopy.h"
-#include "ui/WorkAreaFit.h"
+#include "gui/editor/FrmCopy.h"
+#include "gui/ui/WorkAreaFit.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 // The error list window "エラーリスト": the sheet check's list, with message
 // 2103 shown on top of it once the window is up.
-#include "ui/UserDialogs.h"
+#include "core/ui/UserDialogs.h"
 
 #include <QDialog>
 
