@@ -2,8 +2,8 @@
 // 255, eight voices on every line, 255 sounds beside the file. Each sound has
 // 4 MiB of (sparse) audio data; the load reads only their headers, which the
 // "read_bytes" counter (bytes read by the process per load) shows.
-#include "core/model/ControlFileReader.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileReader.h"
+#include "core/controlfile/ControlFileWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -112,13 +112,6 @@ BenchFolder& folder() {
     return instance;
 }
 
-class SilentDialogs final : public vexa::UserDialogs {
-public:
-    vexa::MessageAnswer showMessage(const vexa::MessageRequest&) override { return vexa::MessageAnswer::Ok; }
-    std::vector<std::string> chooseFiles(const vexa::FileChooserRequest&) override { return {}; }
-    std::string chooseFolder(const std::string&) override { return {}; }
-};
-
 // Bytes the process has read through read() and similar calls so far.
 long long bytesReadSoFar() {
     std::ifstream io("/proc/self/io");
@@ -147,11 +140,10 @@ BENCHMARK(BM_WriteControlFile)
 void BM_LoadControlFile(benchmark::State& state) {
     const auto settings = maximalSettings();
     const fs::path file = folder().controlFile;
-    SilentDialogs dialogs;
     auto project = std::make_unique<vexa::Project>();
     const long long before = bytesReadSoFar();
     for (auto _ : state)
-        if (!vexa::LoadKtrFile(file, *project, settings, dialogs))
+        if (!vexa::LoadKtrFile(file, *project, settings))
             state.SkipWithError("load failed");
     const long long read = bytesReadSoFar() - before;
     state.counters["read_bytes"] = static_cast<double>(read) / static_cast<double>(state.iterations());

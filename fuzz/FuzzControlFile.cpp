@@ -2,10 +2,9 @@
 // The first byte chooses the form, the Line Count and the sheet mode; the rest
 // is the file. The folder holds small WAVE files under the names the seeds use.
 #include "FuzzFolder.h"
-#include "SilentDialogs.h"
 
-#include "core/model/ControlFileReader.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileReader.h"
+#include "core/controlfile/ControlFileWriter.h"
 
 #include <array>
 
@@ -43,8 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     project.resetSoundTable();
     project.patterns = {};
     project.card = {};
-    fuzz::SilentDialogs dialogs;
-    if (LoadKtrFile(path, project, settings, dialogs))
+    if (LoadKtrFile(path, project, settings))
         (void)ControlFileText(project, settings);
     return 0;
 }

@@ -13,7 +13,7 @@
 #include "core/document/CardInformationEdit.h"
 #include "core/document/Document.h"
 #include "core/files/MakeDir.h"
-#include "core/model/ControlFileReader.h"
+#include "core/controlfile/ControlFileReader.h"
 
 #include <iostream>
 #include <memory>

@@ -1,8 +1,8 @@
 #include "cli/ProjectLoading.h"
 
 #include "core/app/EditorProject.h"
-#include "core/model/ControlFileReader.h"
-#include "core/model/UndecodedText.h"
+#include "core/controlfile/ControlFileReader.h"
+#include "core/controlfile/UndecodedText.h"
 
 #include <iostream>
 
@@ -23,8 +23,10 @@ bool loadDocumentWithCardInformation(const std::string& file, Document& document
         return false;
     }
     Project project = document.project();
-    if (!LoadKtrFile(file, project, document.configuration().settings, dialogs))
+    if (const ControlFileLoad load = LoadKtrFile(file, project, document.configuration().settings); !load) {
+        ShowLoadRefusals(dialogs, load);
         return false;
+    }
     document.replaceProject(std::move(project));
     WarnOfUndecodedLines(document.project().undecoded, dialogs);
     return true;

@@ -4,7 +4,7 @@
 #include "cli/ConsoleDialogs.h"
 #include "cli/ProjectLoading.h"
 #include "cli/ProjectOptions.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 
 #include <iostream>
 #include <memory>

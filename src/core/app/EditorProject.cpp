@@ -1,8 +1,8 @@
 #include "core/app/EditorProject.h"
 
 #include "core/app/MainWindowQuestions.h"
-#include "core/model/ControlFileReader.h"
-#include "core/model/UndecodedText.h"
+#include "core/controlfile/ControlFileReader.h"
+#include "core/controlfile/UndecodedText.h"
 #include "core/ui/Refusal.h"
 
 namespace vexa {
@@ -30,8 +30,10 @@ LoadOutcome LoadChosenFile(Document& document, UserDialogs& dialogs, const std::
     }
     Project loaded = document.project();
     loaded.card = CardInformation{};
-    if (!LoadKtrFile(path, loaded, document.configuration().settings, dialogs))
+    if (const ControlFileLoad load = LoadKtrFile(path, loaded, document.configuration().settings); !load) {
+        ShowLoadRefusals(dialogs, load);
         return LoadOutcome::Failed;
+    }
     document.replaceProject(std::move(loaded));
     WarnOfUndecodedLines(document.project().undecoded, dialogs);
     return LoadOutcome::Loaded;

@@ -9,7 +9,7 @@
 #include "core/config/Messages.h"
 #include "core/files/FolderAt.h"
 #include "core/files/InputFile.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 #include "core/text/Cp932.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include "core/config/ElementPatternFile.h"
 #include "core/config/Messages.h"
 #include "core/document/CardInformationEdit.h"
-#include "core/model/UndecodedText.h"
+#include "core/controlfile/UndecodedText.h"
 #include "gui/card/FmtAttention.h"
 #include "gui/card/FrmChkMsg.h"
 #include "gui/card/FrmProgress.h"
@@ -268,7 +268,7 @@ void FrmCardMake::onCreationFinished() {
     QApplication::restoreOverrideCursor();
     const CardCreationResult result = run_->result();
     const std::filesystem::path cardFolder = run_->job().cardFolder;
-    run_.reset();
+    run_.release()->deleteLater();  // it is the sender of this call; its worker has ended
     if (FrmProgress* progress = progress_) {
         progress_ = nullptr;
         progress->finish();

@@ -7,8 +7,8 @@
 #include "core/card/CardEntryCheck.h"
 #include "core/config/ConfigurationFile.h"
 #include "core/config/Messages.h"
-#include "core/model/ControlFileReader.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileReader.h"
+#include "core/controlfile/ControlFileWriter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -41,7 +41,7 @@ protected:
         settings.maxLine = 95;
         Project project;
         ScriptedDialogs dialogs;
-        ASSERT_TRUE(LoadKtrFile(sources / "SAMPLE.vxa", project, settings, dialogs));
+        ASSERT_TRUE(LoadKtrFile(sources / "SAMPLE.vxa", project, settings));
         change(project);
         ASSERT_TRUE(WriteControlFile(project, settings, sources / "SAMPLE.vxa"));
     }

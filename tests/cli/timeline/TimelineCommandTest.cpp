@@ -4,7 +4,7 @@
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
 #include "core/config/Messages.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "core/app/EditorProject.h"
 
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 
 #include "DocumentEdits.h"
 #include "ScriptedDialogs.h"

@@ -4,7 +4,7 @@
 #include "FolderContents.h"
 #include "TestPaths.h"
 #include "core/card/CardPreparation.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 #include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>

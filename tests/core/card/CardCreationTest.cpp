@@ -8,7 +8,7 @@
 #include "core/card/WorkFolder.h"
 #include "core/config/Messages.h"
 #include "core/files/FileFaults.h"
-#include "core/model/ControlFileReader.h"
+#include "core/controlfile/ControlFileReader.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -230,14 +230,14 @@ TEST_F(CardCreation, TheCardsControlFileLoadsBackAsTheSameProject) {
     settings.maxLine = 95;
     settings.addFunction1 = 1;  // the sample has two sheets
     ScriptedDialogs dialogs;
-    ASSERT_TRUE(LoadKtrFile(sources / "SAMPLE.vxa", project, settings, dialogs));
+    ASSERT_TRUE(LoadKtrFile(sources / "SAMPLE.vxa", project, settings));
     project.card.folder = "SHOP";
     project.card.cardName = "SHOP";
     NoProgress progress;
     ASSERT_TRUE(CreateCard(job(), progress).completed());
 
     Project loaded;
-    ASSERT_TRUE(LoadKtrFile(cardFolder / "SHOP.vxa", loaded, settings, dialogs));
+    ASSERT_TRUE(LoadKtrFile(cardFolder / "SHOP.vxa", loaded, settings));
 
     for (int s = 0; s < kSheetCount; ++s)
         EXPECT_TRUE(loaded.sheets[static_cast<std::size_t>(s)] == project.sheets[static_cast<std::size_t>(s)])

@@ -3,7 +3,7 @@
 #include "core/app/MainWindowSize.h"
 #include "core/config/Messages.h"
 #include "gui/editor/FgMemo.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 
 #include "DocumentEdits.h"
 #include "ScriptedDialogs.h"

@@ -8,7 +8,7 @@
 #include "gui/editor/FrozenColumnsView.h"
 #include "gui/editor/SheetHeaderFrame.h"
 #include "gui/editor/ProgramTableView.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 #include "gui/editor/FrmCopy.h"
 
 #include "ScriptedDialogs.h"

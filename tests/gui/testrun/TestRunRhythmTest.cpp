@@ -4,8 +4,8 @@
 // voice heard within 100 ms of the tick `vexa timeline` gives it. Skipped
 // where no sound server runs.
 #include "gui/app/FrmMain.h"
-#include "core/model/ControlFileReader.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileReader.h"
+#include "core/controlfile/ControlFileWriter.h"
 
 #include "ScriptedDialogs.h"
 #include "SinkRecording.h"
@@ -137,7 +137,7 @@ TEST(RecordedTestRun, VoicesAreHeardOnTheTicksTheTimelineGives) {
     Document document(configuration);
     test::ScriptedDialogs dialogs;
     Project project = document.project();
-    ASSERT_TRUE(LoadKtrFile(file, project, configuration.settings, dialogs));
+    ASSERT_TRUE(LoadKtrFile(file, project, configuration.settings));
     document.replaceProject(project);
     FrmMain frm(ProgramPaths::forFolder(test::programFolder()), document, &dialogs);
     frm.show();

@@ -1,9 +1,9 @@
-#include "core/model/ControlFileReader.h"
+#include "core/controlfile/ControlFileReader.h"
 
-#include "ModelTestData.h"
+#include "ControlFileTestData.h"
 #include "ScriptedDialogs.h"
 #include "core/config/Messages.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 #include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +21,15 @@ const std::vector<std::string> kHeader = {"Vexa Editor", "Chimewell Assist", "VX
                                           "3-290714-360101"};
 const std::string kLoadFailed = GetMsg(2504);
 
+// A load as the editor makes it: the refusals the loader returns are shown
+// in their order.
+bool LoadShowing(const std::filesystem::path& file, Project& project, const Settings& settings,
+                 UserDialogs& dialogs) {
+    const ControlFileLoad load = LoadKtrFile(file, project, settings);
+    ShowLoadRefusals(dialogs, load);
+    return static_cast<bool>(load);
+}
+
 // A folder with a.wav and b.wav, where Control Files are written and loaded.
 class ControlFileReaderTest : public ::testing::Test {
 protected:
@@ -36,7 +45,7 @@ protected:
                    const std::string& name = "t.vxa") {
         test::writeBytes(dir / name, bytes);
         dialogs.shown.clear();
-        return LoadKtrFile(dir / name, *project, settingsFor(lineCount, multiSheet), dialogs);
+        return LoadShowing(dir / name, *project, settingsFor(lineCount, multiSheet), dialogs);
     }
 
     std::vector<std::string> withHeader(std::vector<std::string> lines) {
@@ -54,7 +63,7 @@ protected:
 TEST_F(ControlFileReaderTest, DocumentedExampleLoads) {
     std::filesystem::copy_file(test::fixture("model/example.vxa"), dir / "CHIME01.vxa");
     project->user.values[0] = "running";
-    ASSERT_TRUE(LoadKtrFile(dir / "CHIME01.vxa", *project, settingsFor(3, false), dialogs));
+    ASSERT_TRUE(LoadShowing(dir / "CHIME01.vxa", *project, settingsFor(3, false), dialogs));
     EXPECT_TRUE(dialogs.shown.empty());
 
     const auto expected = test::exampleProject(dir.path());
@@ -258,7 +267,7 @@ TEST_F(ControlFileReaderTest, MarkersInsideValues) {
     project0->card.memo1 = "#0 memo";
     project0->card.memo2 = "second";
     ASSERT_TRUE(WriteControlFile(*project0, settingsFor(3, false), dir / "m.vxa"));
-    ASSERT_TRUE(LoadKtrFile(dir / "m.vxa", *project, settingsFor(3, false), dialogs));
+    ASSERT_TRUE(LoadShowing(dir / "m.vxa", *project, settingsFor(3, false), dialogs));
     EXPECT_EQ(project->card.prgDate, "2024/04/01");
     EXPECT_EQ(project->card.memo1, "");
     EXPECT_EQ(project->card.memo2, "");
@@ -382,7 +391,7 @@ TEST_F(ControlFileReaderTest, WhatCannotBeAControlFileIsRefusedBeforeTheProjectI
         auto before = test::exampleProject(dir.path());
         *project = *before;
         dialogs.shown.clear();
-        EXPECT_FALSE(LoadKtrFile(dir / c.name, *project, settingsFor(3, false), dialogs));
+        EXPECT_FALSE(LoadShowing(dir / c.name, *project, settingsFor(3, false), dialogs));
         EXPECT_EQ(dialogs.texts(), std::vector<std::string>{kLoadFailed + "\n「" + (dir / c.name).string() + "」：" + c.reason});
         EXPECT_EQ(project->sheets, before->sheets);
         EXPECT_EQ(project->sounds, before->sounds);

@@ -1,6 +1,6 @@
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 
-#include "ModelTestData.h"
+#include "ControlFileTestData.h"
 #include "core/text/Cp932.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileWriter.h"
 
-#include "core/model/ControlFileFormat.h"
+#include "core/controlfile/ControlFileFormat.h"
 #include "core/model/TimeRange.h"
 #include "core/text/Cp932.h"
 #include "core/text/NumberFormat.h"

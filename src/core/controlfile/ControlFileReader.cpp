@@ -1,11 +1,11 @@
-#include "core/model/ControlFileReader.h"
+#include "core/controlfile/ControlFileReader.h"
 
 #include "core/ui/Refusal.h"
 
 #include "core/config/Messages.h"
 #include "core/files/InputFile.h"
-#include "core/model/ControlFileFormat.h"
-#include "core/model/LineReader.h"
+#include "core/controlfile/ControlFileFormat.h"
+#include "core/controlfile/LineReader.h"
 #include "core/model/TimeRange.h"
 #include "core/sound/WaveInspection.h"
 #include "core/sound/WaveTexts.h"
@@ -76,9 +76,8 @@ bool leavesFolder(std::string_view name) {
 class ControlFileReader {
 public:
     ControlFileReader(Project& project, int lineCount, std::filesystem::path folder,
-                      ControlFileForm form, UserDialogs& dialogs)
-        : project_(project), lineCount_(lineCount), folder_(std::move(folder)), form_(form),
-          dialogs_(dialogs) {}
+                      ControlFileForm form)
+        : project_(project), lineCount_(lineCount), folder_(std::move(folder)), form_(form) {}
 
     // False when the line makes the load fail.
     bool read(const std::string& line) {
@@ -103,6 +102,8 @@ public:
 
     // Why the last line was refused, when the reader knows more than that.
     const std::string& failure() const { return failure_; }
+    // The WAVE reader's own refusal of the sound file that made the load fail.
+    const CheckResult& waveRefusal() const { return waveRefusal_; }
     // Whether any line was a marker: a file without one is no Control File.
     bool sawMarker() const { return sawMarker_; }
 
@@ -227,7 +228,8 @@ private:
         entry.fileName = name;
         entry.sourcePath = source.string();
         const WaveFacts facts = InspectWave(source);  // one opening of the file
-        if (!Passed(dialogs_, facts.format.refusal)) {
+        if (facts.format.refusal) {
+            waveRefusal_ = facts.format.refusal;
             std::string why = facts.format.reason;  // the file is named here already
             while (why.ends_with(" ") || why.ends_with("\u3000"))  // the catalogue's padding
                 why.resize(why.size() - (why.ends_with(" ") ? 1 : std::string_view("\u3000").size()));
@@ -421,7 +423,7 @@ private:
     const std::filesystem::path folder_;
     const ControlFileForm form_;
     std::string failure_;
-    UserDialogs& dialogs_;
+    CheckResult waveRefusal_;
     Section section_ = Section::Ignored;
     bool sawMarker_ = false;
     int sheet_ = 0;
@@ -483,15 +485,17 @@ std::optional<ControlFileForm> ControlFileFormOf(std::string_view path) {
     return std::nullopt;
 }
 
-bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Settings& settings,
-                 UserDialogs& dialogs) {
+ControlFileLoad LoadKtrFile(const std::filesystem::path& path, Project& project, const Settings& settings) {
     const auto form = ControlFileFormOf(path.string());
     if (!form)
-        return false;
+        return ControlFileLoad::otherKind();
     // The catalogue's text, then which file and why, so that the user can mend it.
-    const auto refuse = [&](const std::string& why) {
-        ShowRefusal(dialogs, Refusal::error(msg::kLoadFailed, "\n「" + path.string() + "」：" + why));
-        return false;
+    const auto refuse = [&](const std::string& why, CheckResult cause = std::nullopt) {
+        std::vector<Refusal> refusals;
+        if (cause)
+            refusals.push_back(std::move(*cause));
+        refusals.push_back(Refusal::error(msg::kLoadFailed, "\n「" + path.string() + "」：" + why));
+        return ControlFileLoad::refused(std::move(refusals));
     };
     // What cannot be opened as a Control File at all leaves the Project as it was.
     InputFile file(path, kMaxControlFileBytes);
@@ -506,13 +510,18 @@ bool LoadKtrFile(const std::filesystem::path& path, Project& project, const Sett
     project.clearSheets(lineCount);
     project.resetSoundTable();
     project.undecoded = UndecodedLines{path.string(), {}};
-    ControlFileReader reader(project, lineCount, folder, *form, dialogs);
+    ControlFileReader reader(project, lineCount, folder, *form);
     const std::string failure = readAll(file, reader, project.undecoded.lines);
     if (!failure.empty()) {
         project.clearSheets(lineCount);
-        return refuse(failure);
+        return refuse(failure, reader.waveRefusal());
     }
-    return true;
+    return ControlFileLoad::loaded();
+}
+
+void ShowLoadRefusals(UserDialogs& dialogs, const ControlFileLoad& load) {
+    for (const Refusal& refusal : load.refusals())
+        ShowRefusal(dialogs, refusal);
 }
 
 }  // namespace vexa

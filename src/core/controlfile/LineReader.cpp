@@ -1,4 +1,4 @@
-#include "core/model/LineReader.h"
+#include "core/controlfile/LineReader.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "core/model/UndecodedText.h"
+#include "core/controlfile/UndecodedText.h"
 
 #include "ScriptedDialogs.h"
 

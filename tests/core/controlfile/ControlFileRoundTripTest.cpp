@@ -1,7 +1,7 @@
-#include "core/model/ControlFileReader.h"
-#include "core/model/ControlFileWriter.h"
+#include "core/controlfile/ControlFileReader.h"
+#include "core/controlfile/ControlFileWriter.h"
 
-#include "ModelTestData.h"
+#include "ControlFileTestData.h"
 #include "ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +54,7 @@ protected:
     std::unique_ptr<Project> writeAndLoad(const Project& original, const Settings& settings) {
         EXPECT_TRUE(WriteControlFile(original, settings, dir / "r.vxa"));
         auto loaded = std::make_unique<Project>();
-        EXPECT_TRUE(LoadKtrFile(dir / "r.vxa", *loaded, settings, dialogs));
+        EXPECT_TRUE(LoadKtrFile(dir / "r.vxa", *loaded, settings));
         EXPECT_TRUE(dialogs.shown.empty());
         return loaded;
     }
@@ -116,7 +116,7 @@ TEST_F(ControlFileRoundTrip, LoadingAndWritingTheExampleGivesTheSameBytes) {
     std::filesystem::copy_file(test::fixture("model/example.vxa"), dir / "in.vxa");
     Project project;
     project.user = test::exampleProject(dir.path())->user;  // the running configuration's
-    ASSERT_TRUE(LoadKtrFile(dir / "in.vxa", project, settingsFor(3, false), dialogs));
+    ASSERT_TRUE(LoadKtrFile(dir / "in.vxa", project, settingsFor(3, false)));
     ASSERT_TRUE(WriteControlFile(project, settingsFor(3, false), dir / "out.vxa"));
     EXPECT_EQ(test::readBytes(dir / "out.vxa"), test::readBytes(dir / "in.vxa"));
 }
