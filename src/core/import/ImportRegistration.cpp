@@ -48,7 +48,7 @@ std::optional<ImportCandidate> ImportableRefusal(const WaveRegistrationCheck& ch
                                                  AudioBackend& backend) {
     if (check.accepted())
         return std::nullopt;
-    const WaveFormatRead read = ReadWaveFormat(check.path);
+    const WaveFormatRead& read = check.format;  // as the check read it: the file is not read again
     bool notWave = false;
     bool formatChunk = false;
     std::vector<std::string> problems;
@@ -68,7 +68,7 @@ std::optional<ImportCandidate> ImportableRefusal(const WaveRegistrationCheck& ch
             problems.push_back(BitsText(f.bitsPerSample));
         notPcm = f.formatTag != 1;
         if (problems.empty() && !notPcm) {
-            if (CheckWaveHeader(check.path, stereoAllowed))
+            if (check.headerPasses)
                 return std::nullopt;  // only the name is refused: import is no answer to that
             problems.push_back("ヘッダーの並び");
         }

@@ -38,8 +38,16 @@ private:
     std::unique_ptr<SheetEdit> voices_;
 };
 
+// The play lengths the table's entries carry (their Length texts, measured
+// when each file was registered or loaded), by Source path: the lines are
+// retimed without opening any file again. -1 for a path no entry has or a
+// Length that is no number.
+MeasureWave TableLengths(const std::vector<SoundEntry>& sounds);
+
 // OK of the window: hands the table to the Document as one step (nothing
-// when it is the table the Project holds). Line Count from the configuration.
-void ApplySoundTable(Document& document, std::vector<SoundEntry> sounds, bool present, const MeasureWave& measure);
+// when it is the table the Project holds). Line Count from the configuration;
+// the lengths from `measure`, else from the table itself (TableLengths).
+void ApplySoundTable(Document& document, std::vector<SoundEntry> sounds, bool present,
+                     const MeasureWave& measure = {});
 
 }  // namespace vexa

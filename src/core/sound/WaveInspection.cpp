@@ -146,13 +146,19 @@ CheckResult CheckWaveFormat(const WaveFormat& format, const std::string& path, b
     return std::nullopt;
 }
 
-bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed) {
-    RiffFile file;
-    if (!file.open(path))
-        return false;
+namespace {
+
+// The first bytes of the file, as the header scan reads them.
+std::string scannedHeader(RiffFile& file) {
     std::string header = file.read(0, kHeaderScanSize);
     header.resize(kHeaderScanSize, '\0');
-    if (header.compare(0, 4, "RIFF") != 0)
+    return header;
+}
+
+}  // namespace
+
+bool HeaderScanPasses(std::string_view header, bool stereoAllowed) {
+    if (header.size() < kHeaderScanSize || header.compare(0, 4, "RIFF") != 0)
         return false;
     const auto p = scanFor(header, "fmt ", 12);
     if (!p)
@@ -166,6 +172,13 @@ bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed) {
         return false;
     // The "fmt " chunk is taken to be 16 bytes long.
     return scanFor(header, "data", *p + 24).has_value();
+}
+
+bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed) {
+    RiffFile file;
+    if (!file.open(path))
+        return false;
+    return HeaderScanPasses(scannedHeader(file), stereoAllowed);
 }
 
 long long GetWaveLength(const std::filesystem::path& path) {
@@ -182,9 +195,11 @@ WaveFacts InspectWave(const std::filesystem::path& path) {
             facts.openProblem = file.openProblem();
         return facts;
     }
+    facts.opened = true;
     facts.size = file.fileSize();
     facts.format = readFormat(file, path);
     facts.lengthMs = waveLength(file);
+    facts.header = scannedHeader(file);
     return facts;
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vexa {
 
@@ -64,18 +65,23 @@ CheckResult CheckCardFileName(const std::string& name);
 // The raw scan of the first 512 bytes; no message (the caller shows 2811,
 // naming the file).
 bool CheckWaveHeader(const std::filesystem::path& path, bool stereoAllowed);
+// The same scan of those bytes already read (WaveFacts::header).
+bool HeaderScanPasses(std::string_view header, bool stereoAllowed);
 
 // Play length in milliseconds from the data size and AvgBytesPerSec; -1 when
 // it cannot be measured.
 long long GetWaveLength(const std::filesystem::path& path);
 
-// The format, the play length and the size of a file from one opening (what
-// ReadWaveFormat, GetWaveLength and the file's size give one by one).
+// The format, the play length, the size and the scanned header of a file from
+// one opening (what ReadWaveFormat, GetWaveLength, the file's size and
+// CheckWaveHeader give one by one).
 struct WaveFacts {
     WaveFormatRead format;
     long long lengthMs = -1;
+    bool opened = false;
     std::uint64_t size = 0;  // 0 when the file cannot be opened
     std::string openProblem;  // why a file that is there cannot be opened ("フォルダーで、…")
+    std::string header;       // the first 512 bytes, zero-padded ("" when not opened)
 };
 WaveFacts InspectWave(const std::filesystem::path& path);
 

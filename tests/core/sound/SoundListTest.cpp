@@ -334,5 +334,37 @@ TEST(SoundList, OkIsOneUndoableStepOfTheDocument) {
     EXPECT_TRUE(document.project().soundPresent);
 }
 
+// OK retimes the lines from the Length each entry got when its file was
+// registered or loaded: no file is opened again (these do not exist).
+TEST(SoundList, OkRetimesTheLinesFromTheLengthsTheTableHolds) {
+    const auto entry = [](const std::string& name, const std::string& length) {
+        return SoundEntry{name, "22.05KHz", "16bit", "Mono", length, "100", "/gone/" + name, ""};
+    };
+    Project project;
+    project.sounds = {entry("A.WAV", "1.240"), entry("B.WAV", "-0.001"), entry("C.WAV", "2.000")};
+    project.soundPresent = true;
+    project.clearSheets(10);
+    ProgramLine& line = project.sheets[0].lines[0];
+    line.voices = {"A.WAV", "B.WAV", "C.WAV"};
+    line.repeat = "2";
+    Configuration c;
+    c.settings.maxLine = 10;
+    Document document(c, project);
+
+    std::vector<SoundEntry> table = project.sounds;
+    table.pop_back();  // C goes: its voice is dropped and the line retimed
+    ApplySoundTable(document, table, true);
+    const ProgramLine& after = document.project().sheets[0].lines[0];
+    EXPECT_EQ(after.voices[0], "A.WAV");
+    EXPECT_EQ(after.voices[1], "B.WAV");
+    EXPECT_EQ(after.voices[2], "");
+    EXPECT_EQ(after.time, "2.4");  // 2 × (1.2 + nothing for the unmeasured B)
+
+    const MeasureWave lengths = TableLengths(table);
+    EXPECT_EQ(lengths("/gone/A.WAV"), 1240);
+    EXPECT_EQ(lengths("/gone/B.WAV"), -1);
+    EXPECT_EQ(lengths("/gone/C.WAV"), -1);  // no entry of the table
+}
+
 }  // namespace
 }  // namespace vexa
