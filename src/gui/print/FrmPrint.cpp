@@ -7,7 +7,7 @@
 #include "core/config/Messages.h"
 #include "core/print/PdfTarget.h"
 #include "core/print/PrintJob.h"
-#include "gui/print/PrintRun.h"
+#include "gui/ui/JobRun.h"
 #include "core/ui/Refusal.h"
 #include "gui/ui/WorkAreaFit.h"
 
@@ -51,14 +51,14 @@ Refusal printRefusal(int message) {
 
 FrmPrint::FrmPrint(const Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner)
     : QWidget(owner, Qt::Dialog), document_(document), paths_(paths), dialogs_(dialogs),
-      choosePrinter_(showPrintDialog), run_(new PrintRun(this)) {
+      choosePrinter_(showPrintDialog), run_(new JobRun(this)) {
     setObjectName("FrmPrint");
     setWindowTitle(qs(GetMsg(msg::kPrintCaption)));
     buildControls();
     const print::PrintChoices saved = print::ReadPrintChoices(paths_.configurationFile);
     for (std::size_t k = 0; k < saved.size(); ++k)
         boxes_[k]->setChecked(saved[k]);
-    connect(run_, &PrintRun::finished, this, &FrmPrint::onRunFinished);
+    connect(run_, &JobRun::finished, this, &FrmPrint::onRunFinished);
     KeepInWorkArea(this);
 }
 

@@ -27,7 +27,7 @@ class QPushButton;
 
 namespace vexa::gui {
 
-class PrintRun;
+class JobRun;
 
 class FrmPrint : public QWidget {
     Q_OBJECT
@@ -83,7 +83,7 @@ private:
     QPushButton* cmdPdf_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
     PrinterChooser choosePrinter_;
-    PrintRun* run_ = nullptr;
+    JobRun* run_ = nullptr;
     bool runOk_ = false;
     CheckResult runProblem_;
     std::optional<MessageRequest> runDone_;  // said once a run has completed

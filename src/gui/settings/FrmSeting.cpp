@@ -6,7 +6,7 @@
 #include "core/settings/NumberBoxes.h"
 #include "core/settings/SettingsChecks.h"
 #include "core/settings/SettingsOk.h"
-#include "gui/settings/UpDown.h"
+#include "gui/ui/UpDown.h"
 #include "core/text/TextRules.h"
 #include "core/ui/FileChoosers.h"
 #include "gui/settings/FrmDisp2.h"

@@ -9,6 +9,7 @@
 #include "core/sound/WaveChoosers.h"
 #include "core/sound/WaveInspection.h"
 #include "gui/sound/RegistrationImport.h"
+#include "gui/ui/JobRun.h"
 #include "gui/ui/WorkAreaFit.h"
 #include "gui/wavetools/FrmTools.h"
 
@@ -25,7 +26,6 @@
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrent>
 
 namespace vexa::gui {
 namespace {
@@ -36,21 +36,6 @@ constexpr int kListPreferredRows = 20;
 constexpr int kRowButtons[] = {1, 3, 5, 6};
 constexpr const char* kWaveCaptions[] = {"ファイル選択", "削除",     "全削除",   "試聴",
                                         "全試聴",       "上へ移動", "下へ移動", "フォルダ選択"};
-
-// The stop request and progress of the inspection, read on its worker thread.
-class RegistrationProgress final : public Progress {
-public:
-    RegistrationProgress(std::atomic<bool>& stop, QProgressBar* bar) : stop_(stop), bar_(bar) {}
-    void setValue(int percent) override {
-        QMetaObject::invokeMethod(bar_, "setValue", Qt::QueuedConnection, Q_ARG(int, percent));
-    }
-    void setCaption(const std::string&) override {}
-    bool stopRequested() override { return stop_.load(); }
-
-private:
-    std::atomic<bool>& stop_;
-    QPointer<QProgressBar> bar_;
-};
 
 // Local files of a drop, in the order the file manager gives them.
 std::vector<std::string> droppedFiles(const QMimeData* mime) {
@@ -72,15 +57,15 @@ FrmSound::FrmSound(Document& document, UserDialogs& dialogs, QWidget* parent, Au
       dialogs_(dialogs),
       output_(output),
       measure_(std::move(measure)),
-      list_(SoundList::FromProject(document.project())) {
+      list_(SoundList::FromProject(document.project())),
+      inspection_(new JobRun(this)) {
     setObjectName("FrmSound");
     setWindowTitle(QString::fromStdString(GetMsg(msg::kSoundCaption)));
     setModal(true);
     setAcceptDrops(true);
-    if (!measure_)
-        measure_ = [](const std::filesystem::path& file) { return GetWaveLength(file); };
     buildControls();
-    connect(&watcher_, &QFutureWatcher<ImportInspectionRun>::finished, this, &FrmSound::onRegistered);
+    connect(inspection_, &JobRun::valueChanged, progress_, &QProgressBar::setValue);
+    connect(inspection_, &JobRun::finished, this, &FrmSound::onRegistered);
     connect(import_, &RegistrationImport::finished, this, [this] { finishRegistering(import_->checks()); });
     showList();
     const int rowHeight = fgWave_->verticalHeader()->defaultSectionSize();
@@ -89,8 +74,7 @@ FrmSound::FrmSound(Document& document, UserDialogs& dialogs, QWidget* parent, Au
 }
 
 FrmSound::~FrmSound() {
-    stopRequested_ = true;
-    watcher_.waitForFinished();  // the worker reads files only; it ends after the file at hand
+    inspection_->stopAndWait();  // the worker reads files only; it ends after the file at hand
 }
 
 void FrmSound::buildControls() {
@@ -157,7 +141,7 @@ void FrmSound::buildControls() {
     cmdStopRegistering_->setObjectName("CmdStopRegister");
     cmdStopRegistering_->hide();
     connect(cmdStopRegistering_, &QPushButton::clicked, this, [this] {
-        stopRequested_ = true;
+        inspection_->requestStop();
         import_->requestStop();
     });
     import_ = new RegistrationImport(dialogs_, progress_, this);
@@ -266,13 +250,11 @@ void FrmSound::registerChosen(const std::vector<std::string>& paths) {
     Configuration configuration = document_.configuration();
     configuration.settings.waveRef = WaveRefAfter(paths);  // kept in memory; saved with the settings
     document_.setConfiguration(configuration);
-    stopRequested_ = false;
     setBusy(true);
     const bool stereo = configuration.settings.stereoAllowed();
-    watcher_.setFuture(QtConcurrent::run([paths, stereo, this] {
-        RegistrationProgress progress(stopRequested_, progress_);
-        return import_->inspect(paths, stereo, progress);
-    }));
+    inspection_->start([paths, stereo, this](Progress& progress) {
+        inspected_ = import_->inspect(paths, stereo, progress);
+    });
 }
 
 void FrmSound::onRegistered() {
@@ -283,7 +265,7 @@ void FrmSound::onRegistered() {
     TakenNames taken;
     for (int row = 1; row <= list_.count(); ++row)
         taken.add(list_.entry(row).fileName);
-    if (import_->begin(watcher_.result(), taken, document_.configuration().settings, importSettingsFile_,
+    if (import_->begin(std::move(inspected_), taken, document_.configuration().settings, importSettingsFile_,
                        !closing_))
         return;
     finishRegistering(import_->checks());
@@ -316,12 +298,12 @@ void FrmSound::setBusy(bool busy) {
 void FrmSound::stopRegistering() {
     if (!registering())
         return;
-    stopRequested_ = true;
+    inspection_->requestStop();
     if (import_->running()) {
         import_->stopAndWait();  // what was converted is listed
         return;
     }
-    watcher_.waitForFinished();
+    inspection_->stopAndWait();
     closing_ = true;
     onRegistered();  // what was checked is listed; the window may still stay open
     closing_ = false;

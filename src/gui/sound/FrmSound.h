@@ -12,7 +12,6 @@
 #include "core/ui/UserDialogs.h"
 
 #include <QDialog>
-#include <QFutureWatcher>
 
 #include <array>
 #include <atomic>
@@ -30,6 +29,7 @@ class AudioOutput;
 
 namespace vexa::gui {
 
+class JobRun;
 class RegistrationImport;
 class SoundListModel;
 
@@ -38,8 +38,8 @@ class FrmSound : public QDialog {
 
 public:
     // `output` plays the sounds (the Qt sound output when none is given);
-    // `measure` gives play lengths for the lines OK retimes (GetWaveLength
-    // when empty).
+    // `measure` gives play lengths for the lines OK retimes (when empty, the
+    // lengths the list measured as it registered or loaded each file).
     FrmSound(Document& document, UserDialogs& dialogs, QWidget* parent = nullptr, AudioOutput* output = nullptr,
              MeasureWave measure = {});
     ~FrmSound() override;
@@ -92,8 +92,8 @@ private:
     SoundListModel* model_ = nullptr;
     bool placing_ = false;
     bool registering_ = false;  // from the choice until the result is listed
-    std::atomic<bool> stopRequested_{false};
-    QFutureWatcher<ImportInspectionRun> watcher_;
+    JobRun* inspection_ = nullptr;  // the inspection of the chosen files
+    ImportInspectionRun inspected_;   // its result, once it has finished
     RegistrationImport* import_ = nullptr;
     std::filesystem::path importSettingsFile_;
     bool closing_ = false;  // reject() stops the registration: no import questions then

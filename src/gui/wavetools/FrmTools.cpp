@@ -7,7 +7,7 @@
 #include "core/wavetools/ToolsFields.h"
 #include "core/wavetools/ToolsRunningState.h"
 #include "core/wavetools/ToolsValidation.h"
-#include "gui/wavetools/UpDownButtons.h"
+#include "gui/ui/UpDown.h"
 #include "gui/ui/WorkAreaFit.h"
 
 #include <QApplication>
@@ -27,6 +27,9 @@
 
 namespace vexa::gui {
 namespace {
+
+// The arrows beside the time boxes: a little larger than the settings window's.
+constexpr QSize kArrowSize(18, 12);
 
 QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
@@ -198,9 +201,9 @@ QWidget* FrmTools::buildSilencePage() {
     auto* timeFrame = new QGroupBox(QString::fromUtf8("①時間指定"), page);
     txtMM_ = box(tools_field::kMinutes, timeFrame);
     txtSS_ = box(tools_field::kSeconds, timeFrame);
-    upDownMM_ = new UpDownButtons(timeFrame);
+    upDownMM_ = new UpDown(timeFrame, kArrowSize);
     upDownMM_->setObjectName("UpDownMM");
-    upDown1_ = new UpDownButtons(timeFrame);
+    upDown1_ = new UpDown(timeFrame, kArrowSize);
     upDown1_->setObjectName("UpDown1");
     auto* timeRow = new QHBoxLayout(timeFrame);
     for (QLineEdit* b : {txtMM_, txtSS_}) {
@@ -220,10 +223,8 @@ QWidget* FrmTools::buildSilencePage() {
     timeRow->addWidget(upDown1_);
     timeRow->addWidget(new QLabel(QString::fromUtf8("秒"), timeFrame));
     timeRow->addStretch(1);
-    connect(upDownMM_, &UpDownButtons::up, this, [this] { spin(true, Spin::Up); });
-    connect(upDownMM_, &UpDownButtons::down, this, [this] { spin(true, Spin::Down); });
-    connect(upDown1_, &UpDownButtons::up, this, [this] { spin(false, Spin::Up); });
-    connect(upDown1_, &UpDownButtons::down, this, [this] { spin(false, Spin::Down); });
+    connect(upDownMM_, &UpDown::stepped, this, [this](bool up) { spin(true, up ? Spin::Up : Spin::Down); });
+    connect(upDown1_, &UpDown::stepped, this, [this](bool up) { spin(false, up ? Spin::Up : Spin::Down); });
 
     auto* formatFrame = new QGroupBox(QString::fromUtf8("②ＢＩＴ／サンプリングレートの指定"), page);
     cmbSample_ = new QComboBox(formatFrame);

@@ -33,7 +33,7 @@ class QTabBar;
 namespace vexa::gui {
 
 class ImportPage;
-class UpDownButtons;
+class UpDown;
 
 class FrmTools : public QDialog {
     Q_OBJECT
@@ -60,8 +60,8 @@ public:
     QPushButton* cmdExec() const { return cmdExec_; }
     QLineEdit* txtMM() const { return txtMM_; }
     QLineEdit* txtSS() const { return txtSS_; }
-    UpDownButtons* upDownMM() const { return upDownMM_; }
-    UpDownButtons* upDown1() const { return upDown1_; }
+    UpDown* upDownMM() const { return upDownMM_; }
+    UpDown* upDown1() const { return upDown1_; }
     QComboBox* cmbSample() const { return cmbSample_; }
     QComboBox* cmbBit() const { return cmbBit_; }
     QLineEdit* txtSirent() const { return txtSirent_; }
@@ -128,8 +128,8 @@ private:
     QPushButton* cmdExec_ = nullptr;
     QLineEdit* txtMM_ = nullptr;
     QLineEdit* txtSS_ = nullptr;
-    UpDownButtons* upDownMM_ = nullptr;
-    UpDownButtons* upDown1_ = nullptr;
+    UpDown* upDownMM_ = nullptr;
+    UpDown* upDown1_ = nullptr;
     QComboBox* cmbSample_ = nullptr;
     QComboBox* cmbBit_ = nullptr;
     QLineEdit* txtSirent_ = nullptr;

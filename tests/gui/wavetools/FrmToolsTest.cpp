@@ -11,7 +11,7 @@
 #include "TestPaths.h"
 #include "WaveFileBytes.h"
 #include "core/wavetools/ToolsRunningState.h"
-#include "gui/wavetools/UpDownButtons.h"
+#include "gui/ui/UpDown.h"
 
 #include <QComboBox>
 #include <QGroupBox>
