@@ -1,6 +1,7 @@
 # What `cmake --install` puts under the prefix, and the Debian package made of it.
 #
 #   bin/                          vexa-editor, vexa
+#   libexec/vexa/                 vexa-play, vexa-print, vexa-import (run by vexa)
 #   share/vexa-editor/            read-only defaults a user's Program Folder is seeded from
 #   share/doc/vexa-editor/        the user guide (UserGuide.html and its pictures), sample/
 #                                 (a Control File with its WAVE files to try)
@@ -11,6 +12,9 @@ set(VEXA_APP_ID jp.chimewell.VexaEditor)
 set(VEXA_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS vexa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# vexa finds its helpers at ../libexec/vexa from its own folder (src/cli/HelperCommands.h).
+get_property(VEXA_HELPERS GLOBAL PROPERTY VEXA_HELPERS)
+install(TARGETS ${VEXA_HELPERS} RUNTIME DESTINATION libexec/vexa)
 if(VEXA_BUILD_GUI)
   install(TARGETS vexa-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
