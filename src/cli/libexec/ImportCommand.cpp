@@ -4,6 +4,7 @@
 // prints each file written with its figures. Exit 0 when every file was
 // imported, 1 when one was refused or failed (the others are still
 // imported) or SIGTERM / SIGHUP stopped it, 130 after Ctrl+C, 2 for usage.
+#include "cli/CliContext.h"
 #include "cli/HelperCommands.h"
 #include "cli/libexec/HelperCommandsAdd.h"
 #include "cli/ConsoleDialogs.h"

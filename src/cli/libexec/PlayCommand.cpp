@@ -2,6 +2,7 @@
 // output, printing the line the playback window shows of it. Ctrl+C stops the
 // sound at once. Exit 0 when every file played, 1 when one could not be played
 // (the reason on stderr), 130 after Ctrl+C.
+#include "cli/CliContext.h"
 #include "cli/HelperCommands.h"
 #include "cli/libexec/HelperCommandsAdd.h"
 #include "audio/QtAudioOutput.h"

@@ -1,5 +1,6 @@
 // vexa print FILE --pdf OUT: the print-outs of a Control File as a PDF, the
 // same pages the print selection window prints, made without a display.
+#include "cli/CliContext.h"
 #include "cli/HelperCommands.h"
 #include "cli/libexec/HelperCommandsAdd.h"
 #include "cli/ConsoleDialogs.h"
