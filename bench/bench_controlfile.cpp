@@ -90,17 +90,20 @@ vexa::Settings maximalSettings() {
     return settings;
 }
 
+// The Control File CARD.vxa with its sounds in `folder`.
+bool writeLargest(const fs::path& folder) {
+    fs::create_directories(folder);
+    for (int k = 0; k < kSounds; ++k)
+        writeSparseWave(folder / soundName(k));
+    return static_cast<bool>(vexa::WriteControlFile(*maximalProject(), maximalSettings(), folder / "CARD.vxa"));
+}
+
 // The folder with the sounds and the Control File, made once and removed at exit.
 struct BenchFolder {
     fs::path path = fs::temp_directory_path() / ("bench-controlfile-" + std::to_string(::getpid()));
     fs::path controlFile = path / "CARD.vxa";
 
-    BenchFolder() {
-        fs::create_directories(path);
-        for (int k = 0; k < kSounds; ++k)
-            writeSparseWave(path / soundName(k));
-        vexa::WriteControlFile(*maximalProject(), maximalSettings(), controlFile);
-    }
+    BenchFolder() { writeLargest(path); }
     ~BenchFolder() {
         std::error_code ignored;
         fs::remove_all(path, ignored);
@@ -156,3 +159,14 @@ BENCHMARK(BM_LoadControlFile)
     ->DisplayAggregatesOnly();
 
 }  // namespace
+
+// bench_controlfile --write-largest FOLDER leaves the largest Control File
+// (FOLDER/CARD.vxa, Line Count 255) with its sounds for the shell benchmarks.
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--write-largest")
+        return writeLargest(argv[2]) ? 0 : 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -5,15 +5,18 @@
 # times and their ratio (card / cp). `vexa card` also loads the Control File
 # (reading every WAVE header), checks the set and flushes it to the disk
 # (syncfs) before it replaces the old card, which cp does not: "cp + sync"
-# is timed as well, for the cost of that flush.
+# is timed as well, for the cost of that flush. Beside the wall time, the CPU
+# time (user + system) of each is reported, and the slowest run.
 #
-#   bench/card-vs-cp.sh [path/to/vexa]      (RUNS=5 by default; WORK_DIR picks
-#                                            the file system, TMPDIR by default)
+#   bench/card-vs-cp.sh [path/to/vexa [path/to/other/vexa]]
+#       RUNS=5 by default; WORK_DIR picks the file system, TMPDIR by default.
+#       A second vexa (e.g. an older build) is timed in the same rounds.
 #
 # Needs sox (installed by scripts/setup).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 vexa=${1:-${VEXA_BUILD_DIR:-$root/build}/bin/vexa}
+other=${2:-}
 runs=${RUNS:-5}
 home=$(dirname "$vexa")
 
@@ -49,9 +52,10 @@ run() {
   local start end
   sync
   start=$(date +%s%N)
-  "$@" >/dev/null 2>&1
+  /usr/bin/time -f '%U %S' -o "$work/$name.last" "$@" >/dev/null 2>&1
   end=$(date +%s%N)
   echo $(((end - start) / 1000)) >>"$work/$name.us"
+  awk '{printf "%d\n", ($1 + $2) * 1000000}' "$work/$name.last" >>"$work/$name.cpu"
 }
 
 median_ms() {
@@ -67,18 +71,30 @@ for ((i = 0; i < runs; i++)); do
   run cp-sync sh -c 'cp "$0"/src/*.WAV "$0/cp/set/" && sync' "$work"
   rm -rf "$work/cards/SAMPLE"
   run card "$vexa" card "$work/src/BENCH.vxa" --card-path "$work/cards" --replace --home "$home"
+  if [ -n "$other" ]; then
+    rm -rf "$work/cards/SAMPLE"
+    run other "$other" card "$work/src/BENCH.vxa" --card-path "$work/cards" --replace --home "$home"
+  fi
 done
 
 if ! cmp -s "$work/src/S254.WAV" "$work/cards/SAMPLE/S254.WAV"; then
   echo "the card's copy differs from its source" >&2
   exit 1
 fi
+max_ms() { sort -n "$1" | tail -n 1 | awk '{printf "%.1f", $1 / 1000}'; }
 cp_ms=$(median_ms "$work/cp.us")
 sync_ms=$(median_ms "$work/cp-sync.us")
 card_ms=$(median_ms "$work/card.us")
 bytes=$(du -cb "$work"/src/*.WAV | tail -1 | cut -f1)
 fs=$(df -T "$work" | awk 'NR == 2 {print $2}')
 echo "255 WAVE files, $bytes bytes, on $fs, median of $runs runs"
-printf '%-10s %10s ms\n' "cp" "$cp_ms" "cp + sync" "$sync_ms" "vexa card" "$card_ms"
+printf '%-12s %10s %10s %10s\n' "" "wall ms" "CPU ms" "slowest ms"
+names=(cp cp-sync card)
+[ -n "$other" ] && names+=(other)
+for name in "${names[@]}"; do
+  case $name in cp-sync) label="cp + sync" ;; card) label="vexa card" ;; other) label="other card" ;; *) label=$name ;; esac
+  printf '%-12s %10s %10s %10s\n' "$label" "$(median_ms "$work/$name.us")" "$(median_ms "$work/$name.cpu")" \
+    "$(max_ms "$work/$name.us")"
+done
 awk -v a="$card_ms" -v b="$cp_ms" -v c="$sync_ms" \
   'BEGIN {printf "ratio card / cp: %.2f\nratio card / (cp + sync): %.2f\n", a / b, a / c}'

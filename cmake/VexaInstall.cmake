@@ -1,8 +1,10 @@
 # What `cmake --install` puts under the prefix, and the Debian package made of it.
 #
 #   bin/                          vexa-editor, vexa
+#   libexec/vexa/                 vexa-play, vexa-print, vexa-import (run by vexa)
 #   share/vexa-editor/            read-only defaults a user's Program Folder is seeded from
-#   share/doc/vexa-editor/        the user guide (UserGuide.html and its pictures), sample/
+#   share/doc/vexa-editor/        the user guide (UserGuide.html and its pictures), sample/,
+#                                 copyright (GPL-3.0-or-later, machine-readable), changelog.gz
 #                                 (a Control File with its WAVE files to try)
 #   share/applications, metainfo, mime/packages, icons/hicolor, man/man1
 include(GNUInstallDirs)
@@ -11,6 +13,9 @@ set(VEXA_APP_ID jp.chimewell.VexaEditor)
 set(VEXA_PACKAGING ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS vexa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# vexa finds its helpers at ../libexec/vexa from its own folder (src/cli/HelperCommands.h).
+get_property(VEXA_HELPERS GLOBAL PROPERTY VEXA_HELPERS)
+install(TARGETS ${VEXA_HELPERS} RUNTIME DESTINATION libexec/vexa)
 if(VEXA_BUILD_GUI)
   install(TARGETS vexa-editor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
@@ -33,6 +38,18 @@ foreach(size 32 48 64 128 256)
   install(FILES ${VEXA_PACKAGING}/icons/vexa-editor-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${VEXA_APP_ID}.png)
 endforeach()
+
+# The licence (GPL-3.0-or-later) as Debian reads it, and the change log.
+install(FILES ${VEXA_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vexa-editor)
+configure_file(${VEXA_PACKAGING}/changelog.in ${CMAKE_BINARY_DIR}/packaging/changelog @ONLY)
+find_program(VEXA_GZIP gzip REQUIRED)
+add_custom_command(
+  OUTPUT ${CMAKE_BINARY_DIR}/packaging/changelog.gz
+  COMMAND ${VEXA_GZIP} -9nkf ${CMAKE_BINARY_DIR}/packaging/changelog
+  DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog ${VEXA_PACKAGING}/changelog.in
+  COMMENT "Compressing the change log" VERBATIM)
+add_custom_target(vexa_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/vexa-editor)
 
 # Man pages from the programs' own --help and --version.
 find_program(VEXA_HELP2MAN help2man)
@@ -79,6 +96,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Debian ships programs without their symbols (lintian: unstripped-binary-or-object).
+set(CPACK_STRIP_FILES ON)
 # Japanese text needs a CJK font; Qt's own dialogs speak Japanese with the translations.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, pulseaudio | pipewire-pulse")

@@ -6,7 +6,10 @@ namespace vexa::cli {
 
 const ResolvedProgramFolder& CliContext::programFolder() const {
     if (!resolved_) {
-        resolved_ = ResolveProgramFolder(CurrentProgramFolderInputs(home));
+        ProgramFolderInputs inputs = CurrentProgramFolderInputs(home);
+        if (!executableFolder.empty())
+            inputs.executableFolder = executableFolder;
+        resolved_ = ResolveProgramFolder(inputs);
         if (!resolved_->seedError.empty())
             std::cerr << "vexa: " << resolved_->seedError << '\n';
     }

@@ -13,6 +13,9 @@ namespace vexa::cli {
 struct CliContext {
     std::string home;  // --home DIR; empty means the executable's folder
     int exitCode = 0;  // set by the command that ran
+    // The folder of `vexa` when another program (a helper) runs the command;
+    // empty means this process's own executable's folder.
+    std::filesystem::path executableFolder;
 
     // Chosen (and, for an installed program, seeded) once, on first use.
     const ResolvedProgramFolder& programFolder() const;

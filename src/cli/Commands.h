@@ -1,5 +1,6 @@
 #pragma once
 // The commands of `vexa`, one file each; main() registers them in this order.
+// Those that need Qt or FFmpeg run in helpers instead (HelperCommands.h).
 #include "cli/CliContext.h"
 
 namespace vexa::cli {
@@ -11,10 +12,7 @@ void addInspectCommand(CLI::App& app, CliContext& context);   // WAVE files chec
 void addShowCommand(CLI::App& app, CliContext& context);      // Control File loaded, Project as JSON
 void addResaveCommand(CLI::App& app, CliContext& context);    // Control File loaded and written again
 void addCardCommand(CLI::App& app, CliContext& context);      // card folder made from a Control File
-void addPlayCommand(CLI::App& app, CliContext& context);      // WAVE files played through the sound output
 void addTimelineCommand(CLI::App& app, CliContext& context);  // a sheet's test run timed without sound
-void addPrintCommand(CLI::App& app, CliContext& context);     // the print-outs as a PDF file
 void addWeekCommand(CLI::App& app, CliContext& context);      // when each sheet plays in the week
-void addImportCommand(CLI::App& app, CliContext& context);    // audio files of any format into WAVE files
 
 }  // namespace vexa::cli

@@ -1,6 +1,7 @@
 // vexa: the command-line companion of the editor, for scripting, batch work and
 // diagnosis. Each command lives in its own file and registers itself below.
 #include "cli/Commands.h"
+#include "cli/HelperLaunch.h"
 #include "core/config/Messages.h"
 
 #include <CLI/CLI.hpp>
@@ -23,11 +24,10 @@ int main(int argc, char** argv) {
     vexa::cli::addMonoCommand(app, context);
     vexa::cli::addSilenceCommand(app, context);
     vexa::cli::addSettingsCommand(app, context);
-    vexa::cli::addPlayCommand(app, context);
     vexa::cli::addTimelineCommand(app, context);
-    vexa::cli::addPrintCommand(app, context);
     vexa::cli::addWeekCommand(app, context);
-    vexa::cli::addImportCommand(app, context);
+    // play, print and import, each run by its helper program
+    vexa::cli::addHelperCommands(app, context, argc, argv);
 
     try {
         app.parse(argc, argv);

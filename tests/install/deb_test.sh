@@ -27,7 +27,14 @@ for f in ./usr/bin/vexa-editor ./usr/bin/vexa ./usr/share/vexa-editor/vexacontro
          ./usr/share/mime/packages/jp.chimewell.VexaEditor.xml \
          ./usr/share/metainfo/jp.chimewell.VexaEditor.metainfo.xml \
          ./usr/share/doc/vexa-editor/UserGuide.html ./usr/share/man/man1/vexa.1.gz \
-         ./usr/share/doc/vexa-editor/sample/SAMPLE.vxa; do
+         ./usr/share/doc/vexa-editor/sample/SAMPLE.vxa ./usr/share/doc/vexa-editor/copyright \
+         ./usr/share/doc/vexa-editor/changelog.gz ./usr/libexec/vexa/vexa-play ./usr/libexec/vexa/vexa-print \
+         ./usr/libexec/vexa/vexa-import; do
   grep -qx "$f" <<<"$files" || fail "not in the package: $f"
 done
+# The copyright file is machine-readable and names the licence.
+copyright=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/vexa-editor/copyright)
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' <<<"$copyright" ||
+  fail "copyright is not in the machine-readable format"
+grep -qx 'License: GPL-3.0-or-later' <<<"$copyright" || fail "copyright names no GPL-3.0-or-later"
 echo "$deb: fields and files ok"

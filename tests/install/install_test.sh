@@ -12,7 +12,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$work/usr" >"$work/install.log" || { cat "$work/install.log" >&2; fail "cmake --install"; }
 usr=$work/usr
-for f in bin/vexa bin/vexa-editor share/vexa-editor/vexacontrol.ini share/vexa-editor/elmptnvxa.elm \
+for f in bin/vexa bin/vexa-editor libexec/vexa/vexa-play libexec/vexa/vexa-print libexec/vexa/vexa-import \
+         share/vexa-editor/vexacontrol.ini share/vexa-editor/elmptnvxa.elm \
          share/vexa-editor/Release.txt share/doc/vexa-editor/UserGuide.html \
          share/doc/vexa-editor/sample/SAMPLE.vxa share/doc/vexa-editor/sample/CHIME.WAV \
          share/applications/jp.chimewell.VexaEditor.desktop share/metainfo/jp.chimewell.VexaEditor.metainfo.xml \
@@ -41,6 +42,16 @@ cmp -s "$usr/share/doc/vexa-editor/sample/SAMPLE.vxa" "$(dirname "$0")/../../doc
   fail "the installed sample differs"
 HOME="$work/home" "$usr/bin/vexa" show "$usr/share/doc/vexa-editor/sample/SAMPLE.vxa" >/dev/null ||
   fail "vexa show cannot read the installed sample"
+
+# vexa itself starts without Qt or FFmpeg; the commands that need them run
+# the installed helpers, which find the same Program Folder.
+needed=$(readelf -d "$usr/bin/vexa" | grep NEEDED || true)
+if grep -Eq 'libQt|libav|libsoxr|libebur128' <<<"$needed"; then
+  fail "vexa links a library only its helpers need: $needed"
+fi
+env -u XDG_CONFIG_HOME HOME="$work/home" "$usr/bin/vexa" print "$usr/share/doc/vexa-editor/sample/SAMPLE.vxa" --reports sounds \
+  --pdf "$work/sample.pdf" >/dev/null || fail "vexa print through its installed helper"
+[ "$(head -c 5 "$work/sample.pdf")" = "%PDF-" ] || fail "vexa print wrote no PDF"
 
 # json KEY PATH… : a value of `vexa settings`
 settings() { env -u XDG_CONFIG_HOME HOME="$work/home" "$@" settings; }

@@ -2,18 +2,21 @@
 
 #include "core/card/CardProblems.h"
 #include "core/files/FileFaults.h"
+#include "core/files/KernelFileCopy.h"
 #include "core/files/UniqueFd.h"
 #include "core/files/WriteResult.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vexa {
 namespace {
 
-constexpr std::size_t kBlockBytes = 1 << 20;
+// What is copied between two looks at the stop request.
+constexpr std::uint64_t kStepBytes = 16 << 20;
 
 CopyOutcome failed(std::string problem) { return {false, false, std::move(problem)}; }
 
@@ -45,6 +48,14 @@ bool writeAll(int fd, const char* data, std::size_t count) {
     return true;
 }
 
+// The size of a source that grew while it was copied, as far as it is known.
+std::uint64_t sourceSize(int fd, std::uint64_t atLeast) {
+    struct stat info {};
+    if (::fstat(fd, &info) == 0)
+        return std::max(atLeast, static_cast<std::uint64_t>(info.st_size));
+    return atLeast;
+}
+
 }  // namespace
 
 CopyOutcome CopyCardFile(const std::filesystem::path& source, int folder, const std::string& name,
@@ -52,29 +63,29 @@ CopyOutcome CopyCardFile(const std::filesystem::path& source, int folder, const 
     const UniqueFd input(::open(source.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!input)
         return failed(cardproblem::cannotRead(source, errno));
-    ::posix_fadvise(input.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     const UniqueFd output = createAt(folder, name);
     if (!output)
         return failed(WriteResult::fromError(errno, shown).message);
+    if (const int full = PreallocateFile(output.get(), expectedBytes))
+        return failed(WriteResult::fromError(full, shown).message);
 
-    const auto buffer = std::make_unique<char[]>(kBlockBytes);
+    // One byte more than expected is asked for, so that a source that grew
+    // is seen as such.
+    KernelFileCopy copy(input.get(), output.get());
     std::uint64_t copied = 0;
     for (;;) {
         if (progress.stopRequested())
             return {false, true, {}};
-        const ssize_t got = ::read(input.get(), buffer.get(), kBlockBytes);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            return failed(cardproblem::cannotRead(source, errno));
-        }
-        if (got == 0)
+        const std::uint64_t wanted = std::min<std::uint64_t>(kStepBytes, expectedBytes - copied + 1);
+        const CopyStep step = copy.step(static_cast<std::size_t>(wanted));
+        if (step.failed())
+            return failed(step.readFailed ? cardproblem::cannotRead(source, step.error)
+                                          : WriteResult::fromError(step.error, shown).message);
+        if (step.moved == 0)
             break;
-        if (copied + static_cast<std::uint64_t>(got) > expectedBytes)
-            return failed(cardproblem::sizeMismatch(source, expectedBytes, copied + static_cast<std::uint64_t>(got)));
-        if (!writeAll(output.get(), buffer.get(), static_cast<std::size_t>(got)))
-            return failed(WriteResult::fromError(errno, shown).message);
-        copied += static_cast<std::uint64_t>(got);
+        copied += static_cast<std::uint64_t>(step.moved);
+        if (copied > expectedBytes)
+            return failed(cardproblem::sizeMismatch(source, expectedBytes, sourceSize(input.get(), copied)));
     }
     if (copied != expectedBytes)
         return failed(cardproblem::sizeMismatch(source, expectedBytes, copied));

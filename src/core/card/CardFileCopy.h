@@ -1,8 +1,9 @@
 #pragma once
 // Writes the files of a card into the work folder, through its descriptor: a
 // new file of a plain name, created exclusively, never through a link. A
-// WAVE file is copied from its source and must end with the size the source
-// had when the card's space was counted. Nothing is flushed to the disk here:
+// WAVE file is copied from its source in the kernel (KernelFileCopy), its
+// room reserved first where the file system can, and must end with the size
+// the source had when the card's space was counted. Nothing is flushed to the disk here:
 // the caller flushes the work folder's file system once the whole set is there.
 // Problems name the file where it is going (`shown`), not the work folder.
 #include "core/ui/Progress.h"

@@ -4,7 +4,9 @@
 // prints each file written with its figures. Exit 0 when every file was
 // imported, 1 when one was refused or failed (the others are still
 // imported) or SIGTERM / SIGHUP stopped it, 130 after Ctrl+C, 2 for usage.
-#include "cli/Commands.h"
+#include "cli/CliContext.h"
+#include "cli/HelperCommands.h"
+#include "cli/libexec/HelperCommandsAdd.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/ProjectOptions.h"
 #include "cli/TerminalProgress.h"
@@ -174,11 +176,7 @@ int run(const ImportArguments& args, const CliContext& context) {
 
 void addImportCommand(CLI::App& app, CliContext& context) {
     auto args = std::make_shared<ImportArguments>();
-    CLI::App* sub = app.add_subcommand(
-        "import",
-        "Convert audio files (WAV, AIFF, FLAC, MP3, Ogg Vorbis, Opus, AAC/M4A) into WAVE files the device plays, "
-        "loudness levelled (exit 0 all imported, 1 a file refused or failed or stopped by SIGTERM, "
-        "130 stopped by Ctrl+C, 2 usage)");
+    CLI::App* sub = app.add_subcommand(std::string(kImportHelper.name), std::string(kImportHelper.description));
     addHomeOption(*sub, context);
     sub->add_option("IN", args->sources, "Audio files, or folders of them")->required();
     sub->add_option("--out", args->out, "Folder to write the WAVE files into (made when missing)")->required();

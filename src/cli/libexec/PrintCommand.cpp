@@ -1,6 +1,8 @@
 // vexa print FILE --pdf OUT: the print-outs of a Control File as a PDF, the
 // same pages the print selection window prints, made without a display.
-#include "cli/Commands.h"
+#include "cli/CliContext.h"
+#include "cli/HelperCommands.h"
+#include "cli/libexec/HelperCommandsAdd.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/ProjectLoading.h"
 #include "cli/ProjectOptions.h"
@@ -72,8 +74,7 @@ int run(const PrintArguments& args, const CliContext& context) {
 
 void addPrintCommand(CLI::App& app, CliContext& context) {
     auto args = std::make_shared<PrintArguments>();
-    CLI::App* sub = app.add_subcommand(
-        "print", "Print the reports of a Control File (with the Card Information it holds) to a PDF file");
+    CLI::App* sub = app.add_subcommand(std::string(kPrintHelper.name), std::string(kPrintHelper.description));
     addHomeOption(*sub, context);
     addProjectOptions(*sub, args->options);
     sub->add_option("FILE", args->file, "Control File (.vxa, .ktr or .wpj); its WAVE files beside it")->required();

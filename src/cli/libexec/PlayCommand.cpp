@@ -2,7 +2,9 @@
 // output, printing the line the playback window shows of it. Ctrl+C stops the
 // sound at once. Exit 0 when every file played, 1 when one could not be played
 // (the reason on stderr), 130 after Ctrl+C.
-#include "cli/Commands.h"
+#include "cli/CliContext.h"
+#include "cli/HelperCommands.h"
+#include "cli/libexec/HelperCommandsAdd.h"
 #include "audio/QtAudioOutput.h"
 #include "core/sound/PlaybackSession.h"
 #include "core/sound/WaveInspection.h"
@@ -101,8 +103,7 @@ int run(const std::vector<std::string>& files) {
 
 void addPlayCommand(CLI::App& app, CliContext& context) {
     auto files = std::make_shared<std::vector<std::string>>();
-    CLI::App* sub = app.add_subcommand(
-        "play", "Play WAVE files in turn through the sound output (exit 1 when one cannot be played)");
+    CLI::App* sub = app.add_subcommand(std::string(kPlayHelper.name), std::string(kPlayHelper.description));
     addHomeOption(*sub, context);
     sub->add_option("FILE", *files, "WAVE files")->required();
     sub->callback([&context, files] { context.exitCode = run(*files); });
