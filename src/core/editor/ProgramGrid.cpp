@@ -70,28 +70,6 @@ const ProgramLine* ProgramGrid::shownLine(int row) const {
     return &project().sheets[static_cast<std::size_t>(sheet_)].lines[static_cast<std::size_t>(row - kGridHeaderRows)];
 }
 
-const std::string* ProgramGrid::fieldOf(const ProgramLine& line, int col) {
-    return fieldOf(const_cast<ProgramLine&>(line), col);
-}
-
-std::string* ProgramGrid::fieldOf(ProgramLine& line, int col) {
-    switch (col) {
-    case gridcol::kTime: return &line.time;
-    case gridcol::kSelect: return &line.select;
-    case gridcol::kRepeat: return &line.repeat;
-    case gridcol::kLedType: return &line.ledType;
-    case gridcol::kLedTime: return &line.ledTime;
-    case gridcol::kBuzzerType: return &line.buzzerType;
-    case gridcol::kBuzzerTime: return &line.buzzerTime;
-    default: break;
-    }
-    if (isVoiceColumn(col))
-        return &line.voices[static_cast<std::size_t>(voiceIndex(col))];
-    if (col >= gridcol::kEx1 && col <= gridcol::kEx4)
-        return &line.ex[static_cast<std::size_t>(col - gridcol::kEx1)];
-    return nullptr;  // the line number and the pictures
-}
-
 std::string ProgramGrid::text(int row, int col) const {
     if (row < 0 || row >= rowCount() || col < 0 || col >= gridcol::kCount)
         return {};
@@ -104,17 +82,8 @@ std::string ProgramGrid::text(int row, int col) const {
         return {};
     if (col == gridcol::kNumber)
         return numfmt::format(row - kGridHeaderRows + 1, "00");
-    const std::string* field = fieldOf(*line, col);
+    const std::string* field = LineFieldOf(*line, col);
     return field ? *field : std::string();
-}
-
-void ProgramGrid::setText(int row, int col, std::string text) {
-    const ProgramLine* line = shownLine(row);
-    if (!line || !fieldOf(*line, col))
-        return;
-    ProgramLine changed = *line;
-    *fieldOf(changed, col) = std::move(text);
-    commitRows(SheetEditKind::Cell, {{row, std::move(changed)}});
 }
 
 std::string ProgramGrid::displayText(int row, int col) const {
@@ -199,10 +168,10 @@ int ProgramGrid::maxLength(int col) {
 
 void ProgramGrid::commitEdit(int row, int col, std::string text) {
     const ProgramLine* shown = shownLine(row);
-    if (!shown || !fieldOf(*shown, col))
+    if (!shown || !LineFieldOf(*shown, col))
         return;
     ProgramLine line = *shown;
-    *fieldOf(line, col) = std::move(text);
+    *LineFieldOf(line, col) = std::move(text);
     afterEdit(line, col);
     commitRows(SheetEditKind::Cell, {{row, std::move(line)}}, static_cast<long>(sheet_) * 100000 + row * 100 + col);
 }
@@ -211,13 +180,13 @@ void ProgramGrid::afterEdit(ProgramLine& line, int col) const {
     if (col < gridcol::kTime || col >= gridcol::kCount)
         return;
     if (col == gridcol::kLedTime || col == gridcol::kBuzzerTime) {
-        std::string& cell = *fieldOf(line, col);
+        std::string& cell = *LineFieldOf(line, col);
         cell = outputTimeText(cell);
         return;
     }
     if ((col != gridcol::kRepeat && !isVoiceColumn(col)) || !project().soundPresent)
         return;
-    if (isVoiceColumn(col) && HoldsVoice(*fieldOf(line, col)))
+    if (isVoiceColumn(col) && HoldsVoice(*LineFieldOf(line, col)))
         PackVoiceInto(line.voices, voiceIndex(col));
     CloseVoiceGaps(line.voices);
     updateMeasuredTime(line);

@@ -87,9 +87,6 @@ public:
     // The text of a cell: the headers, the line number, or the value the
     // Project holds for the shown sheet's line ("" elsewhere).
     std::string text(int row, int col) const;
-    // Puts a text into a cell of a usable line as it is, without the edit
-    // rules, as one step of its own.
-    void setText(int row, int col, std::string text);
     // The text shown: the item's name in a choice column, else the text.
     std::string displayText(int row, int col) const;
     CellShade shade(int row, int col) const;
@@ -151,8 +148,6 @@ private:
     const Project& project() const { return document_.project(); }
     // The Project's line at `row`, nullptr for rows that show no line.
     const ProgramLine* shownLine(int row) const;
-    static const std::string* fieldOf(const ProgramLine& line, int col);
-    static std::string* fieldOf(ProgramLine& line, int col);
     // Hands the changed lines of the shown sheet (by row) to the Document.
     void commitRows(SheetEditKind kind, const std::vector<std::pair<int, ProgramLine>>& rows, long mergeCell = -1);
     void buildElementLists();
