@@ -224,7 +224,7 @@ TEST_F(GridCommand, CheckSheetStopsAtTheFirstFailureInLineAndColumnOrder) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        grid.setup(30);
+        changeProject([](Project& p) { p.clearSheets(30); });
         dialogs.shown.clear();
         const int row = rowOf(c.line);
         setText(row, c.col, c.text);
@@ -242,7 +242,7 @@ TEST_F(GridCommand, CheckSheetStopsAtTheFirstFailureInLineAndColumnOrder) {
         ShowRefusal(dialogs, *failure);
         EXPECT_EQ(dialogs.shown.back(), warning(c.message));
     }
-    grid.setup(30);
+    changeProject([](Project& p) { p.clearSheets(30); });
     setText(rowOf(30), gridcol::kSelect, "");  // grey rows are not checked
     EXPECT_FALSE(grid.checkSheet());
 }

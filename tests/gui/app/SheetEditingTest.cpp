@@ -333,10 +333,12 @@ void expectGridShowsTheProject(Window& w, const char* after) {
     const int lines = w.grid().lineCount();
     ASSERT_GE(model->rowCount(), lines);
     for (int line = 0; line < lines; ++line)
-        for (int col = 0; col < gridcol::kCount; ++col)
-            if (const std::string* field = LineFieldOf(sheet.lines[static_cast<std::size_t>(line)], col))
+        for (int col = 0; col < gridcol::kCount; ++col) {
+            if (const std::string* field = LineFieldOf(sheet.lines[static_cast<std::size_t>(line)], col)) {
                 ASSERT_EQ(model->index(line, col).data(Qt::EditRole).toString().toStdString(), *field)
                     << "line " << line + 1 << ", column " << col;
+            }
+        }
 }
 
 TEST(SheetEditing, TheGridShowsTheProjectAfterSoundOkSettingsOkUndoRedoAndLoad) {
