@@ -10,8 +10,8 @@
 #include "gui/editor/ProgramTableView.h"
 #include "core/model/ControlFileWriter.h"
 #include "gui/editor/FrmCopy.h"
-#include "gui/settings/FrmSeting.h"
-#include "gui/sound/FrmSound.h"
+#include "core/document/Edits.h"
+#include "core/sound/WaveInspection.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
@@ -359,13 +359,15 @@ TEST(SheetEditing, TheGridShowsTheProjectAfterSoundOkSettingsOkUndoRedoAndLoad) 
     QTest::keyClick(list, Qt::Key_Return);
     expectGridShowsTheProject(w, "a committed cell");
 
-    whenModalOpens<FrmSound>([](FrmSound* window) { window->findChild<QPushButton*>("CmdOk")->click(); });
-    w.frm.toolbarAction(ToolbarKey::Sound)->trigger();
+    // Sound OK with the table as it is, then what the main window runs after it.
+    EditSoundTable(w.document, w.document.project().sounds, true,
+                   [](const std::filesystem::path& file) { return GetWaveLength(file); });
+    w.frm.programGrid()->RefreshVoiceCell();
     EXPECT_EQ(w.frm.project().sheets[0].lines[0].time, "5.6");  // 2 × (2.0 + 0.8)
     expectGridShowsTheProject(w, "Sound OK");
 
-    whenModalOpens<FrmSeting>([](FrmSeting* window) { window->findChild<QPushButton*>("CmdOk")->click(); });
-    w.frm.toolbarAction(ToolbarKey::Seting)->trigger();
+    // Settings OK ends with the main window's RefreshVoiceCell.
+    w.frm.programGrid()->RefreshVoiceCell();
     expectGridShowsTheProject(w, "Settings OK");
 
     while (w.document.canUndo()) {
