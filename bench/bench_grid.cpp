@@ -1,7 +1,8 @@
-// The programme grid on a full sheet: Setup Grid, Show Sheet and
-// RefreshVoiceCell for 255 lines of 8 voices each, with lengths from a
-// function (the grid's own work) and from small real WAVE files (with the
-// 2040 file measurements a refresh makes).
+// The programme grid on a full sheet of the Project: Setup Grid and
+// RefreshVoiceCell (one step, undone again) for 255 lines of 8 voices each,
+// with lengths from a function (the grid's own work) and from small real WAVE
+// files (one measurement per file); and committing one cell of that sheet
+// after another, as the window does, each one step of the history.
 #include "core/editor/ProgramGrid.h"
 
 #include <benchmark/benchmark.h>
@@ -48,12 +49,12 @@ void writeWave(const fs::path& file, std::uint32_t samples) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
-// A folder with the Element Pattern File and 255 short WAVE files, a Project
-// whose Sound Table names them, and a sheet whose 255 lines hold 8 voices each.
+// A folder with the Element Pattern File and 255 short WAVE files, and a
+// Project whose Sound Table names them and whose first sheet has 255 lines of
+// 8 voices each.
 struct FullSheet {
     fs::path folder = fs::temp_directory_path() / ("vexa_bench_grid_" + std::to_string(::getpid()));
     vexa::Project project;
-    vexa::ProgramSheet sheet;
     std::unique_ptr<vexa::Document> document;
 
     FullSheet() {
@@ -73,7 +74,7 @@ struct FullSheet {
         project.soundPresent = true;
         for (int line = 0; line < kLines; ++line)
             for (int v = 0; v < vexa::kVoicesPerLine; ++v)
-                sheet.lines[static_cast<std::size_t>(line)].voices[static_cast<std::size_t>(v)] =
+                project.sheets[0].lines[static_cast<std::size_t>(line)].voices[static_cast<std::size_t>(v)] =
                     project.sounds[static_cast<std::size_t>((line * 8 + v) % kSounds)].fileName;
         document = std::make_unique<vexa::Document>(vexa::Configuration{}, project);
     }
@@ -83,13 +84,19 @@ struct FullSheet {
     }
 };
 
-void runGrid(benchmark::State& state, ProgramGrid& grid, const FullSheet& data) {
+// The TIME of the first line as the last refresh left it.
+std::string runGrid(benchmark::State& state, ProgramGrid& grid, FullSheet& data) {
+    std::string firstTime;
     for (auto _ : state) {
         grid.setup(kLines);
-        grid.showLines(data.sheet);
         grid.RefreshVoiceCell();
         benchmark::DoNotOptimize(grid.text(kLines + 1, vexa::gridcol::kTime));
+        state.PauseTiming();
+        firstTime = grid.text(vexa::kGridHeaderRows, vexa::gridcol::kTime);
+        data.document->undo();  // the next refresh starts from the same sheet
+        state.ResumeTiming();
     }
+    return firstTime;
 }
 
 void BM_GridFullSheetInjectedLengths(benchmark::State& state) {
@@ -103,10 +110,34 @@ BENCHMARK(BM_GridFullSheetInjectedLengths)->Unit(benchmark::kMillisecond);
 void BM_GridFullSheetWaveFiles(benchmark::State& state) {
     FullSheet data;
     ProgramGrid grid(*data.document, data.folder / "elmptnvxa.elm");
-    runGrid(state, grid, data);
-    if (grid.text(vexa::kGridHeaderRows, vexa::gridcol::kTime) == "0.0")
+    if (runGrid(state, grid, data) == "0.0")
         state.SkipWithError("the WAVE files were not measured");
 }
 BENCHMARK(BM_GridFullSheetWaveFiles)->Unit(benchmark::kMillisecond);
+
+// One committed cell after another (an LED time, or a voice with its line's
+// TIME measured again) on the full sheet, each one step of the history, with
+// the committed line read back as the view shows it.
+void runCommits(benchmark::State& state, int col, const std::string& first, const std::string& second) {
+    FullSheet data;
+    ProgramGrid grid(*data.document, data.folder / "elmptnvxa.elm",
+                     [](const fs::path& path) { return static_cast<long long>(path.string().size() * 37); });
+    grid.setup(kLines);
+    long n = 0;
+    for (auto _ : state) {
+        const int line = static_cast<int>(n % kLines);
+        grid.commitEdit(line + vexa::kGridHeaderRows, col, (n / kLines) % 2 == 0 ? first : second);
+        benchmark::DoNotOptimize(grid.text(line + vexa::kGridHeaderRows, vexa::gridcol::kTime));
+        ++n;
+    }
+}
+
+void BM_GridCommitLedTime(benchmark::State& state) { runCommits(state, vexa::gridcol::kLedTime, "1.5", "2"); }
+BENCHMARK(BM_GridCommitLedTime)->Unit(benchmark::kMicrosecond);
+
+void BM_GridCommitVoice(benchmark::State& state) {
+    runCommits(state, vexa::gridcol::kVoice8, "S1.WAV", "S2.WAV");
+}
+BENCHMARK(BM_GridCommitVoice)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "core/card/CardPreparation.h"
 #include "core/card/SheetCheck.h"
 #include "core/config/Messages.h"
-#include "core/document/CardInformationEdit.h"
+#include "core/document/Edits.h"
 #include "core/document/Document.h"
 #include "core/files/MakeDir.h"
 #include "core/controlfile/ControlFileReader.h"
@@ -121,7 +121,7 @@ int run(const CardArguments& args, const CliContext& context) {
     // The entries as the creation window would show and write them.
     const Project& project = document->project();
     CardInformation entries = CardInformationToWrite(CardEntriesOnOpening(project, configuration.settings));
-    document->apply(std::make_unique<CardInformationEdit>(project.card, std::move(entries)));
+    EditCardInformation(*document, std::move(entries));
     return create(*document, args, context, dialogs);
 }
 

@@ -104,7 +104,6 @@ bool sheetPasses(Document& document, const ProgramPaths& paths, int sheet) {
     ProgramGrid grid(document, paths.elementPatternFile);
     grid.setup(document.configuration().settings.lineCount());
     grid.setSheet(sheet);
-    grid.showSheet();
     const CheckResult refusal = grid.checkSheet();
     if (!refusal)
         return true;

@@ -6,6 +6,7 @@
 #include "core/files/InputFile.h"
 #include "core/controlfile/ControlFileFormat.h"
 #include "core/controlfile/LineReader.h"
+#include "core/model/ProgramLineRules.h"
 #include "core/model/TimeRange.h"
 #include "core/sound/WaveInspection.h"
 #include "core/sound/WaveTexts.h"
@@ -299,22 +300,15 @@ private:
 
     // Project::lineTime, with the Sound Table looked up through the tables below.
     std::optional<std::string> lineTime(const ProgramLine& line) {
-        const auto repeat = numfmt::parseNumber(line.repeat.empty() ? "1" : line.repeat);
+        const auto repeat = LoadedRepeat(line.repeat);
         if (!repeat)
             return std::nullopt;
         if (soundsChanged_)
             indexSounds();
-        double sum = 0;
-        for (const auto& voice : line.voices) {
+        return LineTime(*repeat, line.voices, [&](const std::string& voice) -> std::optional<double> {
             const auto k = firstIndex_.find(voice);
-            if (k == firstIndex_.end())
-                continue;
-            const auto& seconds = roundedLength_[k->second];
-            if (!seconds)
-                return std::nullopt;
-            sum += *seconds;
-        }
-        return LineTimeText(*repeat, sum);
+            return k == firstIndex_.end() ? 0.0 : roundedLength_[k->second];
+        });
     }
 
     // The first index of each File name, as Project::findSound gives it, and
@@ -326,9 +320,7 @@ private:
         for (std::size_t k = sounds.size(); k-- > 0;) {
             if (!sounds[k].fileName.empty())
                 firstIndex_[sounds[k].fileName] = k;
-            const std::string& length = sounds[k].length;
-            if (const auto seconds = numfmt::parseNumber(length.empty() ? "0" : length))
-                roundedLength_[k] = numfmt::parseNumber(numfmt::format(*seconds, "0.0"));
+            roundedLength_[k] = RegisteredSeconds(sounds[k].length);
         }
         soundsChanged_ = false;
     }

@@ -7,6 +7,14 @@ namespace vexa {
 
 struct Project;
 
+// The kinds of step that may merge with the next step of the same kind, named
+// once for every command.
+enum class MergeId {
+    None,                  // never merges
+    Cell,                  // edits of one cell of the programme grid
+    CardInformationEntry,  // typing into one entry of the control data creation window
+};
+
 class Command {
 public:
     virtual ~Command() = default;
@@ -24,10 +32,10 @@ public:
     // Whether doing it changes nothing (such a command is not recorded).
     virtual bool isEmpty() const { return false; }
 
-    // Consecutive commands with the same merge id ≥ 0 may become one step:
-    // mergeWith folds `next` (already done) into this command and returns
-    // true, or returns false to keep them apart.
-    virtual int mergeId() const { return -1; }
+    // Consecutive commands with the same merge id (other than None) may
+    // become one step: mergeWith folds `next` (already done) into this
+    // command and returns true, or returns false to keep them apart.
+    virtual MergeId mergeId() const { return MergeId::None; }
     virtual bool mergeWith(const Command& next) {
         (void)next;
         return false;

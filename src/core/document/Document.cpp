@@ -48,7 +48,7 @@ void Document::replaceProject(Project project) {
 }
 
 void Document::markWritten() {
-    history_.clear();
+    history_.setClean();
     notify({DocumentChange::Kind::Clean, -1});
 }
 

@@ -61,7 +61,9 @@ public:
     // New and Load: the Project becomes `project`, the history is cleared and
     // this is the clean point. Not undoable.
     void replaceProject(Project project);
-    // Card creation wrote what the Project holds: clean point, history cleared.
+    // Card creation wrote what the Project holds: this is the clean point.
+    // The history stays, so the user can still undo (and the Project counts
+    // as modified again until redone).
     void markWritten();
     // The Project counts as modified although no step of the history shows a
     // change: the settings window's OK cleared the contents while the user had

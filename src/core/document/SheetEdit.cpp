@@ -65,6 +65,7 @@ std::string SheetEdit::text() const {
     case SheetEditKind::Name: return "名称の変更";
     case SheetEditKind::Memo: return "メモの変更";
     case SheetEditKind::Duplicate: return "シート複製";
+    case SheetEditKind::VoiceRefresh: return "音声セルの更新";
     }
     return {};
 }

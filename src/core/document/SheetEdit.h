@@ -24,6 +24,7 @@ enum class SheetEditKind {
     Name,
     Memo,
     Duplicate,    // sheet duplication
+    VoiceRefresh,  // the voice cells checked against the Sound Table again
 };
 
 class SheetEdit final : public Command {
@@ -52,7 +53,7 @@ public:
     std::string text() const override;
     int sheet() const override;
     bool isEmpty() const override;
-    int mergeId() const override { return mergeCell_ >= 0 ? 1 : -1; }
+    MergeId mergeId() const override { return mergeCell_ >= 0 ? MergeId::Cell : MergeId::None; }
     bool mergeWith(const Command& next) override;
 
 private:

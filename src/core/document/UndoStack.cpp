@@ -14,7 +14,7 @@ bool UndoStack::push(std::unique_ptr<Command> command, Project& project) {
     // Merging into the clean step would make "back to clean" unreachable.
     if (index_ > 0 && clean_ != static_cast<long>(index_)) {
         Command& top = *commands_[index_ - 1];
-        if (top.mergeId() >= 0 && top.mergeId() == command->mergeId() && top.mergeWith(*command)) {
+        if (top.mergeId() != MergeId::None && top.mergeId() == command->mergeId() && top.mergeWith(*command)) {
             if (top.isEmpty()) {  // the edits cancelled out
                 commands_.pop_back();
                 --index_;

@@ -1,6 +1,7 @@
 #include "core/editor/GridColumns.h"
 
 #include "core/config/ElementPatternFile.h"
+#include "core/model/ProgramLine.h"
 
 namespace vexa {
 
@@ -35,6 +36,28 @@ const std::array<GridColumn, gridcol::kCount>& GridColumns() {
 }
 
 const GridColumn& gridColumn(int col) { return GridColumns().at(static_cast<std::size_t>(col)); }
+
+std::string* LineFieldOf(ProgramLine& line, int col) {
+    switch (col) {
+    case gridcol::kTime: return &line.time;
+    case gridcol::kSelect: return &line.select;
+    case gridcol::kRepeat: return &line.repeat;
+    case gridcol::kLedType: return &line.ledType;
+    case gridcol::kLedTime: return &line.ledTime;
+    case gridcol::kBuzzerType: return &line.buzzerType;
+    case gridcol::kBuzzerTime: return &line.buzzerTime;
+    default: break;
+    }
+    if (isVoiceColumn(col))
+        return &line.voices[static_cast<std::size_t>(col - gridcol::kVoice1)];
+    if (col >= gridcol::kEx1 && col <= gridcol::kEx4)
+        return &line.ex[static_cast<std::size_t>(col - gridcol::kEx1)];
+    return nullptr;  // the line number and the pictures
+}
+
+const std::string* LineFieldOf(const ProgramLine& line, int col) {
+    return LineFieldOf(const_cast<ProgramLine&>(line), col);
+}
 
 std::vector<HeaderGroup> TopHeaderGroups() {
     std::vector<HeaderGroup> groups;

@@ -2,6 +2,7 @@
 // The 23 columns of the programme grid as a table: width, the two header
 // texts, what a usable line holds there and the value a fresh line gets.
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -56,6 +57,12 @@ inline bool isVoiceColumn(int col) { return col >= gridcol::kVoice1 && col <= gr
 inline bool isPictureColumn(int col) {
     return col == gridcol::kSoundPicture || col == gridcol::kLedPicture || col == gridcol::kBuzzerPicture;
 }
+
+struct ProgramLine;
+// The value of a Program Line that column `col` shows; nullptr for the line
+// number and the picture columns.
+std::string* LineFieldOf(ProgramLine& line, int col);
+const std::string* LineFieldOf(const ProgramLine& line, int col);
 
 // A run of adjacent columns with the same text in header row 0.
 struct HeaderGroup {

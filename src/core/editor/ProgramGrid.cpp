@@ -7,6 +7,7 @@
 #include "core/text/NumberFormat.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 namespace vexa {
@@ -15,17 +16,11 @@ namespace {
 constexpr int kLongLineCount = 255;
 constexpr double kMaxOutputSeconds = 300.0;
 
-bool isBlank(const std::string& text) { return text.empty() || text == " "; }
+bool isBlank(const std::string& text) { return !HoldsVoice(text); }
+
+int voiceIndex(int col) { return col - gridcol::kVoice1; }
 
 CursorMove reopen(int row, int col) { return {row, col, true}; }
-
-// A number text in the "0.0" form; anything else counts as 0.
-double oneDecimal(const std::string& text) {
-    const auto value = numfmt::parseNumber(text);
-    if (!value)
-        return 0;
-    return numfmt::parseNumber(numfmt::format(*value, "0.0")).value_or(0);
-}
 
 // An LED or BUZZER time as typed: "" → "0.0", a number in the "0.0" form,
 // anything else as it is (Check Sheet refuses it later).
@@ -52,23 +47,11 @@ void ProgramGrid::setup(int lineCount) {
     playingRow_ = 0;
     // 97 rows unless the Line Count is 255; a larger Line Count than the rows
     // hold gets the rows it needs, so that no line is out of reach.
-    const int rows = std::max(lineCount_ == kLongLineCount ? kGridRowsLong : kGridRowsShort,
-                              lineCount_ + kGridHeaderRows);
-    cells_.assign(static_cast<std::size_t>(rows), Row{});
-    pictures_.assign(static_cast<std::size_t>(rows), Pictures{});
-    const auto& columns = GridColumns();
-    for (int c = 0; c < gridcol::kCount; ++c) {
-        cells_[0][static_cast<std::size_t>(c)] = columns[static_cast<std::size_t>(c)].top;
-        cells_[1][static_cast<std::size_t>(c)] = columns[static_cast<std::size_t>(c)].bottom;
-    }
+    rows_ = std::max(lineCount_ == kLongLineCount ? kGridRowsLong : kGridRowsShort, lineCount_ + kGridHeaderRows);
+    pictures_.assign(static_cast<std::size_t>(rows_), Pictures{});
     buildElementLists();
-    for (int line = 0; line < lineCount_; ++line) {
-        Row& row = cells_[static_cast<std::size_t>(line + kGridHeaderRows)];
-        for (int c = 0; c < gridcol::kCount; ++c)
-            row[static_cast<std::size_t>(c)] = columns[static_cast<std::size_t>(c)].setupValue;
-        row[gridcol::kNumber] = numfmt::format(line + 1, "00");
+    for (int line = 0; line < lineCount_; ++line)
         pictures_[static_cast<std::size_t>(line + kGridHeaderRows)].fill(StatePicture::Idle);
-    }
 }
 
 void ProgramGrid::buildElementLists() {
@@ -81,17 +64,26 @@ void ProgramGrid::buildElementLists() {
     }
 }
 
-const std::string& ProgramGrid::text(int row, int col) const {
-    static const std::string none;
-    if (row < 0 || row >= rowCount() || col < 0 || col >= gridcol::kCount)
-        return none;
-    return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+const ProgramLine* ProgramGrid::shownLine(int row) const {
+    if (!isUsableRow(row) || sheet_ < 0 || sheet_ >= kSheetSlots)
+        return nullptr;
+    return &project().sheets[static_cast<std::size_t>(sheet_)].lines[static_cast<std::size_t>(row - kGridHeaderRows)];
 }
 
-void ProgramGrid::setText(int row, int col, std::string text) {
+std::string ProgramGrid::text(int row, int col) const {
     if (row < 0 || row >= rowCount() || col < 0 || col >= gridcol::kCount)
-        return;
-    cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)] = std::move(text);
+        return {};
+    if (row < kGridHeaderRows) {
+        const GridColumn& column = gridColumn(col);
+        return std::string(row == 0 ? column.top : column.bottom);
+    }
+    const ProgramLine* line = shownLine(row);
+    if (!line)
+        return {};
+    if (col == gridcol::kNumber)
+        return numfmt::format(row - kGridHeaderRows + 1, "00");
+    const std::string* field = LineFieldOf(*line, col);
+    return field ? *field : std::string();
 }
 
 std::string ProgramGrid::displayText(int row, int col) const {
@@ -144,54 +136,20 @@ ChoiceList ProgramGrid::choices(int col) const {
 
 // --- Transfers ----------------------------------------------------------------
 
-void ProgramGrid::showLines(const ProgramSheet& sheet) {
-    for (int line = 0; line < lineCount_; ++line) {
-        const ProgramLine& l = sheet.lines[static_cast<std::size_t>(line)];
-        Row& row = cells_[static_cast<std::size_t>(line + kGridHeaderRows)];
-        row[gridcol::kSelect] = l.select;
-        row[gridcol::kRepeat] = l.repeat;
-        row[gridcol::kLedType] = l.ledType;
-        row[gridcol::kLedTime] = l.ledTime;
-        row[gridcol::kBuzzerType] = l.buzzerType;
-        row[gridcol::kBuzzerTime] = l.buzzerTime;
-        for (int v = 0; v < kVoicesPerLine; ++v)
-            row[static_cast<std::size_t>(gridcol::kVoice1 + v)] = l.voices[static_cast<std::size_t>(v)];
-        row[gridcol::kTime] = l.time;
-        for (int x = 0; x < kExPerLine; ++x)
-            row[static_cast<std::size_t>(gridcol::kEx1 + x)] = l.ex[static_cast<std::size_t>(x)];
-    }
-}
-
-void ProgramGrid::showSheet() {
-    if (sheet_ >= 0 && sheet_ < kSheetSlots)
-        showLines(project().sheets[static_cast<std::size_t>(sheet_)]);
-}
-
-void ProgramGrid::record(SheetEditKind kind, long mergeCell) {
-    if (sheet_ < 0 || sheet_ >= kSheetSlots)
-        return;
-    const ProgramSheet& stored = project().sheets[static_cast<std::size_t>(sheet_)];
-    auto edit = std::make_unique<SheetEdit>(kind);
-    for (int line = 0; line < lineCount_; ++line)
-        edit->addLine(sheet_, line, stored.lines[static_cast<std::size_t>(line)], lineAt(line + kGridHeaderRows));
-    edit->setMergeCell(mergeCell);
-    document_.apply(std::move(edit));
+void ProgramGrid::commitRows(SheetEditKind kind, const std::vector<std::pair<int, ProgramLine>>& rows,
+                             long mergeCell) {
+    std::vector<SheetLine> lines;
+    lines.reserve(rows.size());
+    for (const auto& [row, line] : rows)
+        if (shownLine(row))
+            lines.push_back({sheet_, row - kGridHeaderRows, line});
+    if (!lines.empty())
+        EditLines(document_, kind, lines, mergeCell);
 }
 
 ProgramLine ProgramGrid::lineAt(int row) const {
-    ProgramLine l;
-    l.select = text(row, gridcol::kSelect);
-    l.repeat = text(row, gridcol::kRepeat);
-    l.ledType = text(row, gridcol::kLedType);
-    l.ledTime = text(row, gridcol::kLedTime);
-    l.buzzerType = text(row, gridcol::kBuzzerType);
-    l.buzzerTime = text(row, gridcol::kBuzzerTime);
-    for (int v = 0; v < kVoicesPerLine; ++v)
-        l.voices[static_cast<std::size_t>(v)] = text(row, gridcol::kVoice1 + v);
-    l.time = text(row, gridcol::kTime);
-    for (int x = 0; x < kExPerLine; ++x)
-        l.ex[static_cast<std::size_t>(x)] = text(row, gridcol::kEx1 + x);
-    return l;
+    const ProgramLine* line = shownLine(row);
+    return line ? *line : ProgramLine{};
 }
 
 // --- Editing ------------------------------------------------------------------
@@ -209,121 +167,66 @@ int ProgramGrid::maxLength(int col) {
 }
 
 void ProgramGrid::commitEdit(int row, int col, std::string text) {
-    setText(row, col, std::move(text));
-    afterEdit(row, col);
-    record(SheetEditKind::Cell, static_cast<long>(sheet_) * 100000 + row * 100 + col);
+    const ProgramLine* shown = shownLine(row);
+    if (!shown || !LineFieldOf(*shown, col))
+        return;
+    ProgramLine line = *shown;
+    *LineFieldOf(line, col) = std::move(text);
+    afterEdit(line, col);
+    commitRows(SheetEditKind::Cell, {{row, std::move(line)}}, static_cast<long>(sheet_) * 100000 + row * 100 + col);
 }
 
-void ProgramGrid::afterEdit(int row, int col) {
-    if (row < kGridHeaderRows || col < gridcol::kTime || !isUsableRow(row) || col >= gridcol::kCount)
+void ProgramGrid::afterEdit(ProgramLine& line, int col) const {
+    if (col < gridcol::kTime || col >= gridcol::kCount)
         return;
     if (col == gridcol::kLedTime || col == gridcol::kBuzzerTime) {
-        std::string& cell = cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+        std::string& cell = *LineFieldOf(line, col);
         cell = outputTimeText(cell);
         return;
     }
     if ((col != gridcol::kRepeat && !isVoiceColumn(col)) || !project().soundPresent)
         return;
-    if (isVoiceColumn(col) && holdsVoice(row, col))
-        packInto(row, col);
-    closeGaps(row);
-    updateMeasuredTime(row);
+    if (isVoiceColumn(col) && HoldsVoice(*LineFieldOf(line, col)))
+        PackVoiceInto(line.voices, voiceIndex(col));
+    CloseVoiceGaps(line.voices);
+    updateMeasuredTime(line);
 }
 
 void ProgramGrid::RefreshVoiceCell() {
-    for (int row = kGridHeaderRows; row < kGridHeaderRows + lineCount_; ++row) {
-        Row& cells = cells_[static_cast<std::size_t>(row)];
-        for (int c = gridcol::kVoice1; c <= gridcol::kVoice8; ++c) {
-            std::string& cell = cells[static_cast<std::size_t>(c)];
-            if (!project().soundPresent || !project().findSound(cell))
-                cell.clear();
-        }
-        packLine(row);
-        updateMeasuredTime(row);
-    }
+    // One measurement per file, however many lines name it.
+    std::map<std::filesystem::path, long long> measured;
+    const MeasureWave once = [&](const std::filesystem::path& file) {
+        auto [it, added] = measured.try_emplace(file, 0);
+        if (added)
+            it->second = measure_(file);
+        return it->second;
+    };
+    std::vector<std::pair<int, ProgramLine>> rows;
+    for (int row = kGridHeaderRows; row < kGridHeaderRows + lineCount_; ++row)
+        if (const ProgramLine* line = shownLine(row))
+            rows.emplace_back(row, RefreshedLine(*line, project().sounds, project().soundPresent, once));
+    commitRows(SheetEditKind::VoiceRefresh, rows);
 }
 
 bool ProgramGrid::holdsVoice(int row, int col) const { return !isBlank(text(row, col)); }
 
-// A voice just put into `col` moves into the leftmost empty cell before it.
-void ProgramGrid::packInto(int row, int col) {
-    Row& cells = cells_[static_cast<std::size_t>(row)];
-    for (int k = gridcol::kVoice1; k < col; ++k) {
-        if (!holdsVoice(row, k)) {
-            cells[static_cast<std::size_t>(k)] = std::move(cells[static_cast<std::size_t>(col)]);
-            cells[static_cast<std::size_t>(col)].clear();
-            return;
-        }
-    }
+// TIME from the lengths measured now.
+void ProgramGrid::updateMeasuredTime(ProgramLine& line) const {
+    line.time = LineTime(EditedRepeat(line.repeat), line.voices, [&](const std::string& voice) -> std::optional<double> {
+                    const auto index = HoldsVoice(voice) ? project().findSound(voice) : std::nullopt;
+                    if (!index)
+                        return 0.0;
+                    return MeasuredSeconds(measure_(std::filesystem::path(project().sounds[*index].sourcePath)));
+                }).value_or("");
 }
 
-// One pass from the left: an empty cell takes the voice of its right neighbour.
-void ProgramGrid::closeGaps(int row) {
-    Row& cells = cells_[static_cast<std::size_t>(row)];
-    for (int k = gridcol::kVoice1; k < gridcol::kVoice8; ++k) {
-        if (!holdsVoice(row, k) && holdsVoice(row, k + 1)) {
-            cells[static_cast<std::size_t>(k)] = std::move(cells[static_cast<std::size_t>(k + 1)]);
-            cells[static_cast<std::size_t>(k + 1)].clear();
-        }
-    }
-}
-
-// Every empty cell takes the first voice to its right.
-void ProgramGrid::packLine(int row) {
-    Row& cells = cells_[static_cast<std::size_t>(row)];
-    for (int k = gridcol::kVoice1; k < gridcol::kVoice8; ++k) {
-        if (holdsVoice(row, k))
-            continue;
-        for (int j = k + 1; j <= gridcol::kVoice8; ++j) {
-            if (holdsVoice(row, j)) {
-                cells[static_cast<std::size_t>(k)] = std::move(cells[static_cast<std::size_t>(j)]);
-                cells[static_cast<std::size_t>(j)].clear();
-                break;
-            }
-        }
-    }
-}
-
-double ProgramGrid::repeatValue(int row) const {
-    const std::string& repeat = text(row, gridcol::kRepeat);
-    if (repeat.empty())
-        return 1;
-    return numfmt::parseNumber(repeat).value_or(numfmt::leadingNumber(repeat));
-}
-
-// The file's length measured now, rounded to one decimal; 0 when it is no
-// entry. A failed measurement (-1 ms) rounds to minus zero and adds nothing.
-double ProgramGrid::measuredSeconds(const std::string& fileName) const {
-    const auto index = project().findSound(fileName);
-    if (!index)
-        return 0;
-    const long long ms = measure_(std::filesystem::path(project().sounds[*index].sourcePath));
-    return oneDecimal(numfmt::format(static_cast<double>(ms) / 1000.0, "0.0"));
-}
-
-// The Length registered for the file, rounded to one decimal.
-double ProgramGrid::registeredSeconds(const std::string& fileName) const {
-    const auto index = project().findSound(fileName);
-    if (!index)
-        return 0;
-    const std::string& length = project().sounds[*index].length;
-    return oneDecimal(length.empty() ? "0" : length);
-}
-
-void ProgramGrid::updateMeasuredTime(int row) {
-    double sum = 0;
-    for (int c = gridcol::kVoice1; c <= gridcol::kVoice8; ++c)
-        if (holdsVoice(row, c))
-            sum += measuredSeconds(text(row, c));
-    setText(row, gridcol::kTime, LineTimeText(repeatValue(row), sum).value_or(""));
-}
-
-void ProgramGrid::updateRegisteredTime(int row) {
-    double sum = 0;
-    for (int c = gridcol::kVoice1; c <= gridcol::kVoice8; ++c)
-        if (holdsVoice(row, c))
-            sum += registeredSeconds(text(row, c));
-    setText(row, gridcol::kTime, LineTimeText(numfmt::roundHalfEven(repeatValue(row)), sum).value_or(""));
+// TIME from the registered Lengths, the Repeat rounded to a whole number.
+void ProgramGrid::updateRegisteredTime(ProgramLine& line) const {
+    const double repeat = numfmt::roundHalfEven(EditedRepeat(line.repeat));
+    line.time = LineTime(repeat, line.voices, [&](const std::string& voice) -> std::optional<double> {
+                    const auto index = HoldsVoice(voice) ? project().findSound(voice) : std::nullopt;
+                    return index ? RegisteredSeconds(project().sounds[*index].length).value_or(0) : 0.0;
+                }).value_or("");
 }
 
 // --- Cursor -------------------------------------------------------------------
@@ -361,13 +264,15 @@ GridClick ProgramGrid::click(int row, int col, bool testRunning) const {
 GridCommandResult ProgramGrid::moveVoiceSideways(int row, int col, int neighbour) {
     GridCommandResult result;
     result.cursor = reopen(row, col);
-    if (!isUsableRow(row) || !isVoiceColumn(col) || !isVoiceColumn(neighbour) || !holdsVoice(row, col))
+    const ProgramLine* shown = shownLine(row);
+    if (!shown || !isVoiceColumn(col) || !isVoiceColumn(neighbour) || !holdsVoice(row, col))
         return result;
-    Row& cells = cells_[static_cast<std::size_t>(row)];
-    if (cells[static_cast<std::size_t>(neighbour)].empty())
+    ProgramLine line = *shown;
+    auto& voices = line.voices;
+    if (voices[static_cast<std::size_t>(voiceIndex(neighbour))].empty())
         return result;
-    std::swap(cells[static_cast<std::size_t>(col)], cells[static_cast<std::size_t>(neighbour)]);
-    record(SheetEditKind::MoveVoice);
+    std::swap(voices[static_cast<std::size_t>(voiceIndex(col))], voices[static_cast<std::size_t>(voiceIndex(neighbour))]);
+    commitRows(SheetEditKind::MoveVoice, {{row, std::move(line)}});
     result.cursor = reopen(row, neighbour);
     return result;
 }
@@ -379,30 +284,31 @@ GridCommandResult ProgramGrid::moveVoiceRight(int row, int col) { return moveVoi
 GridCommandResult ProgramGrid::moveVoiceVertical(int row, int col, int target) {
     GridCommandResult result;
     result.cursor = reopen(row, col);
-    if (!isUsableRow(row) || !isUsableRow(target) || !isVoiceColumn(col) || !holdsVoice(row, col))
+    if (!shownLine(row) || !shownLine(target) || !isVoiceColumn(col) || !holdsVoice(row, col))
         return result;
     if (holdsVoice(target, gridcol::kVoice8)) {  // that line is full
         result.refusal = Refusal::warning(msg::kVoiceMoveRefused);
         return result;
     }
-    Row& to = cells_[static_cast<std::size_t>(target)];
-    Row& from = cells_[static_cast<std::size_t>(row)];
-    int landed = col;
-    if (!holdsVoice(target, col)) {
-        landed = gridcol::kVoice1;
-        while (holdsVoice(target, landed))
+    ProgramLine from = *shownLine(row);
+    ProgramLine to = *shownLine(target);
+    const auto at = static_cast<std::size_t>(voiceIndex(col));
+    std::size_t landed = at;
+    if (!HoldsVoice(to.voices[at])) {
+        landed = 0;
+        while (HoldsVoice(to.voices[landed]))
             ++landed;
     } else {
-        for (int k = gridcol::kVoice8 - 1; k >= col; --k)
-            to[static_cast<std::size_t>(k + 1)] = std::move(to[static_cast<std::size_t>(k)]);
+        for (std::size_t k = to.voices.size() - 1; k > at; --k)
+            to.voices[k] = std::move(to.voices[k - 1]);
     }
-    to[static_cast<std::size_t>(landed)] = std::move(from[static_cast<std::size_t>(col)]);
-    from[static_cast<std::size_t>(col)].clear();
-    closeGaps(row);
-    updateRegisteredTime(row);
-    updateRegisteredTime(target);
-    record(SheetEditKind::MoveVoice);
-    result.cursor = reopen(target, landed);
+    to.voices[landed] = std::move(from.voices[at]);
+    from.voices[at].clear();
+    CloseVoiceGaps(from.voices);
+    updateRegisteredTime(from);
+    updateRegisteredTime(to);
+    commitRows(SheetEditKind::MoveVoice, {{row, std::move(from)}, {target, std::move(to)}});
+    result.cursor = reopen(target, gridcol::kVoice1 + static_cast<int>(landed));
     return result;
 }
 
@@ -413,11 +319,13 @@ GridCommandResult ProgramGrid::moveVoiceDown(int row, int col) { return moveVoic
 GridCommandResult ProgramGrid::deleteVoice(int row, int col) {
     GridCommandResult result;
     result.cursor = reopen(row, col);
-    if (!isUsableRow(row) || !isVoiceColumn(col))
+    const ProgramLine* shown = shownLine(row);
+    if (!shown || !isVoiceColumn(col))
         return result;
-    setText(row, col, "");
-    afterEdit(row, col);
-    record(SheetEditKind::DeleteVoice);
+    ProgramLine line = *shown;
+    line.voices[static_cast<std::size_t>(voiceIndex(col))].clear();
+    afterEdit(line, col);
+    commitRows(SheetEditKind::DeleteVoice, {{row, std::move(line)}});
     result.state = stateForCell(row, col, false);
     return result;
 }
@@ -431,14 +339,18 @@ GridCommandResult ProgramGrid::batchFill(UserDialogs& dialogs) {
     if (!AskYesNo(dialogs, msg::kOverwriteAllQuestion))
         return result;
     setup(lineCount_);
-    const std::size_t lines = std::min(project().sounds.size(), static_cast<std::size_t>(lineCount_));
-    for (std::size_t i = 0; i < lines; ++i) {
-        const SoundEntry& sound = project().sounds[i];
-        const int row = static_cast<int>(i) + kGridHeaderRows;
-        setText(row, gridcol::kVoice1, sound.fileName);
-        setText(row, gridcol::kTime, numfmt::format(oneDecimal(sound.length), "0.0"));
+    // Every usable line as set up, then one entry of the Sound Table per line.
+    std::vector<std::pair<int, ProgramLine>> rows;
+    for (int line = 0; line < lineCount_; ++line) {
+        ProgramLine filled;
+        if (static_cast<std::size_t>(line) < project().sounds.size()) {
+            const SoundEntry& sound = project().sounds[static_cast<std::size_t>(line)];
+            filled.voices[0] = sound.fileName;
+            filled.time = numfmt::format(RegisteredSeconds(sound.length).value_or(0), "0.0");
+        }
+        rows.emplace_back(line + kGridHeaderRows, std::move(filled));
     }
-    record(SheetEditKind::BatchFill);
+    commitRows(SheetEditKind::BatchFill, rows);
     result.gridReset = true;
     return result;
 }
@@ -446,12 +358,10 @@ GridCommandResult ProgramGrid::batchFill(UserDialogs& dialogs) {
 GridCommandResult ProgramGrid::clearSheet(UserDialogs& dialogs) {
     if (sheet_ < 0 || sheet_ >= kSheetSlots || !AskYesNo(dialogs, msg::kClearQuestion))
         return {};
-    const ProgramSheet& stored = project().sheets[static_cast<std::size_t>(sheet_)];
-    ProgramSheet cleared = stored;
+    ProgramSheet cleared = project().sheets[static_cast<std::size_t>(sheet_)];
     cleared.clear(lineCount_);
-    document_.apply(SheetEdit::between(SheetEditKind::ClearSheet, sheet_, stored, cleared));
+    EditSheet(document_, SheetEditKind::ClearSheet, sheet_, cleared);
     setup(lineCount_);
-    showSheet();
     GridCommandResult result;
     result.state = CommandState::Idle;
     result.gridReset = true;
@@ -476,7 +386,7 @@ GridCommandResult ProgramGrid::runLineCommand(int index, int row, int col, UserD
 CheckResult ProgramGrid::checkSheet() const {
     for (int row = kGridHeaderRows; row < kGridHeaderRows + lineCount_; ++row) {
         for (int col = gridcol::kSoundPicture; col < gridcol::kCount; ++col) {
-            const std::string& cell = text(row, col);
+            const std::string cell = text(row, col);
             int failure = 0;
             if (col == gridcol::kSelect || col == gridcol::kRepeat || col == gridcol::kLedType ||
                 col == gridcol::kBuzzerType) {

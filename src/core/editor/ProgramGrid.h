@@ -1,15 +1,19 @@
 #pragma once
-// The programme grid FgProgram without its window: the cell texts of the shown
-// sheet and the rules on them (layout, choice lists, which cells may be edited,
-// what an edit does, the line commands and the check before a test). Row 0 and
-// 1 are the header rows, row r ≥ 2 is Program Line r - 2. Each operation says
-// where the cursor goes next; a view only applies it. Every change the user
-// makes reaches the Project as one undoable step through the Document.
+// The programme grid FgProgram without its window: a view of the shown sheet
+// of the Project and the rules on it (layout, choice lists, which cells may be
+// edited, what an edit does, the line commands and the check before a test).
+// Row 0 and 1 are the header rows, row r ≥ 2 is Program Line r - 2. The grid
+// keeps no copy of the lines: each cell's text is read from
+// Document::project(), and every change the user makes is computed from the
+// Project's lines and reaches it as one undoable step through the edit
+// functions (core/document/Edits). Each operation says where the cursor goes
+// next; a view only applies it.
 #include "core/editor/ChoiceList.h"
 #include "core/editor/GridColumns.h"
 #include "core/editor/LineCommandState.h"
 #include "core/document/Document.h"
-#include "core/document/SheetEdit.h"
+#include "core/document/Edits.h"
+#include "core/model/ProgramLineRules.h"
 #include "core/ui/Refusal.h"
 #include "core/ui/UserDialogs.h"
 
@@ -60,7 +64,7 @@ struct GridClick {
 };
 
 // Play length of a WAVE file in milliseconds, -1 when it cannot be measured.
-using WaveLengthFunction = std::function<long long(const std::filesystem::path&)>;
+using WaveLengthFunction = MeasureWave;
 
 class ProgramGrid {
 public:
@@ -73,17 +77,16 @@ public:
     int sheet() const { return sheet_; }
 
     // --- Layout -------------------------------------------------------------
-    // Setup Grid: rows for the Line Count, headers, the element lists, set-up
-    // values and idle pictures on the usable lines, empty unusable lines.
-    // Does not read the Project.
+    // Setup Grid: rows for the Line Count, headers, the element lists and
+    // idle pictures on the usable lines; the unusable lines show nothing.
     void setup(int lineCount);
     int lineCount() const { return lineCount_; }
-    int rowCount() const { return static_cast<int>(cells_.size()); }
+    int rowCount() const { return rows_; }
     bool isUsableRow(int row) const { return row >= kGridHeaderRows && row < kGridHeaderRows + lineCount_; }
 
-    const std::string& text(int row, int col) const;
-    // Puts a text into a cell as it is, without the edit rules.
-    void setText(int row, int col, std::string text);
+    // The text of a cell: the headers, the line number, or the value the
+    // Project holds for the shown sheet's line ("" elsewhere).
+    std::string text(int row, int col) const;
     // The text shown: the item's name in a choice column, else the text.
     std::string displayText(int row, int col) const;
     CellShade shade(int row, int col) const;
@@ -99,10 +102,7 @@ public:
     // free column.
     ChoiceList choices(int col) const;
 
-    // --- Transfers with the Project (lines 0 … Line Count - 1) --------------
-    void showLines(const ProgramSheet& sheet);
-    // Shows the lines of the shown sheet as the Project holds them.
-    void showSheet();
+    // The Program Line a usable row shows (a cleared line for other rows).
     ProgramLine lineAt(int row) const;
 
     // --- Editing ------------------------------------------------------------
@@ -110,12 +110,13 @@ public:
     bool isEditable(int row, int col) const;
     // Longest text an editor takes in a column; 0 = unlimited.
     static int maxLength(int col);
-    // The editor's text goes into the cell, then the after-edit rules run;
-    // the line reaches the Project as one step (repeated edits of one cell
-    // merge).
+    // The editor's text goes into the Project's line, then the after-edit
+    // rules run on it; the line reaches the Project as one step (repeated
+    // edits of one cell merge).
     void commitEdit(int row, int col, std::string text);
-    // Drops voices that name no Sound Entry, packs them and recomputes TIME,
-    // in the grid only: the Sound Table changed and the sheet is shown anew.
+    // Checks the voices of the shown sheet's usable lines against the Sound
+    // Table: drops those that name no Sound Entry, packs them and measures
+    // TIME again (RefreshedLine). What changes is one step of its own.
     void RefreshVoiceCell();
 
     // --- Cursor -------------------------------------------------------------
@@ -142,25 +143,20 @@ public:
     CheckResult checkSheet() const;
 
 private:
-    using Row = std::array<std::string, gridcol::kCount>;
     using Pictures = std::array<StatePicture, 3>;
 
     const Project& project() const { return document_.project(); }
-    // Hands what the grid now shows of the sheet's lines to the Document.
-    void record(SheetEditKind kind, long mergeCell = -1);
+    // The Project's line at `row`, nullptr for rows that show no line.
+    const ProgramLine* shownLine(int row) const;
+    // Hands the changed lines of the shown sheet (by row) to the Document.
+    void commitRows(SheetEditKind kind, const std::vector<std::pair<int, ProgramLine>>& rows, long mergeCell = -1);
     void buildElementLists();
     bool holdsVoice(int row, int col) const;
-    void afterEdit(int row, int col);
-    void packInto(int row, int col);
-    void closeGaps(int row);
-    void packLine(int row);
+    void afterEdit(ProgramLine& line, int col) const;
     GridCommandResult moveVoiceVertical(int row, int col, int target);
     GridCommandResult moveVoiceSideways(int row, int col, int neighbour);
-    double measuredSeconds(const std::string& fileName) const;
-    double registeredSeconds(const std::string& fileName) const;
-    void updateMeasuredTime(int row);
-    void updateRegisteredTime(int row);
-    double repeatValue(int row) const;
+    void updateMeasuredTime(ProgramLine& line) const;
+    void updateRegisteredTime(ProgramLine& line) const;
     static int pictureSlot(int col);
 
     Document& document_;
@@ -169,7 +165,7 @@ private:
     WaveLengthFunction measure_;
     int lineCount_ = 0;
     int playingRow_ = 0;
-    std::vector<Row> cells_;
+    int rows_ = 0;
     std::vector<Pictures> pictures_;
     std::array<ChoiceList, gridcol::kCount> elementLists_;  // empty for non-choice columns
 };

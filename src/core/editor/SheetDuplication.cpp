@@ -1,6 +1,6 @@
 #include "core/editor/SheetDuplication.h"
 
-#include "core/document/SheetEdit.h"
+#include "core/document/Edits.h"
 
 #include "core/config/Messages.h"
 #include "core/text/NumberFormat.h"
@@ -44,21 +44,16 @@ CheckResult SheetDuplication::copy(Document& document, const std::vector<std::st
     const auto from = sheetOf(source_);
     if (!from)
         return Refusal::warning(msg::kChooseCopySheets);
-    const auto& sheets = document.project().sheets;
-    const ProgramSheet& source = sheets[static_cast<std::size_t>(*from)];
-    auto edit = std::make_unique<SheetEdit>(SheetEditKind::Duplicate);
-    bool chosen = false;
+    std::vector<int> chosen;
     for (const auto& caption : destinations()) {
         if (std::find(selected.begin(), selected.end(), caption) == selected.end())
             continue;
-        if (const auto to = sheetOf(caption)) {
-            edit->addSheet(*to, sheets[static_cast<std::size_t>(*to)], source);
-            chosen = true;
-        }
+        if (const auto to = sheetOf(caption))
+            chosen.push_back(*to);
     }
-    if (!chosen)
+    if (chosen.empty())
         return Refusal::warning(msg::kChooseCopySheets);
-    document.apply(std::move(edit));  // sheets already equal to the source add no step
+    DuplicateSheet(document, *from, chosen);
     return std::nullopt;
 }
 

@@ -66,9 +66,7 @@ void ApplyHeaderControls(Document& document, int sheet, const SheetHeaderControl
     const SheetHeader& stored = document.project().sheets[static_cast<std::size_t>(sheet)].header;
     SheetHeader changed = stored;
     StoreHeader(controls, changed);
-    auto edit = std::make_unique<SheetEdit>(kind);
-    edit->addHeader(sheet, stored, changed);
-    document.apply(std::move(edit));
+    EditSheetHeader(document, kind, sheet, changed);
 }
 
 }  // namespace vexa

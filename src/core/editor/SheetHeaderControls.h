@@ -3,7 +3,7 @@
 // and time lists, the weekday and season boxes) as a plain record, and the two
 // transfers between it and a Sheet Header.
 #include "core/document/Document.h"
-#include "core/document/SheetEdit.h"
+#include "core/document/Edits.h"
 #include "core/model/SheetHeader.h"
 
 #include <array>

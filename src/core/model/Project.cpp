@@ -1,7 +1,6 @@
 #include "core/model/Project.h"
 
-#include "core/model/TimeRange.h"
-#include "core/text/NumberFormat.h"
+#include "core/model/ProgramLineRules.h"
 
 namespace vexa {
 
@@ -32,23 +31,13 @@ std::optional<std::size_t> Project::findSound(std::string_view name) const {
 }
 
 std::optional<std::string> Project::lineTime(const ProgramLine& line) const {
-    const auto repeat = numfmt::parseNumber(line.repeat.empty() ? "1" : line.repeat);
+    const auto repeat = LoadedRepeat(line.repeat);
     if (!repeat)
         return std::nullopt;
-    double sum = 0;
-    for (const auto& voice : line.voices) {
+    return LineTime(*repeat, line.voices, [&](const std::string& voice) -> std::optional<double> {
         const auto index = findSound(voice);
-        if (!index)
-            continue;
-        const std::string& length = sounds[*index].length;
-        const auto seconds = numfmt::parseNumber(length.empty() ? "0" : length);
-        // Rounded, the largest lengths read back as no number.
-        const auto rounded = seconds ? numfmt::parseNumber(numfmt::format(*seconds, "0.0")) : std::nullopt;
-        if (!rounded)
-            return std::nullopt;
-        sum += *rounded;
-    }
-    return LineTimeText(*repeat, sum);
+        return index ? RegisteredSeconds(sounds[*index].length) : 0.0;
+    });
 }
 
 Project StartingProject(const Configuration& configuration) {

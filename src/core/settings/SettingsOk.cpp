@@ -3,7 +3,7 @@
 #include "core/app/EditorProject.h"
 #include "core/config/ConfigurationFile.h"
 #include "core/config/Messages.h"
-#include "core/document/PatternTimesEdit.h"
+#include "core/document/Edits.h"
 #include "core/settings/SettingsBoxes.h"
 #include "core/settings/SettingsChecks.h"
 
@@ -59,7 +59,7 @@ SettingsOkResult RunSettingsOk(Document& document, const std::filesystem::path& 
         if (patternsDiffer)
             document.markModified();
     } else if (patternsDiffer) {
-        document.apply(std::make_unique<PatternTimesEdit>(document.project().patterns, patterns));
+        EditPatternTimes(document, patterns);
     }
     if (calls.refreshVoiceCell)
         calls.refreshVoiceCell();

@@ -7,7 +7,7 @@
 #include "core/card/SheetCheck.h"
 #include "core/config/ElementPatternFile.h"
 #include "core/config/Messages.h"
-#include "core/document/CardInformationEdit.h"
+#include "core/document/Edits.h"
 #include "core/controlfile/UndecodedText.h"
 #include "gui/card/FmtAttention.h"
 #include "gui/card/FrmChkMsg.h"
@@ -162,7 +162,7 @@ void FrmCardMake::fill() {
 void FrmCardMake::onBoxChanged(const char* field, const QString& text) {
     if (filling_)
         return;
-    document_.apply(CardInformationEdit::setField(document_.project().card, field, text.toStdString()));
+    EditCardInformationEntry(document_, field, text.toStdString());
 }
 
 void FrmCardMake::onDateLeft() {
@@ -203,8 +203,7 @@ void FrmCardMake::focusField(const std::string& field) {
 void FrmCardMake::create() {
     if (creating())
         return;
-    const CardInformation before = document_.project().card;
-    document_.apply(std::make_unique<CardInformationEdit>(before, CardInformationToWrite(entriesOfControls())));
+    EditCardInformation(document_, CardInformationToWrite(entriesOfControls()));
     CardCheck check = CheckCardCreation(document_.project(), document_.configuration().settings);
     if (check.outcome == CardCheckOutcome::CardDataFolderMissing) {
         // Asked once; No or a failure leaves the window open and writes nothing.

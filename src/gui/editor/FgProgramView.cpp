@@ -40,10 +40,7 @@ void FgProgramView::setupGrid(int lineCount) {
     table_->fitColumns();  // the element lists were read again
 }
 
-void FgProgramView::showSheet() {
-    grid_.showSheet();
-    model_->refreshAll();
-}
+void FgProgramView::showSheet() { model_->refreshAll(); }
 
 void FgProgramView::rebuildVoiceLists() {
     model_->refreshAll();

@@ -1,9 +1,10 @@
 #pragma once
 // The programme grid FgProgram as one widget for the main window: the table
-// with its two-row header, the model over ProgramGrid, and the operations the
-// window runs on it (set-up, showing the sheet, RefreshVoiceCell, the line
-// commands, the check before a test, ending an edit). Edits reach the Project
-// through the Document; messages go through the UserDialogs given.
+// with its two-row header, the model over ProgramGrid (a view of the shown
+// sheet of the Project), and the operations the window runs on it (set-up,
+// showing the sheet, RefreshVoiceCell, the line commands, the check before a
+// test, ending an edit). Edits reach the Project through the Document;
+// messages go through the UserDialogs given.
 #include "core/editor/ProgramGrid.h"
 
 #include <QWidget>
@@ -33,8 +34,8 @@ public:
     // read the Project (Show Sheet follows where needed) and does not touch
     // the window caption.
     void setupGrid(int lineCount);
-    // The line part of Show Sheet: the lines of the current sheet as the
-    // Project holds them.
+    // The line part of Show Sheet: the cells show the lines of the current
+    // sheet as the Project holds them now.
     void showSheet();
     // The voice lists follow the Sound Table; this only redraws.
     void rebuildVoiceLists();

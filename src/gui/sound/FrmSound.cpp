@@ -4,7 +4,7 @@
 #include "core/config/Messages.h"
 #include "gui/sound/FrmPlay.h"
 #include "core/sound/InspectForRegistration.h"
-#include "core/sound/ReplaceSoundTable.h"
+#include "core/document/Edits.h"
 #include "gui/sound/SoundListModel.h"
 #include "core/sound/WaveChoosers.h"
 #include "core/sound/WaveInspection.h"
@@ -366,7 +366,7 @@ void FrmSound::onOk() {
     }
     QApplication::setOverrideCursor(Qt::BusyCursor);
     if (list_.tableChanged())
-        ApplySoundTable(document_, list_.soundTable(), true, measure_);
+        EditSoundTable(document_, list_.soundTable(), true, measure_);
     QApplication::restoreOverrideCursor();
     QDialog::accept();
 }

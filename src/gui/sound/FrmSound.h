@@ -8,7 +8,7 @@
 #include "core/import/ImportRegistration.h"
 #include "core/sound/InspectForRegistration.h"
 #include "core/sound/SoundList.h"
-#include "core/sound/VoiceRefresh.h"
+#include "core/model/ProgramLineRules.h"
 #include "core/ui/UserDialogs.h"
 
 #include <QDialog>

@@ -71,10 +71,20 @@ protected:
         });
     }
 
+    // Puts a text into a cell of the shown sheet's line at `row` as it is,
+    // without the edit rules (setting the Project up, not an edit).
+    void setText(int row, int col, std::string text) {
+        changeProject([&](Project& p) {
+            ProgramLine& line =
+                p.sheets[static_cast<std::size_t>(grid.sheet())].lines[static_cast<std::size_t>(row - kGridHeaderRows)];
+            *LineFieldOf(line, col) = std::move(text);
+        });
+    }
+
     void setVoices(int row, std::initializer_list<const char*> names) {
         int col = gridcol::kVoice1;
         for (const char* name : names)
-            grid.setText(row, col++, name);
+            setText(row, col++, name);
     }
 
     std::vector<std::string> voices(int row) const {

@@ -53,7 +53,7 @@ TEST_F(GridCommand, MoveUpIntoAnEmptyCellTakesTheLeftmostGap) {
     const int lower = rowOf(4);
     setVoices(upper, {"a.wav"});
     setVoices(lower, {"b.wav", "c.wav", "d.wav"});
-    grid.setText(upper, gridcol::kRepeat, "2");
+    setText(upper, gridcol::kRepeat, "2");
     const GridCommandResult r = grid.moveVoiceUp(lower, 7);  // d.wav; cell (upper, 7) is empty
     EXPECT_EQ(r.cursor, (CursorMove{upper, 6, true}));
     EXPECT_EQ(voices(upper), voiceRow({"a.wav", "d.wav"}));
@@ -81,7 +81,7 @@ TEST_F(GridCommand, MovingIntoAFullLineIsRefusedWith2088AndChangesNothing) {
     const int lower = rowOf(4);
     setVoices(upper, {"a.wav", "b.wav", "c.wav", "d.wav", "a.wav", "b.wav", "c.wav", "d.wav"});
     setVoices(lower, {"a.wav"});
-    grid.setText(upper, gridcol::kTime, "keep");
+    setText(upper, gridcol::kTime, "keep");
     const ProgramLine upperBefore = grid.lineAt(upper);
     const ProgramLine lowerBefore = grid.lineAt(lower);
 
@@ -110,7 +110,7 @@ TEST_F(GridCommand, VerticalMovesStopAtTheFirstAndLastUsableLine) {
 TEST_F(GridCommand, DeleteVoicePacksRetimesAndReportsTheNewState) {
     const int row = rowOf(0);
     setVoices(row, {"a.wav", "b.wav", "c.wav", "d.wav"});
-    grid.setText(row, gridcol::kTime, "5.0");
+    setText(row, gridcol::kTime, "5.0");
     GridCommandResult r = grid.deleteVoice(row, 6);
     EXPECT_EQ(voices(row), voiceRow({"a.wav", "c.wav", "d.wav"}));
     EXPECT_EQ(grid.text(row, gridcol::kTime), "4.2");
@@ -136,7 +136,7 @@ TEST_F(GridCommand, BatchFillPutsOneSoundPerLineUpToTheLineCount) {
     });
     grid.setup(95);
     setVoices(rowOf(0), {"x.wav", "y.wav"});
-    grid.setText(rowOf(0), gridcol::kLedType, "2");
+    setText(rowOf(0), gridcol::kLedType, "2");
 
     const GridCommandResult r = grid.runLineCommand(linecmd::kBatchFill, rowOf(0), 5, dialogs);
     EXPECT_TRUE(r.gridReset);
@@ -178,7 +178,6 @@ TEST_F(GridCommand, ClearSheetClearsTheProjectSheetAndTheGrid) {
         p.sheets[1].lines[0].select = "2";
     });
     grid.setSheet(2);
-    grid.showSheet();
 
     dialogs.answers = {MessageAnswer::No};
     EXPECT_EQ(grid.runLineCommand(linecmd::kClearSheet, rowOf(0), 5, dialogs), GridCommandResult{});
@@ -225,13 +224,13 @@ TEST_F(GridCommand, CheckSheetStopsAtTheFirstFailureInLineAndColumnOrder) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        grid.setup(30);
+        changeProject([](Project& p) { p.clearSheets(30); });
         dialogs.shown.clear();
         const int row = rowOf(c.line);
-        grid.setText(row, c.col, c.text);
+        setText(row, c.col, c.text);
         if (c.type)
-            grid.setText(row, c.col - 1, c.type);
-        grid.setText(rowOf(20), gridcol::kSelect, "");  // a later failure
+            setText(row, c.col - 1, c.type);
+        setText(rowOf(20), gridcol::kSelect, "");  // a later failure
         const CheckResult failure = grid.checkSheet();
         ASSERT_TRUE(failure);
         if (c.message == 0) {
@@ -243,8 +242,8 @@ TEST_F(GridCommand, CheckSheetStopsAtTheFirstFailureInLineAndColumnOrder) {
         ShowRefusal(dialogs, *failure);
         EXPECT_EQ(dialogs.shown.back(), warning(c.message));
     }
-    grid.setup(30);
-    grid.setText(rowOf(30), gridcol::kSelect, "");  // grey rows are not checked
+    changeProject([](Project& p) { p.clearSheets(30); });
+    setText(rowOf(30), gridcol::kSelect, "");  // grey rows are not checked
     EXPECT_FALSE(grid.checkSheet());
 }
 
@@ -254,7 +253,7 @@ TEST_F(GridCommand, TypedLedTimeThreeBecomesThreePointZeroAndAbcIsRefusedOnlyWit
     EXPECT_EQ(grid.text(row, gridcol::kLedTime), "3.0");
     grid.commitEdit(row, gridcol::kLedTime, "abc");
     EXPECT_FALSE(grid.checkSheet());  // type "0"
-    grid.setText(row, gridcol::kLedType, "1");
+    setText(row, gridcol::kLedType, "1");
     EXPECT_EQ(grid.checkSheet(), Refusal::warning(msg::kEnterNumber).atCell(row, gridcol::kLedTime));
 }
 

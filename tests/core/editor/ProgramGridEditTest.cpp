@@ -1,5 +1,6 @@
 // What an edit of a cell does: LED and BUZZER time forms, voice packing, the
-// TIME of a line from measured lengths, RefreshVoiceCell and the Modified flag.
+// TIME of a line from measured lengths, RefreshVoiceCell and the Modified flag,
+// all read back from the Project the grid shows.
 #include "GridFixture.h"
 
 namespace vexa {
@@ -30,9 +31,10 @@ TEST_F(GridEdit, OutputTimesAreFormattedWhenNumeric) {
             EXPECT_EQ(grid.text(rowOf(0), col), c.expected) << col << " " << c.typed;
         }
     }
-    // Only usable lines get the rules.
+    // A line beyond the Line Count holds nothing and takes no edit.
     grid.commitEdit(rowOf(40), gridcol::kLedTime, "3");
-    EXPECT_EQ(grid.text(rowOf(40), gridcol::kLedTime), "3");
+    EXPECT_EQ(grid.text(rowOf(40), gridcol::kLedTime), "");
+    EXPECT_EQ(project().sheets[0].lines[40].ledTime, "0.0");
 }
 
 TEST_F(GridEdit, AVoiceTypedRightOfAGapMovesIntoTheLeftmostEmptyCell) {
@@ -43,7 +45,7 @@ TEST_F(GridEdit, AVoiceTypedRightOfAGapMovesIntoTheLeftmostEmptyCell) {
     EXPECT_EQ(grid.text(row, gridcol::kTime), "2.0");  // 1.2 + 0.8
 
     grid.commitEdit(row, 12, "c.wav");  // into the blank " " left by the list's first item too
-    grid.setText(row, 6, " ");
+    setText(row, 6, " ");
     grid.commitEdit(row, 10, "d.wav");
     EXPECT_EQ(voices(row), voiceRow({"a.wav", "d.wav", "c.wav"}));
 }
@@ -59,7 +61,7 @@ TEST_F(GridEdit, ChoosingTheBlankItemClosesTheGapInOnePass) {
 TEST_F(GridEdit, TimeIsRepeatTimesTheSumOfRoundedMeasuredLengths) {
     const int row = rowOf(0);
     setVoices(row, {"a.wav"});
-    grid.setText(row, gridcol::kRepeat, "2");
+    setText(row, gridcol::kRepeat, "2");
     grid.commitEdit(row, 6, "b.wav");
     EXPECT_EQ(grid.text(row, gridcol::kTime), "4.0");  // (1.2 + 0.8) × 2, not 2.0 × 2 by chance
 
@@ -92,7 +94,7 @@ TEST_F(GridEdit, LengthsAreMeasuredAtEveryEditAndAFailedMeasurementAddsNothing) 
 TEST_F(GridEdit, VoiceRulesNeedTheSoundPresentFlagAndAUsableCell) {
     const int row = rowOf(0);
     changeProject([](Project& p) { p.soundPresent = false; });
-    grid.setText(row, 5, "");
+    setText(row, 5, "");
     grid.commitEdit(row, 8, "a.wav");
     EXPECT_EQ(grid.text(row, 8), "a.wav");
     EXPECT_EQ(grid.text(row, gridcol::kTime), "0.0");
@@ -100,8 +102,8 @@ TEST_F(GridEdit, VoiceRulesNeedTheSoundPresentFlagAndAUsableCell) {
 
     changeProject([](Project& p) { p.soundPresent = true; });
     grid.commitEdit(rowOf(35), 8, "a.wav");  // grey line
-    EXPECT_EQ(grid.text(rowOf(35), 8), "a.wav");
-    EXPECT_EQ(grid.text(rowOf(35), 5), "");
+    EXPECT_EQ(grid.text(rowOf(35), 8), "");
+    EXPECT_EQ(project().sheets[0].lines[35], ProgramLine{});
 }
 
 TEST_F(GridEdit, EachCommittedCellIsOneStepAndRepeatedEditsOfACellMerge) {
@@ -125,14 +127,12 @@ TEST_F(GridEdit, EachCommittedCellIsOneStepAndRepeatedEditsOfACellMerge) {
     EXPECT_FALSE(document.canUndo());
 
     // An edit that changes nothing is no step.
-    grid.showSheet();
     grid.commitEdit(rowOf(0), gridcol::kRepeat, "1");
     EXPECT_FALSE(document.modified());
     EXPECT_TRUE(document.canRedo());
 
     // Edits go to the sheet shown.
     grid.setSheet(3);
-    grid.showSheet();
     grid.commitEdit(rowOf(2), gridcol::kSelect, "2");
     EXPECT_EQ(project().sheets[3].lines[2].select, "2");
     EXPECT_EQ(project().sheets[0].lines[2].select, "1");
@@ -141,10 +141,10 @@ TEST_F(GridEdit, EachCommittedCellIsOneStepAndRepeatedEditsOfACellMerge) {
 TEST_F(GridEdit, RefreshVoiceCellDropsUnknownVoicesPacksAndRetimes) {
     const int full = rowOf(0);
     setVoices(full, {"gone.wav", "a.wav", " ", "b.wav", "", "", "", "c.wav"});
-    grid.setText(full, gridcol::kRepeat, "2");
+    setText(full, gridcol::kRepeat, "2");
     const int last = rowOf(29);
     setVoices(last, {"", "", "", "", "", "", "", "d.wav"});
-    grid.setText(rowOf(30), 5, "a.wav");  // grey row: left alone
+    changeProject([](Project& p) { p.sheets[0].lines[30].voices[0] = "gone.wav"; });  // grey row: left alone
 
     grid.RefreshVoiceCell();
     EXPECT_EQ(voices(full), voiceRow({"a.wav", "b.wav", "c.wav"}));  // packed fully, not in one pass
@@ -152,12 +152,24 @@ TEST_F(GridEdit, RefreshVoiceCellDropsUnknownVoicesPacksAndRetimes) {
     EXPECT_EQ(voices(last), voiceRow({"d.wav"}));
     EXPECT_EQ(grid.text(last, gridcol::kTime), "1.0");
     EXPECT_EQ(grid.text(rowOf(1), gridcol::kTime), "0.0");
-    EXPECT_EQ(grid.text(rowOf(30), 5), "a.wav");
+    EXPECT_EQ(project().sheets[0].lines[30].voices[0], "gone.wav");
+    EXPECT_EQ(grid.lineAt(full), project().sheets[0].lines[0]);
+    // One step of its own, which undo takes back whole.
+    EXPECT_EQ(document.undoText(), "音声セルの更新");
+    document.undo();
+    EXPECT_EQ(grid.text(full, 5), "gone.wav");
+    document.redo();
 
     changeProject([](Project& p) { p.soundPresent = false; });  // every voice goes
     grid.RefreshVoiceCell();
     EXPECT_EQ(voices(full), voiceRow({}));
     EXPECT_EQ(grid.text(full, gridcol::kTime), "0.0");
+
+    // Nothing left to change: no step; one undo gives the voices back.
+    grid.RefreshVoiceCell();
+    document.undo();
+    EXPECT_EQ(voices(full), voiceRow({"a.wav", "b.wav", "c.wav"}));
+    EXPECT_FALSE(document.canUndo());
 }
 
 TEST_F(GridEdit, FileNamesMatchExactly) {

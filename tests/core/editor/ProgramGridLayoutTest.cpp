@@ -114,9 +114,9 @@ TEST_F(GridLayout, ElementListsComeFromTheElementPatternFileWithTheirBases) {
     EXPECT_EQ(grid.text(row, gridcol::kLedType), "0");
     EXPECT_EQ(grid.displayText(row, gridcol::kLedType), "なし");
     EXPECT_EQ(grid.displayText(row, gridcol::kSelect), "順次");
-    grid.setText(row, gridcol::kLedType, "2");
+    setText(row, gridcol::kLedType, "2");
     EXPECT_EQ(grid.displayText(row, gridcol::kLedType), "点滅A");
-    grid.setText(row, gridcol::kLedType, "7");
+    setText(row, gridcol::kLedType, "7");
     EXPECT_EQ(grid.displayText(row, gridcol::kLedType), "7");
     EXPECT_EQ(grid.displayText(row, gridcol::kLedTime), "0.0");
 }
@@ -142,14 +142,14 @@ TEST_F(GridLayout, VoiceListFollowsTheSoundTable) {
     EXPECT_TRUE(grid.choices(gridcol::kVoice1 + 2).empty());
 }
 
-TEST_F(GridLayout, ShowAndStoreLinesCopyTheLineCountLinesAsTheyAre) {
+TEST_F(GridLayout, TheUsableRowsShowTheProjectsLinesAsTheyAre) {
     grid.setup(3);
     ProgramSheet sheet;
     for (int i = 0; i < kLineSlots; ++i)
         sheet.lines[static_cast<std::size_t>(i)].select = std::to_string(i);
     ProgramLine& l = sheet.lines[1];
     l = {"2", "3", "1", "abc", "2", "4.5", {"a.wav", "", "x.wav"}, "9.9", {"1", "0", "1", "0"}};
-    grid.showLines(sheet);
+    changeProject([&sheet](Project& p) { p.sheets[0] = sheet; });
     const int row = rowOf(1);
     EXPECT_EQ(grid.text(row, gridcol::kLedTime), "abc");  // no formatting on show
     EXPECT_EQ(grid.text(row, gridcol::kVoice1 + 2), "x.wav");
@@ -159,6 +159,8 @@ TEST_F(GridLayout, ShowAndStoreLinesCopyTheLineCountLinesAsTheyAre) {
 
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(grid.lineAt(rowOf(i)), sheet.lines[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(grid.text(rowOf(3), gridcol::kSelect), "");  // beyond the Line Count: nothing shown
+    EXPECT_EQ(grid.text(rowOf(3), gridcol::kNumber), "");
 }
 
 TEST(GridColumnsTable, KindsOfTheColumns) {

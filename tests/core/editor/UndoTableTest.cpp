@@ -28,7 +28,6 @@ protected:
             p.sheets[0].lines[200].voices[0] = "far.wav";  // past the Line Count
             p.sheets[4].lines[0].select = "2";
         });
-        grid.showSheet();
     }
 
     static void expectSameProject(const Project& actual, const Project& expected) {
@@ -97,7 +96,6 @@ TEST_F(UndoTable, EveryEditIsOneStepThatUndoesAndRedoesExactly) {
         EXPECT_FALSE(document.canRedo());
 
         document.undo();  // the next case starts from the same Project
-        grid.showSheet();
     }
 }
 

@@ -7,7 +7,7 @@
 #include "core/config/Messages.h"
 #include "core/document/Document.h"
 #include "core/sound/InspectForRegistration.h"
-#include "core/sound/ReplaceSoundTable.h"
+#include "core/document/Edits.h"
 #include "core/sound/WaveInspection.h"
 
 #include "ScriptedDialogs.h"
@@ -314,7 +314,7 @@ TEST(SoundList, OkIsOneUndoableStepOfTheDocument) {
     list.deleteCurrent(dialogs);
     list.setComment(1, "チャイム");
     const auto measure = [](const std::filesystem::path&) { return 1000LL; };
-    ApplySoundTable(document, list.soundTable(), true, measure);
+    EditSoundTable(document, list.soundTable(), true, measure);
     EXPECT_TRUE(document.modified());
     ASSERT_EQ(document.project().sounds.size(), 2u);
     EXPECT_EQ(document.project().sounds[0].comment, "チャイム");
@@ -329,7 +329,7 @@ TEST(SoundList, OkIsOneUndoableStepOfTheDocument) {
     SoundList emptied = SoundList::FromProject(document.project());
     dialogs.answers = {MessageAnswer::Yes};
     emptied.deleteAll(dialogs);
-    ApplySoundTable(document, emptied.soundTable(), true, measure);
+    EditSoundTable(document, emptied.soundTable(), true, measure);
     EXPECT_EQ(document.project().sounds, std::vector<SoundEntry>(1));  // one empty slot
     EXPECT_TRUE(document.project().soundPresent);
 }
@@ -353,7 +353,7 @@ TEST(SoundList, OkRetimesTheLinesFromTheLengthsTheTableHolds) {
 
     std::vector<SoundEntry> table = project.sounds;
     table.pop_back();  // C goes: its voice is dropped and the line retimed
-    ApplySoundTable(document, table, true);
+    EditSoundTable(document, table, true);
     const ProgramLine& after = document.project().sheets[0].lines[0];
     EXPECT_EQ(after.voices[0], "A.WAV");
     EXPECT_EQ(after.voices[1], "B.WAV");

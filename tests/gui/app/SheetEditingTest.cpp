@@ -10,6 +10,8 @@
 #include "gui/editor/ProgramTableView.h"
 #include "core/controlfile/ControlFileWriter.h"
 #include "gui/editor/FrmCopy.h"
+#include "core/document/Edits.h"
+#include "core/sound/WaveInspection.h"
 
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
@@ -45,8 +47,8 @@ struct Window {
     Document document;
     FrmMain frm;
 
-    explicit Window(Configuration c = multiSheet())
-        : document(c), frm(ProgramPaths::forFolder("/program"), document, &dialogs) {
+    explicit Window(Configuration c = multiSheet(), const std::filesystem::path& folder = "/program")
+        : document(c), frm(ProgramPaths::forFolder(folder), document, &dialogs) {
         frm.show();
         QApplication::setActiveWindow(&frm);
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&frm));
@@ -320,6 +322,66 @@ TEST(SheetEditing, UndoAndRedoFollowTheStepsAcrossSheetsAndDecideTheExitQuestion
     w.frm.close();
     EXPECT_EQ(w.dialogs.texts(), (std::vector<std::string>{GetMsg(msg::kSaveBeforeExit), GetMsg(msg::kExitQuestion)}));
     EXPECT_TRUE(w.frm.isVisible());
+}
+
+// Every usable row of the grid shows exactly the Project's line of the shown
+// sheet, cell by cell, as the table's model gives it to the editors.
+void expectGridShowsTheProject(Window& w, const char* after) {
+    SCOPED_TRACE(after);
+    const QAbstractItemModel* model = w.frm.programGrid()->table()->model();
+    const ProgramSheet& sheet = w.frm.project().sheets[static_cast<std::size_t>(w.frm.currentSheet())];
+    const int lines = w.grid().lineCount();
+    ASSERT_GE(model->rowCount(), lines);
+    for (int line = 0; line < lines; ++line)
+        for (int col = 0; col < gridcol::kCount; ++col) {
+            if (const std::string* field = LineFieldOf(sheet.lines[static_cast<std::size_t>(line)], col)) {
+                ASSERT_EQ(model->index(line, col).data(Qt::EditRole).toString().toStdString(), *field)
+                    << "line " << line + 1 << ", column " << col;
+            }
+        }
+}
+
+TEST(SheetEditing, TheGridShowsTheProjectAfterSoundOkSettingsOkUndoRedoAndLoad) {
+    test::TempDir dir;
+    Configuration c = multiSheet();
+    c.settings.cardPath = dir.path().string();
+    const auto card = writeCardWithSounds(dir, c);
+    Window w(c, dir.path());
+    ASSERT_TRUE(w.frm.loadControlFile(card.string()));
+    expectGridShowsTheProject(w, "load");
+    // A file that changed since: the sound window's OK measures it again and
+    // so changes TIME.
+    test::writeBytes(dir / "a.wav", test::pcmWave(1, 22050, 8, 44100));  // 2.0 s
+    w.frm.programGrid()->editCellAt(kFirstLineRow, 6);
+    auto* list = qobject_cast<QComboBox*>(w.frm.programGrid()->table()->currentEditor());
+    ASSERT_NE(list, nullptr);
+    QTest::keyClicks(list, "b");
+    QTest::keyClick(list, Qt::Key_Return);
+    expectGridShowsTheProject(w, "a committed cell");
+
+    // Sound OK with the table as it is, then what the main window runs after it.
+    EditSoundTable(w.document, w.document.project().sounds, true,
+                   [](const std::filesystem::path& file) { return GetWaveLength(file); });
+    w.frm.programGrid()->RefreshVoiceCell();
+    EXPECT_EQ(w.frm.project().sheets[0].lines[0].time, "5.6");  // 2 × (2.0 + 0.8)
+    expectGridShowsTheProject(w, "Sound OK");
+
+    // Settings OK ends with the main window's RefreshVoiceCell.
+    w.frm.programGrid()->RefreshVoiceCell();
+    expectGridShowsTheProject(w, "Settings OK");
+
+    while (w.document.canUndo()) {
+        w.frm.undoAction()->trigger();
+        expectGridShowsTheProject(w, "undo");
+    }
+    while (w.document.canRedo()) {
+        w.frm.redoAction()->trigger();
+        expectGridShowsTheProject(w, "redo");
+    }
+    EXPECT_EQ(w.frm.project().sheets[0].lines[0].time, "5.6");
+
+    ASSERT_TRUE(w.frm.loadControlFile(card.string()));
+    expectGridShowsTheProject(w, "load again");
 }
 
 TEST(SheetEditing, SingleSheetModeHidesTheSheetControls) {

@@ -355,8 +355,10 @@ TEST_F(FgProgramViewTest, EndEditCommitsAndLeavesNoCursor) {
 }
 
 TEST_F(FgProgramViewTest, CheckSheetMovesToTheFailingCell) {
-    view->grid().setText(rowOf(6), gridcol::kLedType, "1");
-    view->grid().setText(rowOf(6), gridcol::kLedTime, "abc");
+    Project p = document.project();  // as a loaded file left it
+    p.sheets[0].lines[6].ledType = "1";
+    p.sheets[0].lines[6].ledTime = "abc";
+    document.replaceProject(std::move(p));
     EXPECT_FALSE(view->checkSheet());
     EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{GetMsg(2004)}));
     EXPECT_EQ(view->cursorRow(), rowOf(6));

@@ -1,7 +1,8 @@
 // The creation window's edits of the Card Information as steps of the
-// Document: typing into one entry is one step, another entry a new one.
-#include "core/document/CardInformationEdit.h"
+// Document: typing into one entry is one step, another entry a new one, and a
+// written card is a clean point the history goes on past.
 #include "core/document/Document.h"
+#include "core/document/Edits.h"
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,10 @@ namespace vexa {
 namespace {
 
 void type(Document& document, const std::string& field, const std::string& text) {
-    document.apply(CardInformationEdit::setField(document.project().card, field, text));
+    EXPECT_TRUE(EditCardInformationEntry(document, field, text)) << field;
 }
 
-TEST(CardInformationEdit, TypingIntoOneEntryIsOneStepAndAnotherEntryIsTheNext) {
+TEST(CardInformationEdits, TypingIntoOneEntryIsOneStepAndAnotherEntryIsTheNext) {
     Document document{Configuration{}};
     type(document, "Title", "V");
     type(document, "Title", "VX");
@@ -34,23 +35,45 @@ TEST(CardInformationEdit, TypingIntoOneEntryIsOneStepAndAnotherEntryIsTheNext) {
     EXPECT_EQ(document.project().card.title, "VX-1");
 }
 
-TEST(CardInformationEdit, UnknownFieldsAndUnchangedValuesMakeNoStep) {
+TEST(CardInformationEdits, UnknownFieldsAndUnchangedValuesMakeNoStep) {
     Document document{Configuration{}};
-    EXPECT_EQ(CardInformationEdit::setField(document.project().card, "Colour", "x"), nullptr);
+    EXPECT_FALSE(EditCardInformationEntry(document, "Colour", "x"));
     type(document, "Memo1", "");
     EXPECT_FALSE(document.canUndo());
 }
 
-TEST(CardInformationEdit, ACompletedCreationIsTheNewCleanPointAndEndsTheHistory) {
+TEST(CardInformationEdits, ACompletedCreationIsTheNewCleanPointAndKeepsTheHistory) {
     Document document{Configuration{}};
     type(document, "CardName", "SHOP");
     document.markWritten();
     EXPECT_FALSE(document.modified());
-    EXPECT_FALSE(document.canUndo());
+    EXPECT_EQ(document.undoText(), "コントロールデータ情報の変更");
     type(document, "CardName", "SHOP2");  // a new step, not merged into the written one
     document.undo();
     EXPECT_EQ(document.project().card.cardName, "SHOP");
     EXPECT_FALSE(document.modified());
+
+    // Undone past the card written: modified until redone to it.
+    document.undo();
+    EXPECT_EQ(document.project().card.cardName, "");
+    EXPECT_TRUE(document.modified());
+    document.redo();
+    EXPECT_FALSE(document.modified());
+}
+
+TEST(CardInformationEdits, TheWholeInformationIsOneStepThatNeverMerges) {
+    Document document{Configuration{}};
+    CardInformation written;
+    written.title = "T";
+    written.cardName = "C";
+    EditCardInformation(document, written);
+    type(document, "Title", "T2");
+    EXPECT_EQ(document.project().card.title, "T2");
+    document.undo();
+    EXPECT_EQ(document.project().card, written);
+    document.undo();
+    EXPECT_EQ(document.project().card, CardInformation{});
+    EXPECT_FALSE(document.canUndo());
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
 // A new Sound Table drops the voices that name no entry from every sheet,
-// packs and retimes those lines exactly as the grid's RefreshVoiceCell does,
-// and undo gives the voices back.
-#include "core/sound/ReplaceSoundTable.h"
-
+// packs and retimes those lines (RefreshedLine, the rule the grid's
+// RefreshVoiceCell uses too), and undo gives the voices back.
 #include "core/document/Document.h"
-#include "core/editor/ProgramGrid.h"
-
-#include "TestPaths.h"
+#include "core/document/Edits.h"
+#include "core/model/ProgramLineRules.h"
 
 #include <gtest/gtest.h>
 
@@ -79,13 +76,13 @@ TEST(RefreshedLine, DropsPacksAndRetimes) {
     }
 }
 
-TEST(ReplaceSoundTable, DropsVoicesOnEverySheetAndUndoGivesThemBack) {
+TEST(EditSoundTable, DropsVoicesOnEverySheetAndUndoGivesThemBack) {
     Configuration c;
     c.settings.maxLine = 10;
     const Project start = projectWithVoices();
     Document document(c, start);
     const Lengths lengths;
-    ApplySoundTable(document, {sound("A.WAV"), sound("C.WAV")}, true, lengths.function());
+    EditSoundTable(document, {sound("A.WAV"), sound("C.WAV")}, true, lengths.function());
 
     const Project& p = document.project();
     EXPECT_EQ(p.sheets[0].lines[0].voices[0], "A.WAV");
@@ -109,7 +106,7 @@ TEST(ReplaceSoundTable, DropsVoicesOnEverySheetAndUndoGivesThemBack) {
     EXPECT_EQ(document.project().sounds.size(), 2u);
 }
 
-TEST(ReplaceSoundTable, TheSameTableIsNoStep) {
+TEST(EditSoundTable, TheSameTableIsNoStep) {
     Configuration c;
     c.settings.maxLine = 10;
     Project start;
@@ -119,27 +116,9 @@ TEST(ReplaceSoundTable, TheSameTableIsNoStep) {
     start.sheets[0].lines[0] = lineWith({"A.WAV"}, "1", "1.2");
     Document document(c, start);
     const Lengths lengths;
-    ApplySoundTable(document, {sound("A.WAV")}, true, lengths.function());
+    EditSoundTable(document, {sound("A.WAV")}, true, lengths.function());
     EXPECT_FALSE(document.canUndo());
     EXPECT_FALSE(document.modified());
-}
-
-TEST(ReplaceSoundTable, LeavesTheShownSheetAsTheGridsRefreshVoiceCellWould) {
-    Configuration c;
-    c.settings.maxLine = 10;
-    Document document(c, projectWithVoices());
-    const Lengths lengths;
-    ProgramGrid grid(document, test::programFolder() / "elmptnvxa.elm", lengths.function());
-    grid.setup(10);
-    grid.setSheet(0);
-    grid.showSheet();
-
-    ApplySoundTable(document, {sound("A.WAV"), sound("C.WAV")}, true, lengths.function());
-    grid.showSheet();
-    const ProgramSheet shown = document.project().sheets[0];
-    grid.RefreshVoiceCell();  // what the main window runs after the window closes
-    for (int line = 0; line < 10; ++line)
-        EXPECT_EQ(grid.lineAt(line + kGridHeaderRows), shown.lines[static_cast<std::size_t>(line)]) << line;
 }
 
 }  // namespace
