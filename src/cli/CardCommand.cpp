@@ -115,8 +115,8 @@ int run(const CardArguments& args, const CliContext& context) {
     if (args.cardPath)
         configuration.settings.cardPath = *args.cardPath;
     ConsoleDialogs dialogs;
-    const auto document = std::make_unique<Document>(configuration);
-    if (!loadDocumentWithCardInformation(args.file, *document, dialogs))
+    const auto document = loadDocumentWithCardInformation(args.file, configuration, dialogs);
+    if (!document)
         return 1;
     // The entries as the creation window would show and write them.
     const Project& project = document->project();

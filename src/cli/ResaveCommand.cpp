@@ -21,8 +21,8 @@ struct ResaveArguments {
 int run(const ResaveArguments& args, const CliContext& context) {
     const Configuration configuration = runningConfiguration(context, args.options);
     ConsoleDialogs dialogs;
-    const auto document = std::make_unique<Document>(configuration);
-    if (!loadDocument(args.file, *document, dialogs))
+    const auto document = loadDocument(args.file, configuration, dialogs);
+    if (!document)
         return 1;
     const Project& project = document->project();
     if (const WriteResult written = WriteControlFile(project, configuration.settings, args.out); !written) {

@@ -121,8 +121,8 @@ int run(const TimelineArguments& args, const CliContext& context) {
         return 2;
     }
     ConsoleDialogs dialogs;
-    const auto document = std::make_unique<Document>(configuration);
-    if (!loadDocument(args.file, *document, dialogs))
+    const auto document = loadDocument(args.file, configuration, dialogs);
+    if (!document)
         return 1;
     const int sheetIndex = args.sheet - 1;
     if (!sheetPasses(*document, context.paths(), sheetIndex))

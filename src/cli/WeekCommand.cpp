@@ -135,8 +135,8 @@ void printPlan(const WeekPlan& plan) {
 int run(const WeekArguments& args, const CliContext& context) {
     const Configuration configuration = runningConfiguration(context, args.options);
     ConsoleDialogs dialogs;
-    const auto document = std::make_unique<Document>(configuration);
-    if (!loadDocument(args.file, *document, dialogs))
+    const auto document = loadDocument(args.file, configuration, dialogs);
+    if (!document)
         return 1;
     const WeekPlan plan =
         BuildWeekPlan(document->project(), configuration.settings, args.month.value_or(CurrentMonth()));

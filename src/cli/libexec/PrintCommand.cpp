@@ -45,8 +45,8 @@ int run(const PrintArguments& args, const CliContext& context) {
 
     const Configuration configuration = runningConfiguration(context, args.options);
     ConsoleDialogs dialogs;
-    const auto document = std::make_unique<Document>(configuration);
-    if (!loadDocumentWithCardInformation(args.file, *document, dialogs))
+    const auto document = loadDocumentWithCardInformation(args.file, configuration, dialogs);
+    if (!document)
         return 1;
 
     // Fonts and the PDF writer need a GUI application, never a display.

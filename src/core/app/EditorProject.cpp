@@ -22,20 +22,27 @@ LoadOutcome RunLoadCommand(Document& document, UserDialogs& dialogs, std::string
 }
 
 LoadOutcome LoadChosenFile(Document& document, UserDialogs& dialogs, const std::string& path) {
+    Project loaded = document.project();  // the Document keeps its own when the file is refused
+    if (const LoadOutcome outcome = ReadChosenFile(loaded, document.configuration().settings, dialogs, path);
+        outcome != LoadOutcome::Loaded)
+        return outcome;
+    document.replaceProject(std::move(loaded));
+    WarnOfUndecodedLines(document.project().undecoded, dialogs);
+    return LoadOutcome::Loaded;
+}
+
+LoadOutcome ReadChosenFile(Project& project, const Settings& settings, UserDialogs& dialogs, const std::string& path) {
     // The reader refuses other kinds without a word; the user who picked one
     // learns why nothing was loaded.
     if (!ControlFileFormOf(path)) {
         ShowRefusal(dialogs, Refusal::error(msg::kLoadFailed));
         return LoadOutcome::Failed;
     }
-    Project loaded = document.project();
-    loaded.card = CardInformation{};
-    if (const ControlFileLoad load = LoadKtrFile(path, loaded, document.configuration().settings); !load) {
+    project.card = CardInformation{};
+    if (const ControlFileLoad load = LoadKtrFile(path, project, settings); !load) {
         ShowLoadRefusals(dialogs, load);
         return LoadOutcome::Failed;
     }
-    document.replaceProject(std::move(loaded));
-    WarnOfUndecodedLines(document.project().undecoded, dialogs);
     return LoadOutcome::Loaded;
 }
 

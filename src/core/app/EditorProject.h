@@ -30,4 +30,11 @@ LoadOutcome RunLoadCommand(Document& document, UserDialogs& dialogs, std::string
 // bytes that are not CP932 is warned of once the Project holds it.
 LoadOutcome LoadChosenFile(Document& document, UserDialogs& dialogs, const std::string& path);
 
+// What LoadChosenFile does to the Project, on a Project of the caller's: the
+// Card Information emptied, then the file read over it; a refused file is
+// said (message 2504 for another kind). After Failed `project` is partly
+// cleared: a caller that must keep its Project reads into a copy. The warning
+// of bytes that are not CP932 is the caller's (WarnOfUndecodedLines).
+LoadOutcome ReadChosenFile(Project& project, const Settings& settings, UserDialogs& dialogs, const std::string& path);
+
 }  // namespace vexa

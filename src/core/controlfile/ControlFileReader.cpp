@@ -501,6 +501,9 @@ ControlFileLoad LoadKtrFile(const std::filesystem::path& path, Project& project,
     const int lineCount = usableLineCount(settings.lineCount());
     project.clearSheets(lineCount);
     project.resetSoundTable();
+    // The table grows by one entry a line: room for the largest at once
+    // spares copying it each time it would outgrow its storage.
+    project.sounds.reserve(kMaxSounds);
     project.undecoded = UndecodedLines{path.string(), {}};
     ControlFileReader reader(project, lineCount, folder, *form);
     const std::string failure = readAll(file, reader, project.undecoded.lines);

@@ -104,10 +104,12 @@ void InputFile::opened(int fd, std::uint64_t maxBytes) {
         tooLarge(size_);
         return;
     }
-    // A regular file never blocks; reads go back to the ordinary mode.
-    const int flags = ::fcntl(fd_, F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK);
+    // A regular file never blocks; reads go back to the ordinary mode. Of the
+    // flags F_SETFL changes (O_APPEND, O_ASYNC, O_DIRECT, O_NOATIME,
+    // O_NONBLOCK) the opening set O_NONBLOCK alone, so setting none clears
+    // just that, without a call to read the flags first: one system call less
+    // for each of the hundreds of WAVE files a Control File names.
+    ::fcntl(fd_, F_SETFL, 0);
 }
 
 InputFile::~InputFile() { close(); }

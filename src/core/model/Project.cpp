@@ -41,8 +41,7 @@ std::optional<std::string> Project::lineTime(const ProgramLine& line) const {
 }
 
 Project StartingProject(const Configuration& configuration) {
-    Project project;
-    project.clearSheets(configuration.settings.lineCount());
+    Project project;  // its sheets are as clearSheets leaves them
     project.patterns = configuration.patternDefaults;
     project.user = configuration.user;
     project.resetSoundTable();
