@@ -2,6 +2,7 @@
 // diagnosis. Each command lives in its own file and registers itself below.
 #include "cli/Commands.h"
 #include "cli/HelperLaunch.h"
+#include "cli/StandardOutput.h"
 #include "core/config/Messages.h"
 
 #include <CLI/CLI.hpp>
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         // Usage errors exit 2, like a refusal before any work starts.
         const int rc = app.exit(e);
-        return rc == 0 ? 0 : 2;
+        return vexa::cli::FinishStandardOutput(rc == 0 ? 0 : 2);
     }
-    return context.exitCode;
+    return vexa::cli::FinishStandardOutput(context.exitCode);
 }

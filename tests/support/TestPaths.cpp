@@ -46,9 +46,9 @@ void writeBytes(const fs::path& file, std::string_view bytes) {
         throw std::runtime_error("cannot write " + file.string());
 }
 
-CommandResult runVexa(const std::vector<std::string>& args) {
+CommandResult runVexa(const std::vector<std::string>& args, const fs::path& stdoutTo) {
     TempDir capture;
-    const fs::path outFile = capture / "out";
+    const fs::path outFile = stdoutTo.empty() ? capture / "out" : stdoutTo;
     const fs::path errFile = capture / "err";
     CommandResult result;
     pid_t pid = ::fork();
@@ -68,7 +68,8 @@ CommandResult runVexa(const std::vector<std::string>& args) {
     int status = 0;
     ::waitpid(pid, &status, 0);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.out = readBytes(outFile);
+    if (stdoutTo.empty())
+        result.out = readBytes(outFile);
     result.err = readBytes(errFile);
     return result;
 }

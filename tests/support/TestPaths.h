@@ -36,6 +36,8 @@ struct CommandResult {
 };
 
 // Runs the built `vexa` with the given arguments (no shell quoting needed).
-CommandResult runVexa(const std::vector<std::string>& args);
+// Its standard output is captured, or goes to `stdoutTo` when one is given
+// (`out` is then empty).
+CommandResult runVexa(const std::vector<std::string>& args, const std::filesystem::path& stdoutTo = {});
 
 }  // namespace vexa::test

@@ -1,5 +1,6 @@
 #include "cli/CliContext.h"
 #include "cli/HelperCommands.h"
+#include "cli/StandardOutput.h"
 #include "cli/libexec/HelperCommandsAdd.h"
 #include "core/config/Messages.h"
 
@@ -22,9 +23,9 @@ int RunHelper(int argc, char** argv, AddCommand add) {
     } catch (const CLI::ParseError& e) {
         // Usage errors exit 2, as in vexa.
         const int rc = app.exit(e);
-        return rc == 0 ? 0 : 2;
+        return FinishStandardOutput(rc == 0 ? 0 : 2);
     }
-    return context.exitCode;
+    return FinishStandardOutput(context.exitCode);
 }
 
 }  // namespace vexa::cli

@@ -200,6 +200,32 @@ TEST_F(ModelCommands, ShowFailsWithTheLoadersMessages) {
     EXPECT_NE(r.err.find("not a Control File"), std::string::npos);
 }
 
+// Output that did not reach its file is a failure, said on stderr: a full
+// disk behind `vexa show > FILE` must not pass for a complete listing.
+TEST_F(ModelCommands, OutputThatCannotBeWrittenIsAFailure) {
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full on this system";
+    writeCp932(work / "p.vxa", {"Vexa Editor", "#2", "0,a.wav", "#S", "", "", ""});
+    const std::vector<std::vector<std::string>> calls = {
+        {"show", (work / "p.vxa").string()},
+        {"inspect", (work / "a.wav").string()},
+    };
+    for (const auto& call : calls) {
+        std::vector<std::string> args = call;
+        args.insert(args.begin() + 1, {"--home", home.path().string()});
+        const auto r = runVexa(args, "/dev/full");
+        EXPECT_EQ(r.exitCode, 1) << call[0];
+        EXPECT_NE(r.err.find("標準出力に書き込めません"), std::string::npos) << call[0] << ": " << r.err;
+    }
+    const auto version = runVexa({"--version"}, "/dev/full");
+    EXPECT_EQ(version.exitCode, 1);
+    // The same calls into a file that takes them succeed.
+    const auto ok = runVexa({"show", "--home", home.path().string(), (work / "p.vxa").string()},
+                            work / "listing.json");
+    EXPECT_EQ(ok.exitCode, 0) << ok.err;
+    EXPECT_FALSE(test::readBytes(work / "listing.json").empty());
+}
+
 TEST_F(ModelCommands, ResaveWritesTheSameFileWithTheRunningUserInformation) {
     fs::copy_file(test::fixture("model/example.vxa"), work / "in.vxa");
     auto r = vexa({"resave", (work / "in.vxa").string(), (work / "out.vxa").string()});
