@@ -16,5 +16,6 @@ void addTimelineCommand(CLI::App& app, CliContext& context);  // a sheet's test 
 void addPrintCommand(CLI::App& app, CliContext& context);     // the print-outs as a PDF file
 void addWeekCommand(CLI::App& app, CliContext& context);      // when each sheet plays in the week
 void addImportCommand(CLI::App& app, CliContext& context);    // audio files of any format into WAVE files
+void addVerifyCommand(CLI::App& app, CliContext& context);    // a card checked against its Project
 
 }  // namespace vexa::cli

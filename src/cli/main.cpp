@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     vexa::cli::addPrintCommand(app, context);
     vexa::cli::addWeekCommand(app, context);
     vexa::cli::addImportCommand(app, context);
+    vexa::cli::addVerifyCommand(app, context);
 
     try {
         app.parse(argc, argv);
