@@ -106,7 +106,7 @@ int create(Document& document, const CardArguments& args, const CliContext& cont
     case CardCreationResult::Outcome::Failed:
         break;
     }
-    std::cerr << CardFailureRefusal(result.problem).text << std::endl;
+    std::cerr << CardFailureRefusal(result.problem, result.folderChanged).text << std::endl;
     return 1;
 }
 

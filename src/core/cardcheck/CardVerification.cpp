@@ -69,12 +69,16 @@ public:
         const std::optional<Project> project = chooseProject();
         haveProject_ = project.has_value();
         if (project) {
-            checkControlFile(*project);
+            if (controlPresent_)
+                checkControlFile(*project);
             checkSounds(*project);
-            checkCapacity(*project);
+            if (request_.scope == CheckScope::Card)
+                checkCapacity(*project);
         }
-        checkNames();
-        checkFreeSpace();
+        if (request_.scope == CheckScope::Card) {
+            checkNames();
+            checkFreeSpace();
+        }
         return finish();
     }
 
@@ -99,13 +103,13 @@ private:
                 controlFiles.push_back(name);
         if (request_.project) {
             controlName_ = ControlFileName(request_.project->card.cardName);
-            for (const std::string& name : controlFiles)
-                if (name != controlName_)
-                    secondControlFile(name);
-            if (!present(controlName_)) {
+            if (request_.scope == CheckScope::Card)
+                for (const std::string& name : controlFiles)
+                    if (name != controlName_)
+                        secondControlFile(name);
+            controlPresent_ = present(controlName_);
+            if (!controlPresent_)
                 error(shown(controlName_), "コントロールファイルがありません。");
-                return std::nullopt;
-            }
             return request_.project;
         }
         if (controlFiles.empty()) {
@@ -127,6 +131,7 @@ private:
             return std::nullopt;
         }
         loadedHere_ = true;
+        controlPresent_ = true;
         return project;
     }
 
@@ -148,8 +153,9 @@ private:
             error(file, "読めません：" + input.reason());
             return;
         }
-        if (!loadedHere_) {
-            // The file must also load as the device's data.
+        if (!loadedHere_ && request_.scope == CheckScope::Card) {
+            // The file must also load as the device's data (creation reading
+            // back its own bytes needs only those compared).
             Project loaded = request_.loadInto;
             FindingDialogs dialogs(findings_, file.string());
             if (!LoadKtrFile(file, loaded, request_.settings, dialogs)) {
@@ -314,6 +320,7 @@ private:
     std::string controlName_;
     bool loadedHere_ = false;
     bool haveProject_ = false;
+    bool controlPresent_ = false;
     std::set<std::string> setFiles_;
     CardFindings findings_;
     bool stopped_ = false;

@@ -30,12 +30,17 @@
 
 namespace vexa {
 
+// What a check looks at: the whole card, or only the files of the set (the
+// Control File and the WAVE files), as card creation reads back what it wrote.
+enum class CheckScope { Card, SetOnly };
+
 struct CardVerifyRequest {
     std::filesystem::path folder;
     std::optional<Project> project;  // none: the Control File found in the folder
     Project loadInto;                // what that Control File is loaded into (the Project a run starts with)
     Settings settings;
     std::optional<CardFileSystem> fileSystem;  // checked when given
+    CheckScope scope = CheckScope::Card;
 };
 
 struct CardVerification {

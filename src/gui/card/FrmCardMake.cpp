@@ -280,7 +280,7 @@ void FrmCardMake::onCreationFinished() {
         dialogs_.showMessage(CardDoneMessage(cardFolder));
         document_.markWritten();
     } else if (result.outcome == CardCreationResult::Outcome::Failed) {
-        ShowRefusal(dialogs_, CardFailureRefusal(result.problem));
+        ShowRefusal(dialogs_, CardFailureRefusal(result.problem, result.folderChanged));
     }
     emit creationEnded(result.completed());
 }
