@@ -5,6 +5,7 @@
 #include "core/cardcheck/CardVerification.h"
 
 #include <filesystem>
+#include <iostream>
 #include <optional>
 
 namespace vexa::cli {
@@ -14,8 +15,9 @@ namespace vexa::cli {
 CardVerification checkCardFolder(const std::filesystem::path& folder, const std::optional<Project>& project,
                                  const Project& loadInto, const Settings& settings);
 
-// Prints the findings (stdout) and returns 0 when clean (notes allowed), 1
+// Prints the findings (to `out`) and returns 0 when clean (notes allowed), 1
 // otherwise or when the check was stopped.
-int reportFindings(const CardVerification& verification, const std::filesystem::path& folder, bool json);
+int reportFindings(const CardVerification& verification, const std::filesystem::path& folder, bool json,
+                   std::ostream& out = std::cout);
 
 }  // namespace vexa::cli

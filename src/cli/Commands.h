@@ -17,5 +17,6 @@ void addPrintCommand(CLI::App& app, CliContext& context);     // the print-outs 
 void addWeekCommand(CLI::App& app, CliContext& context);      // when each sheet plays in the week
 void addImportCommand(CLI::App& app, CliContext& context);    // audio files of any format into WAVE files
 void addVerifyCommand(CLI::App& app, CliContext& context);    // a card checked against its Project
+void addCardsCommand(CLI::App& app, CliContext& context);     // the removable volumes a card can go to
 
 }  // namespace vexa::cli

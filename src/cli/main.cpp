@@ -29,6 +29,7 @@ int main(int argc, char** argv) {
     vexa::cli::addWeekCommand(app, context);
     vexa::cli::addImportCommand(app, context);
     vexa::cli::addVerifyCommand(app, context);
+    vexa::cli::addCardsCommand(app, context);
 
     try {
         app.parse(argc, argv);
