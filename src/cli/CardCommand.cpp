@@ -1,6 +1,7 @@
 // vexa card FILE: makes the card folder from a Control File (its sounds beside
 // it), with the Card Information the file holds, as the creation window does,
 // and ends as it does: "作成完了", then 2030 with the card folder (2077).
+#include "cli/CardChecking.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/ProjectLoading.h"
@@ -9,6 +10,7 @@
 #include "core/card/CardCreation.h"
 #include "core/card/CardPreparation.h"
 #include "core/card/SheetCheck.h"
+#include "core/cardcheck/CardSetWrite.h"
 #include "core/config/Messages.h"
 #include "core/document/Edits.h"
 #include "core/document/Document.h"
@@ -27,6 +29,8 @@ struct CardArguments {
     std::optional<std::string> cardPath;
     bool makeCardPath = false;
     bool replace = false;
+    bool verify = false;                // check the Card Folder right after writing
+    std::optional<std::string> to;      // then write the set to this card's top folder and check it there
     ProjectOptions options;
 };
 
@@ -50,6 +54,39 @@ std::string noCardDataFolderText(const CardCheck& check, const CardArguments& ar
                "）。\n--make-card-path を付けると作成します。";
     return "カードデータフォルダ「" + folder + "」はフォルダではないか、開けません（" +
            cardPathSource(args, context) + "）。";
+}
+
+// After a completed creation: the check of the Card Folder (--verify), then
+// the set written to the card and checked there (--to). The findings go to
+// stderr: stdout holds the card folder alone.
+int afterCreation(const CardJob& job, const CardArguments& args) {
+    if (args.verify) {
+        const int code = reportFindings(checkCardFolder(job.cardFolder, job.project, job.project, job.settings, nullptr),
+                                        job.cardFolder, false, std::cerr);
+        if (code != 0)
+            return code;
+    }
+    if (!args.to)
+        return 0;
+    const std::filesystem::path card = *args.to;
+    CardSetWriteResult written;
+    {
+        TerminalProgress progress;
+        written = WriteCardSet({job.cardFolder, card, job.project, job.settings}, progress);
+        progress.setCaption(written.written() ? "カードへの書き込み完了" : "カードへの書き込みは完了していません");
+        progress.finish();
+    }
+    if (written.outcome == CardSetWriteResult::Outcome::Stopped) {
+        std::cerr << "stopped: the card was left as it was" << std::endl;
+        return 1;
+    }
+    if (!written.written()) {
+        std::cerr << written.problem << "\nカードの古いセットはそのままです。" << std::endl;
+        return 1;
+    }
+    for (const std::string& name : written.removed)
+        std::cerr << "古いセットのファイル「" << (card / name).string() << "」を削除しました。" << std::endl;
+    return reportFindings(checkCardFolder(card, job.project, job.project, job.settings, nullptr), card, false, std::cerr);
 }
 
 int create(Document& document, const CardArguments& args, const CliContext& context, UserDialogs& dialogs) {
@@ -99,14 +136,14 @@ int create(Document& document, const CardArguments& args, const CliContext& cont
         // the card folder alone on stdout for scripts.
         dialogs.showMessage(CardDoneMessage(job.cardFolder));
         std::cout << job.cardFolder.string() << std::endl;
-        return 0;
+        return afterCreation(job, args);
     case CardCreationResult::Outcome::Stopped:
         std::cerr << "stopped: the card folder was left as it was" << std::endl;
         return 1;
     case CardCreationResult::Outcome::Failed:
         break;
     }
-    std::cerr << CardFailureRefusal(result.problem).text << std::endl;
+    std::cerr << CardFailureRefusal(result.problem, result.folderChanged).text << std::endl;
     return 1;
 }
 
@@ -137,6 +174,9 @@ void addCardCommand(CLI::App& app, CliContext& context) {
     sub->add_option("--card-path", args->cardPath, "card data folder, instead of CardPath of the configuration");
     sub->add_flag("--make-card-path", args->makeCardPath, "create the card data folder when it does not exist");
     sub->add_flag("--replace", args->replace, "replace the files of an existing card folder");
+    sub->add_flag("--verify", args->verify, "check the card folder right after writing it");
+    sub->add_option("--to", args->to, "then write the set to this card's top folder (a mount point) and check it there")
+        ->check(CLI::ExistingDirectory);
     sub->callback([&context, args] { context.exitCode = run(*args, context); });
 }
 

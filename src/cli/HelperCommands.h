@@ -1,7 +1,8 @@
 #pragma once
 // The commands of `vexa` that run in a helper program of their own, because
 // they need large libraries that no other command should load at start:
-// `play` (Qt Multimedia), `print` (Qt Gui) and `import` (FFmpeg). `vexa`
+// `play` (Qt Multimedia), `print` (Qt Gui), `import` (FFmpeg), and `verify`
+// and `cards`, which ask the disk service over the system bus (Qt DBus). `vexa`
 // lists them in its help and, when one is asked for, replaces itself with
 // libexec/vexa/vexa-NAME found relative to its own executable (bin/ of the
 // build or of the installation), passing every argument on. Each helper
@@ -27,8 +28,12 @@ inline constexpr HelperCommand kImportHelper{
     "loudness levelled (exit 0 all imported, 1 a file refused or failed or stopped by SIGTERM, "
     "130 stopped by Ctrl+C, 2 usage)"};
 
+inline constexpr HelperCommand kVerifyHelper{
+    "verify", "Check a card (or a folder holding a card set): Control File, WAVE files, names, size, file system"};
+inline constexpr HelperCommand kCardsHelper{"cards", "List the removable volumes (cards) a card set can be written to"};
+
 // In the order `vexa --help` lists them after the commands of its own.
-inline constexpr std::array kHelperCommands{kPlayHelper, kPrintHelper, kImportHelper};
+inline constexpr std::array kHelperCommands{kPlayHelper, kPrintHelper, kImportHelper, kVerifyHelper, kCardsHelper};
 
 // Where the helpers are, seen from the folder of `vexa`, and back.
 inline constexpr std::string_view kHelperFolderFromBin = "../libexec/vexa";

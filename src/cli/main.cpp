@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     vexa::cli::addSettingsCommand(app, context);
     vexa::cli::addTimelineCommand(app, context);
     vexa::cli::addWeekCommand(app, context);
-    // play, print and import, each run by its helper program
+    // play, print, import, verify and cards, each run by its helper program
     vexa::cli::addHelperCommands(app, context, argc, argv);
 
     try {

@@ -29,7 +29,7 @@ for f in ./usr/bin/vexa-editor ./usr/bin/vexa ./usr/share/vexa-editor/vexacontro
          ./usr/share/doc/vexa-editor/UserGuide.html ./usr/share/man/man1/vexa.1.gz \
          ./usr/share/doc/vexa-editor/sample/SAMPLE.vxa ./usr/share/doc/vexa-editor/copyright \
          ./usr/share/doc/vexa-editor/changelog.gz ./usr/libexec/vexa/vexa-play ./usr/libexec/vexa/vexa-print \
-         ./usr/libexec/vexa/vexa-import; do
+         ./usr/libexec/vexa/vexa-import ./usr/libexec/vexa/vexa-verify ./usr/libexec/vexa/vexa-cards; do
   grep -qx "$f" <<<"$files" || fail "not in the package: $f"
 done
 # The copyright file is machine-readable and names the licence.

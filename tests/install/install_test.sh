@@ -12,7 +12,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$work/usr" >"$work/install.log" || { cat "$work/install.log" >&2; fail "cmake --install"; }
 usr=$work/usr
-for f in bin/vexa bin/vexa-editor libexec/vexa/vexa-play libexec/vexa/vexa-print libexec/vexa/vexa-import \
+for f in bin/vexa bin/vexa-editor libexec/vexa/vexa-play libexec/vexa/vexa-print libexec/vexa/vexa-import libexec/vexa/vexa-verify libexec/vexa/vexa-cards \
          share/vexa-editor/vexacontrol.ini share/vexa-editor/elmptnvxa.elm \
          share/vexa-editor/Release.txt share/doc/vexa-editor/UserGuide.html \
          share/doc/vexa-editor/sample/SAMPLE.vxa share/doc/vexa-editor/sample/CHIME.WAV \

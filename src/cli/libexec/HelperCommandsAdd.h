@@ -14,6 +14,8 @@ using AddCommand = void (*)(CLI::App& app, CliContext& context);
 void addPlayCommand(CLI::App& app, CliContext& context);    // WAVE files played through the sound output
 void addPrintCommand(CLI::App& app, CliContext& context);   // the print-outs as a PDF file
 void addImportCommand(CLI::App& app, CliContext& context);  // audio files of any format into WAVE files
+void addVerifyCommand(CLI::App& app, CliContext& context);  // a card checked against its Project
+void addCardsCommand(CLI::App& app, CliContext& context);   // the removable volumes a card can go to
 
 // Parses the command line as `vexa` does with the one command `add` adds,
 // and runs it; the exit code.

@@ -6,6 +6,7 @@
 #include "core/card/CardSwapRecovery.h"
 #include "core/card/FreeSpace.h"
 #include "core/card/WorkFolder.h"
+#include "core/cardcheck/CardVerification.h"
 #include "core/config/Messages.h"
 #include "core/files/FolderAt.h"
 #include "core/files/InputFile.h"
@@ -97,6 +98,8 @@ public:
         const SwapPlaces places{place(), work.name(), inside_ ? "." : job_.folderName, job_.cardFolder};
         if (std::string problem = SwapCardFiles(places, method_); !problem.empty())
             return failed({problem});
+        if (std::string problem = readBack(); !problem.empty())
+            return {Outcome::Failed, problem, {}, true};
         return {Outcome::Completed, {}, {}};
     }
 
@@ -252,6 +255,24 @@ private:
         return std::nullopt;
     }
 
+    // The Card Folder after the swap holds exactly the set: its files read
+    // back from the folder as the user will find it, not from the work folder.
+    std::string readBack() {
+        CardVerifyRequest request;
+        request.folder = job_.cardFolder;
+        request.project = job_.project;
+        request.settings = job_.settings;
+        request.scope = CheckScope::SetOnly;
+        NoProgress quiet;
+        std::string problems;
+        for (const CardFinding& finding : VerifyCard(request, quiet).findings)
+            if (finding.severity == Severity::Error)
+                problems += "\n「" + finding.file + "」：" + finding.text;
+        if (problems.empty())
+            return {};
+        return "作成したカードフォルダを読み直すと、書いた内容と違います：" + problems;
+    }
+
     // The new set reaches the disk before it replaces the old one.
     std::optional<Failure> flush(int work) {
         if (::syncfs(work) != 0)
@@ -284,8 +305,11 @@ CardCreationResult CreateCard(const CardJob& job, Progress& progress, SwapMethod
     return result;
 }
 
-Refusal CardFailureRefusal(const std::string& problem) {
-    return Refusal::error(msg::kControlDataFailed, "\n" + problem + "\n作成フォルダの内容は変更していません。");
+Refusal CardFailureRefusal(const std::string& problem, bool folderChanged) {
+    return Refusal::error(msg::kControlDataFailed,
+                          "\n" + problem +
+                              (folderChanged ? "\n作成フォルダの内容は書き換えましたが、正しくありません。このままカードに使わないでください。"
+                                             : "\n作成フォルダの内容は変更していません。"));
 }
 
 std::string ReplacedFolderLine(const std::filesystem::path& cardFolder) {

@@ -13,6 +13,11 @@
 // File and one for each WAVE file gathered; then for each file of the set in
 // name order caption 2027 + its name and one step as it is checked. The stop
 // request is heard between steps and between blocks of a copy.
+//
+// After the swap the Card Folder is read back (the names, sizes and contents
+// of the set, against the Control File's bytes and the sources): a file
+// system that lost or changed a file in the swap fails the creation, naming
+// the files, instead of completing it.
 #include "core/card/CardFolderSwap.h"
 #include "core/card/CardJob.h"
 #include "core/ui/Progress.h"
@@ -29,6 +34,7 @@ struct CardCreationResult {
     Outcome outcome = Outcome::Completed;
     std::string problem;  // for Failed: what stopped it, naming the file
     std::string recovery;  // what was done about earlier creations cut short ("" for nothing)
+    bool folderChanged = false;  // for Failed: the set was swapped in but did not read back as written
 
     bool completed() const { return outcome == Outcome::Completed; }
 };
@@ -36,8 +42,9 @@ struct CardCreationResult {
 CardCreationResult CreateCard(const CardJob& job, Progress& progress, SwapMethod method = SwapMethod::Exchange);
 
 // How a failure is shown: message 2507, the problem and a line saying that
-// the Card Folder was left as it was; titled "エラー" with the error icon.
-Refusal CardFailureRefusal(const std::string& problem);
+// the Card Folder was left as it was (or, when it was changed, that it must
+// not be used as it is); titled "エラー" with the error icon.
+Refusal CardFailureRefusal(const std::string& problem, bool folderChanged = false);
 
 // The line after question 2024 that names the folder whose files are replaced.
 std::string ReplacedFolderLine(const std::filesystem::path& cardFolder);

@@ -6,6 +6,7 @@
 #include "gui/app/TestRunScreen.h"
 #include "gui/app/ToolbarIcons.h"
 #include "gui/card/FrmCardMake.h"
+#include "udisks/UDisks2Service.h"
 #include "core/config/Messages.h"
 #include "gui/editor/FgMemo.h"
 #include "gui/editor/FgProgramView.h"
@@ -605,7 +606,9 @@ void FrmMain::openCardCreation() {
     if (cardMake_)
         return;
     // The main window stays disabled while the creation window is open.
-    cardMake_ = new FrmCardMake(document_, paths_, *dialogs_, this);
+    if (!volumeService_)
+        volumeService_ = std::make_unique<UDisks2Service>();
+    cardMake_ = new FrmCardMake(document_, paths_, *dialogs_, this, volumeService_.get());
     connect(cardMake_, &FrmCardMake::closed, this, [this] {
         setEnabled(true);
         cardMake_->deleteLater();

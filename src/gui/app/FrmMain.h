@@ -31,6 +31,7 @@ class QToolBar;
 namespace vexa {
 class AudioOutput;
 class TestRun;
+class VolumeService;
 class TestRunView;
 }  // namespace vexa
 
@@ -182,6 +183,7 @@ private:
     QPointer<FrmWeek> weekWindow_;
     QTimer* tmrSim_ = nullptr;
     std::unique_ptr<AudioOutput> ownOutput_;
+    std::unique_ptr<VolumeService> volumeService_;  // the disk service the card windows ask (UDisks2)
     // The test run's clock: 50 ms more at each tick of TmrSim, whenever it
     // really comes; the sound output measures its sounds on it.
     std::chrono::steady_clock::time_point testClock_ = std::chrono::steady_clock::now();

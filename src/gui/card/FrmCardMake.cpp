@@ -3,6 +3,7 @@
 #include "core/card/CapacityClass.h"
 #include "core/card/CardDate.h"
 #include "gui/card/CardCreationRun.h"
+#include "gui/card/CardMediaPanel.h"
 #include "core/card/CardPreparation.h"
 #include "core/card/SheetCheck.h"
 #include "core/config/ElementPatternFile.h"
@@ -66,11 +67,15 @@ QString labelText(const char* label, bool required) {
 
 }  // namespace
 
-FrmCardMake::FrmCardMake(Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner)
+FrmCardMake::FrmCardMake(Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner,
+                         VolumeService* volumes)
     : QWidget(owner, Qt::Dialog), document_(document), paths_(paths), dialogs_(dialogs), owner_(owner) {
     setObjectName("FrmCardMake");
     setWindowTitle(qs(GetMsg(msg::kCardMakeTitle)));
     buildControls();
+    cardPanel_ = new CardMediaPanel(document_, dialogs_, volumes, this);
+    cardPanel_->hide();
+    static_cast<QVBoxLayout*>(layout())->addWidget(cardPanel_);
     fill();
     KeepInWorkArea(this);
 }
@@ -201,7 +206,7 @@ void FrmCardMake::focusField(const std::string& field) {
 }
 
 void FrmCardMake::create() {
-    if (creating())
+    if (creating() || cardPanel_->running())
         return;
     EditCardInformation(document_, CardInformationToWrite(entriesOfControls()));
     CardCheck check = CheckCardCreation(document_.project(), document_.configuration().settings);
@@ -260,6 +265,7 @@ void FrmCardMake::startCreation(const CardJob& job) {
     connect(run_.get(), &CardCreationRun::valueChanged, progress_, &FrmProgress::setValue);
     connect(run_.get(), &CardCreationRun::captionChanged, progress_, &FrmProgress::setCaption);
     connect(run_.get(), &CardCreationRun::finished, this, &FrmCardMake::onCreationFinished);
+    cardPanel_->setEnabled(false);
     run_->start();
 }
 
@@ -268,6 +274,7 @@ void FrmCardMake::onCreationFinished() {
     const CardCreationResult result = run_->result();
     const std::filesystem::path cardFolder = run_->job().cardFolder;
     run_.release()->deleteLater();  // it is the sender of this call; its worker has ended
+    cardPanel_->setEnabled(true);
     if (FrmProgress* progress = progress_) {
         progress_ = nullptr;
         progress->finish();
@@ -278,15 +285,16 @@ void FrmCardMake::onCreationFinished() {
     if (result.outcome == CardCreationResult::Outcome::Completed) {
         dialogs_.showMessage(CardDoneMessage(cardFolder));
         document_.markWritten();
+        cardPanel_->showFor(cardFolder);
     } else if (result.outcome == CardCreationResult::Outcome::Failed) {
-        ShowRefusal(dialogs_, CardFailureRefusal(result.problem));
+        ShowRefusal(dialogs_, CardFailureRefusal(result.problem, result.folderChanged));
     }
     emit creationEnded(result.completed());
 }
 
 void FrmCardMake::closeEvent(QCloseEvent* event) {
-    if (creating()) {
-        event->ignore();  // the files are being written; the progress window shows how far
+    if (creating() || cardPanel_->running()) {
+        event->ignore();  // the files are being written or read; the bar shows how far
         return;
     }
     event->accept();

@@ -2,9 +2,12 @@
 // The control data creation window "コントロールデータ作成": the card
 // description's entries (each change a step of the Document), the capacity
 // the registered WAVE files need, and Create, which checks and then writes
-// the Card Folder on a worker thread behind the progress window.
+// the Card Folder on a worker thread behind the progress window. A completed
+// creation shows the card part (CardMediaPanel): write the set to a card,
+// check it, take it out.
 #include "core/app/ProgramPaths.h"
 #include "core/card/CardJob.h"
+#include "core/cardcheck/VolumeService.h"
 #include "core/document/Document.h"
 #include "core/ui/UserDialogs.h"
 
@@ -22,6 +25,7 @@ class QPushButton;
 namespace vexa::gui {
 
 class CardCreationRun;
+class CardMediaPanel;
 class FrmProgress;
 
 class FrmCardMake : public QWidget {
@@ -31,8 +35,9 @@ public:
     // A window of its own owned by `owner` (the main window), which the
     // window manager keeps it in front of; `owner` also parents the error
     // list shown after this window has closed. `document` and `dialogs`
-    // outlive the window.
-    FrmCardMake(Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner = nullptr);
+    // outlive the window, and so does `volumes`, the disk service (may be null).
+    FrmCardMake(Document& document, const ProgramPaths& paths, UserDialogs& dialogs, QWidget* owner = nullptr,
+                VolumeService* volumes = nullptr);
     ~FrmCardMake() override;
 
     QLineEdit* box(const char* name) const;  // a text box by its name ("TxtTitle")
@@ -40,6 +45,8 @@ public:
     QLabel* lblUseSize() const { return lblUseSize_; }
     QPushButton* cmdCardMake() const { return cmdCardMake_; }
     QPushButton* cmdClose() const { return cmdClose_; }
+    // The card part, hidden until a creation has completed.
+    CardMediaPanel* cardPanel() const { return cardPanel_; }
     // The progress window while a creation runs, else nullptr.
     FrmProgress* progressWindow() const;
     bool creating() const;
@@ -78,6 +85,7 @@ private:
     QLabel* lblUseSize_ = nullptr;
     QPushButton* cmdCardMake_ = nullptr;
     QPushButton* cmdClose_ = nullptr;
+    CardMediaPanel* cardPanel_ = nullptr;
     QPointer<FrmProgress> progress_;
     std::unique_ptr<CardCreationRun> run_;
 };

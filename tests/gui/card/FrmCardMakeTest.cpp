@@ -1,13 +1,17 @@
 // The real creation window from the CARD key to the completion message, its
 // refusals, and the small windows it opens.
+#include "FakeVolumeService.h"
 #include "FolderContents.h"
+#include "WaveFileBytes.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "gui/app/FrmMain.h"
 #include "core/card/CardCreation.h"
 #include "core/card/CardEntryCheck.h"
 #include "core/card/CardPreparation.h"
+#include "gui/card/CardMediaPanel.h"
 #include "gui/card/FrmCardMake.h"
+#include "core/cardcheck/RemovableVolumes.h"
 #include "core/config/Messages.h"
 #include "core/text/Cp932.h"
 #include "gui/card/FmtAttention.h"
@@ -21,7 +25,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -304,6 +310,130 @@ TEST(FrmCardMake, YesOnTheSaveQuestionOpensTheWindow) {
     EXPECT_EQ(e.dialogs.texts().back(), GetMsg(msg::kSaveBeforeExit));
     EXPECT_NE(e.frm.cardMakeWindow(), nullptr);
     EXPECT_FALSE(e.frm.isEnabled());
+}
+
+// After a completed creation: the card part with a scripted disk service
+// whose one removable card is a folder of the test's.
+struct CardOnDesk {
+    Editor e;
+    ModalCloser closer;
+    test::FakeVolumeService service;
+    FrmCardMake* w = nullptr;
+    CardMediaPanel* panel = nullptr;
+    fs::path card;
+
+    CardOnDesk() : card(e.temp / "card") {
+        fs::create_directories(card);
+        test::writeBytes(e.temp / "src" / "A.WAV", test::pcmWave(1, 22050, 16, 2000));
+        service.running = true;
+        Volume volume;
+        volume.device = "/dev/sdz1";
+        volume.label = "CARD";
+        volume.sizeBytes = 64u << 20;
+        volume.idType = "vfat";
+        volume.idVersion = "FAT16";
+        volume.removable = true;
+        volume.mountPoints = {card.string()};
+        Volume fixedDisk = volume;
+        fixedDisk.device = "/dev/sda1";
+        fixedDisk.removable = false;
+        fixedDisk.mountPoints = {"/"};
+        service.list = {fixedDisk, volume};
+        w = e.openWithCard();
+        Editor::fill(*w);
+        panel = w->cardPanel();
+        EXPECT_FALSE(panel->isVisibleTo(w));  // nothing to write before a creation
+        QSignalSpy ended(w, &FrmCardMake::creationEnded);
+        w->cmdCardMake()->click();
+        EXPECT_TRUE(ended.count() == 1 || ended.wait(10000));
+        EXPECT_TRUE(panel->isVisibleTo(w));
+        panel->setVolumeService(&service);
+        panel->findCards();
+    }
+
+    void run(QPushButton* button) {
+        ASSERT_TRUE(button->isEnabled());
+        QSignalSpy ended(panel, &CardMediaPanel::jobEnded);
+        button->click();
+        EXPECT_FALSE(panel->cmdCheck()->isEnabled());  // the job runs on a worker; the window answers
+        EXPECT_TRUE(panel->cmdStop()->isEnabled());
+        ASSERT_TRUE(ended.count() == 1 || ended.wait(10000));
+        EXPECT_FALSE(panel->cmdStop()->isEnabled());
+    }
+
+    std::vector<std::array<std::string, 3>> findings() const {
+        std::vector<std::array<std::string, 3>> rows;
+        for (int i = 0; i < panel->lstFindings()->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = panel->lstFindings()->topLevelItem(i);
+            rows.push_back({item->text(0).toStdString(), item->text(1).toStdString(), item->text(2).toStdString()});
+        }
+        return rows;
+    }
+    bool shownClean() const { return panel->lblResult()->styleSheet().contains("green"); }
+};
+
+TEST(CardMediaPanel, WritesTheSetToTheCardChecksItCleanAndThenOffersTheEject) {
+    CardOnDesk d;
+    ASSERT_EQ(d.panel->cmbCard()->count(), 1);  // the fixed disk is never offered
+    EXPECT_EQ(d.panel->cmbCard()->itemText(0).toStdString(), VolumeText(d.service.list[1]));
+    EXPECT_FALSE(d.panel->lblNoCard()->isVisibleTo(d.panel));
+    EXPECT_FALSE(d.panel->cmdEject()->isEnabled());
+    test::writeBytes(d.card / "NOTES.TXT", "kept");
+
+    d.run(d.panel->cmdWrite());
+    const auto contents = test::folderContents(d.card);
+    EXPECT_EQ(contents.at("A.WAV"), test::readBytes(d.e.temp / "src" / "A.WAV"));
+    EXPECT_EQ(contents.at("SHOP.vxa"), test::readBytes(d.e.temp / "cards" / "SHOP" / "SHOP.vxa"));
+    EXPECT_EQ(contents.at("NOTES.TXT"), "kept");
+    // The card's own file is named, not deleted; the check is not clean.
+    ASSERT_FALSE(d.findings().empty());
+    EXPECT_EQ(d.findings()[0][0], "警告");
+    EXPECT_TRUE(d.findings()[0][1].ends_with("/NOTES.TXT")) << d.findings()[0][1];
+    EXPECT_FALSE(d.shownClean());
+    EXPECT_FALSE(d.panel->cmdEject()->isEnabled());
+
+    fs::remove(d.card / "NOTES.TXT");
+    d.run(d.panel->cmdCheck());
+    for (const auto& row : d.findings())
+        EXPECT_EQ(row[0], "情報") << row[2];
+    EXPECT_TRUE(d.shownClean()) << d.panel->lblResult()->text().toStdString();
+    EXPECT_EQ(d.panel->prgCard()->value(), 100);
+    ASSERT_TRUE(d.panel->cmdEject()->isEnabled());
+
+    d.run(d.panel->cmdEject());
+    EXPECT_EQ(d.service.ejected, std::vector<std::string>{"/dev/sdz1"});
+    EXPECT_EQ(d.e.dialogs.shown.back().icon, MessageIcon::Information);
+    EXPECT_NE(d.e.dialogs.shown.back().text.find("電源を切りました"), std::string::npos);
+    EXPECT_FALSE(d.panel->cmdEject()->isEnabled());
+}
+
+TEST(CardMediaPanel, AFlippedByteIsAnErrorNamingTheFileAndNoEjectIsOffered) {
+    CardOnDesk d;
+    d.run(d.panel->cmdWrite());
+    ASSERT_TRUE(d.shownClean());
+    std::string bytes = test::readBytes(d.card / "A.WAV");
+    bytes[bytes.size() - 7] ^= 0x01;  // in the samples
+    test::writeBytes(d.card / "A.WAV", bytes);
+
+    d.run(d.panel->cmdCheck());
+    const auto rows = d.findings();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0][0], "エラー");
+    EXPECT_TRUE(rows[0][1].ends_with("/A.WAV")) << rows[0][1];
+    EXPECT_FALSE(d.shownClean());
+    EXPECT_TRUE(d.panel->lblResult()->text().startsWith(QString::fromUtf8("エラー 1 件")));
+    EXPECT_FALSE(d.panel->cmdEject()->isEnabled());
+}
+
+TEST(CardMediaPanel, WithoutACardItSaysSoAndOffersNothing) {
+    CardOnDesk d;
+    d.service.list.erase(d.service.list.begin() + 1);  // only the fixed disk is left
+    d.panel->findCards();
+    EXPECT_EQ(d.panel->cmbCard()->count(), 0);
+    EXPECT_TRUE(d.panel->lblNoCard()->isVisibleTo(d.panel));
+    EXPECT_EQ(d.panel->lblNoCard()->text().toStdString(), kNoRemovableVolume);
+    for (QPushButton* button : {d.panel->cmdWrite(), d.panel->cmdCheck(), d.panel->cmdEject()})
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
 }
 
 TEST(SmallWindows, TheProgressWindowCannotBeClosedByTheUser) {

@@ -8,6 +8,7 @@
 #include "gui/editor/ProgramTableView.h"
 #include "gui/editor/SheetHeaderFrame.h"
 
+#include "gui/card/CardMediaPanel.h"
 #include "gui/card/FrmCardMake.h"
 #include "gui/print/FrmPrint.h"
 #include "gui/settings/FrmSeting.h"
@@ -21,6 +22,7 @@
 #include "gui/wavetools/FrmTools.h"
 #include "gui/week/FrmWeek.h"
 
+#include "FakeVolumeService.h"
 #include "ScriptedAudioOutput.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
@@ -115,6 +117,9 @@ TEST(ScreenFit, EveryOtherWindowFitsTheScreenFrameIncludedAndStaysOnItAsItGrows)
     playRows[0].sourcePath = "/nonexistent/LONG.WAV";
     output.pollsToPlay["LONG.WAV"] = 1'000'000;  // plays for as long as the test looks
 
+    test::FakeVolumeService noCard;
+    noCard.running = true;  // and no card: the card part says so on an extra line
+
     using Make = std::function<std::unique_ptr<QWidget>()>;
     const std::pair<const char*, Make> windows[] = {
         {"FrmSound", [&] { return std::make_unique<FrmSound>(document, dialogs, &frm, &output); }},
@@ -123,6 +128,11 @@ TEST(ScreenFit, EveryOtherWindowFitsTheScreenFrameIncludedAndStaysOnItAsItGrows)
         {"FrmSeting", [&] { return std::make_unique<FrmSeting>(document, paths, dialogs, FrmSeting::MainWindowCalls{}, &frm); }},
         {"FrmCopy", [&] { return std::make_unique<FrmCopy>(document, 0, dialogs, &frm); }},
         {"FrmCardMake", [&] { return std::make_unique<FrmCardMake>(document, paths, dialogs, &frm); }},
+        {"FrmCardMake with its card part", [&] {
+             auto w = std::make_unique<FrmCardMake>(document, paths, dialogs, &frm, &noCard);
+             w->cardPanel()->showFor("/nonexistent/cards/SHOP");  // as after a completed creation
+             return w;
+         }},
         {"FrmPrint", [&] { return std::make_unique<FrmPrint>(document, paths, dialogs, &frm); }},
         {"FrmProgress", [&] { return std::make_unique<FrmProgress>(&frm); }},
         {"FrmDisp2", [&] { return std::make_unique<FrmDisp2>(paths.releaseNotes, &frm); }},

@@ -1,0 +1,56 @@
+#include "cli/CardChecking.h"
+
+#include "cli/TerminalProgress.h"
+
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+namespace vexa::cli {
+
+CardVerification checkCardFolder(const std::filesystem::path& folder, const std::optional<Project>& project,
+                                 const Project& loadInto, const Settings& settings, VolumeService* service) {
+    CardVerifyRequest request;
+    request.folder = folder;
+    request.project = project;
+    request.loadInto = loadInto;
+    request.settings = settings;
+    request.fileSystem = DescribeCardFileSystem(folder, service);
+    TerminalProgress progress;
+    progress.setCaption("カードを確認しています　" + folder.string());
+    CardVerification result = VerifyCard(request, progress);
+    progress.setCaption(result.stopped ? "確認を中止しました" : "確認完了");
+    progress.finish();
+    return result;
+}
+
+int reportFindings(const CardVerification& verification, const std::filesystem::path& folder, bool json,
+                   std::ostream& out) {
+    const bool clean = IsClean(verification.findings) && !verification.stopped;
+    if (json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const CardFinding& finding : verification.findings)
+            list.push_back({{"severity", SeverityKey(finding.severity)}, {"file", finding.file}, {"text", finding.text}});
+        out << nlohmann::ordered_json{{"folder", folder.string()},
+                                            {"clean", clean},
+                                            {"stopped", verification.stopped},
+                                            {"findings", list}}
+                         .dump(2)
+                  << std::endl;
+    } else {
+        out << FindingsText(verification.findings);
+        std::size_t errors = 0, warnings = 0;
+        for (const CardFinding& finding : verification.findings) {
+            errors += finding.severity == Severity::Error;
+            warnings += finding.severity == Severity::Warning;
+        }
+        if (verification.stopped)
+            out << "確認は途中で中止されました：結果は不完全です。" << std::endl;
+        else if (clean)
+            out << "問題はありません：" << folder.string() << std::endl;
+        else
+            out << "エラー " << errors << " 件、警告 " << warnings << " 件：" << folder.string() << std::endl;
+    }
+    return clean ? 0 : 1;
+}
+
+}  // namespace vexa::cli
