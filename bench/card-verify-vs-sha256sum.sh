@@ -10,6 +10,9 @@
 #            top folder with its flush, the check there)   vs   `cp` of the
 #            sources into the card data folder and to the card, `sync`, and
 #            `sha256sum` of the card's files
+#   set:     the write to the card alone (`bench/card_set_write`: WriteCardSet,
+#            temporaries, flush, renames) into an empty folder   vs   `cp` of
+#            the Card Folder's files into an empty folder and `sync`
 #
 # Each runs RUNS times (3 by default), alternating; the report gives the median
 # wall times and their ratio. WORK_DIR picks the file system (TMPDIR by default).
@@ -24,16 +27,17 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 vexa=${1:-${VEXA_BUILD_DIR:-$root/build}/bin/vexa}
+set_write=$(dirname "$vexa")/../bench/card_set_write
 runs=${RUNS:-3}
 files=${FILES:-255}
 home=$(dirname "$vexa")
-for tool in sox sha256sum "$vexa"; do
+for tool in sox sha256sum "$vexa" "$set_write"; do
   command -v "$tool" >/dev/null || { echo "missing: $tool (run scripts/setup and scripts/build)" >&2; exit 2; }
 done
 
 work=$(mktemp -d "${WORK_DIR:-${TMPDIR:-/tmp}}/verify-bench.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/src" "$work/cards" "$work/card" "$work/cp-cards" "$work/cp-card"
+mkdir -p "$work/src" "$work/cards" "$work/card" "$work/cp-cards" "$work/cp-card" "$work/set-card" "$work/cp-set-card"
 
 sox -n -r 22050 -b 16 -c 1 "$work/one.wav" synth 95 whitenoise vol 0.5
 for ((k = 0; k < files; k++)); do
@@ -69,6 +73,9 @@ run() {
 median_ms() {
   sort -n "$1" | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'
 }
+plain_set() {
+  cp "$folder"/* "$work/cp-set-card/" && sync
+}
 plain_write() {
   cp "$work"/src/* "$work/cp-cards/" && cp "$work"/cp-cards/* "$work/cp-card/" && sync && sha256sum "$work"/cp-card/*
 }
@@ -78,7 +85,12 @@ for ((r = 0; r < runs; r++)); do
   run sha256sum sha256sum "$folder"/*
   run write "$vexa" card "$work/src/BENCH.vxa" --card-path "$work/cards" --replace --to "$work/card" --home "$home"
   run plain plain_write
+  find "$work/set-card" "$work/cp-set-card" -mindepth 1 -delete
+  sync
+  run set "$set_write" "$folder/$(basename "$folder").vxa" "$work/set-card"
+  run cpset plain_set
 done
+[ -f "$work/set-card/$(basename "$folder").vxa" ] || { echo "card_set_write wrote no set" >&2; exit 1; }
 
 v=$(median_ms "$work/verify.us"); s=$(median_ms "$work/sha256sum.us")
 w=$(median_ms "$work/write.us"); p=$(median_ms "$work/plain.us")
@@ -87,3 +99,6 @@ echo "vexa verify --against:        ${v} ms"
 echo "sha256sum of the card:        ${s} ms   ratio $(awk -v a="$v" -v b="$s" 'BEGIN{printf "%.2f", a/b}')"
 echo "vexa card --replace --to:     ${w} ms"
 echo "cp, cp, sync, sha256sum:      ${p} ms   ratio $(awk -v a="$w" -v b="$p" 'BEGIN{printf "%.2f", a/b}')"
+a=$(median_ms "$work/set.us"); c=$(median_ms "$work/cpset.us")
+echo "WriteCardSet alone:           ${a} ms"
+echo "cp of the set, sync:          ${c} ms   ratio $(awk -v a="$a" -v b="$c" 'BEGIN{printf "%.2f", a/b}')"

@@ -25,32 +25,21 @@ CardVerification checkCardFolder(const std::filesystem::path& folder, const std:
 
 int reportFindings(const CardVerification& verification, const std::filesystem::path& folder, bool json,
                    std::ostream& out) {
-    const bool clean = IsClean(verification.findings) && !verification.stopped;
+    const CardCheckSummary summary = SummariseCheck(verification.findings, verification.stopped, folder.string());
     if (json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const CardFinding& finding : verification.findings)
             list.push_back({{"severity", SeverityKey(finding.severity)}, {"file", finding.file}, {"text", finding.text}});
         out << nlohmann::ordered_json{{"folder", folder.string()},
-                                            {"clean", clean},
-                                            {"stopped", verification.stopped},
-                                            {"findings", list}}
-                         .dump(2)
-                  << std::endl;
+                                      {"clean", summary.clean},
+                                      {"stopped", verification.stopped},
+                                      {"findings", list}}
+                   .dump(2)
+            << std::endl;
     } else {
-        out << FindingsText(verification.findings);
-        std::size_t errors = 0, warnings = 0;
-        for (const CardFinding& finding : verification.findings) {
-            errors += finding.severity == Severity::Error;
-            warnings += finding.severity == Severity::Warning;
-        }
-        if (verification.stopped)
-            out << "確認は途中で中止されました：結果は不完全です。" << std::endl;
-        else if (clean)
-            out << "問題はありません：" << folder.string() << std::endl;
-        else
-            out << "エラー " << errors << " 件、警告 " << warnings << " 件：" << folder.string() << std::endl;
+        out << FindingsText(verification.findings) << summary.text << std::endl;
     }
-    return clean ? 0 : 1;
+    return summary.clean ? 0 : 1;
 }
 
 }  // namespace vexa::cli

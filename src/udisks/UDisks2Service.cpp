@@ -104,24 +104,23 @@ std::vector<Volume> UDisks2Service::volumes() {
     return list;
 }
 
-std::string UDisks2Service::eject(const Volume& volume) {
+VolumeEjection UDisks2Service::eject(const Volume& volume) {
     const ManagedObjects objects = managedObjects();
     const QString object = objectOf(objects, volume.device);
     if (object.isEmpty())
-        return "「" + volume.device + "」はディスク管理サービス（UDisks2）にありません。";
+        return {false, false, "「" + volume.device + "」はディスク管理サービス（UDisks2）にありません。"};
     QDBusMessage unmount = QDBusMessage::createMethodCall(kService, object, kFilesystem, "Unmount");
     unmount << QVariantMap{};
     const QDBusMessage unmounted = QDBusConnection::systemBus().call(unmount);
     if (unmounted.type() == QDBusMessage::ErrorMessage)
-        return "「" + volume.device + "」のマウントを外せません：" + unmounted.errorMessage().toStdString();
+        return {false, false, "「" + volume.device + "」のマウントを外せません：" + unmounted.errorMessage().toStdString()};
     const QDBusObjectPath drive = objects.value(QDBusObjectPath(object)).value(kBlock).value("Drive").value<QDBusObjectPath>();
     QDBusMessage powerOff = QDBusMessage::createMethodCall(kService, drive.path(), kDrive, "PowerOff");
     powerOff << QVariantMap{};
     const QDBusMessage off = QDBusConnection::systemBus().call(powerOff);
     if (off.type() == QDBusMessage::ErrorMessage)
-        return "マウントは外しました。ドライブの電源は切れませんでした：" + off.errorMessage().toStdString() +
-               "\nカードは安全に取り出せます。";
-    return {};
+        return {true, false, off.errorMessage().toStdString()};
+    return {true, true, {}};
 }
 
 }  // namespace vexa

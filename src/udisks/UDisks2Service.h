@@ -12,7 +12,7 @@ class UDisks2Service final : public VolumeService {
 public:
     bool available() override;
     std::vector<Volume> volumes() override;
-    std::string eject(const Volume& volume) override;
+    VolumeEjection eject(const Volume& volume) override;
 };
 
 }  // namespace vexa

@@ -11,14 +11,14 @@ class FakeVolumeService final : public VolumeService {
 public:
     bool available() override { return running; }
     std::vector<Volume> volumes() override { return list; }
-    std::string eject(const Volume& volume) override {
+    VolumeEjection eject(const Volume& volume) override {
         ejected.push_back(volume.device);
-        return ejectProblem;
+        return ejection;
     }
 
     bool running = false;
     std::vector<Volume> list;
-    std::string ejectProblem;
+    VolumeEjection ejection{true, true, {}};
     std::vector<std::string> ejected;
 };
 

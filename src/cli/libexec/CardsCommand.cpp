@@ -2,8 +2,8 @@
 // offer, one a line (mount point, label, size, file system, device) or as JSON.
 #include "cli/Commands.h"
 #include "cli/HelperCommands.h"
-#include "cli/libexec/VolumeServiceChoice.h"
 #include "core/cardcheck/RemovableVolumes.h"
+#include "udisks/UDisks2Service.h"
 
 #include <iostream>
 #include <memory>
@@ -17,7 +17,8 @@ void addCardsCommand(CLI::App& app, CliContext& context) {
     addHomeOption(*sub, context);
     sub->add_flag("--json", *json, "print the volumes as JSON");
     sub->callback([&context, json] {
-        const std::vector<Volume> volumes = ListRemovableVolumes(systemVolumeService());
+        UDisks2Service service;
+        const std::vector<Volume> volumes = ListRemovableVolumes(&service);
         if (*json) {
             nlohmann::ordered_json list = nlohmann::ordered_json::array();
             for (const Volume& v : volumes)

@@ -5,12 +5,12 @@
 #include "cli/CardChecking.h"
 #include "cli/Commands.h"
 #include "cli/HelperCommands.h"
-#include "cli/libexec/VolumeServiceChoice.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/ProjectLoading.h"
 #include "cli/ProjectOptions.h"
 #include "core/card/CardPreparation.h"
 #include "core/document/Document.h"
+#include "udisks/UDisks2Service.h"
 
 #include <iostream>
 #include <memory>
@@ -40,9 +40,9 @@ int run(const VerifyArguments& args, const CliContext& context) {
     } else {
         document = std::make_unique<Document>(configuration);
     }
+    UDisks2Service service;
     const CardVerification result =
-        checkCardFolder(args.folder, project, document->project(), configuration.settings,
-                        systemVolumeService());
+        checkCardFolder(args.folder, project, document->project(), configuration.settings, &service);
     return reportFindings(result, args.folder, args.json);
 }
 

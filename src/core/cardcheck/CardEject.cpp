@@ -38,12 +38,14 @@ CardEjectResult EjectCard(const Volume& volume, VolumeService* service) {
     if (service == nullptr || !service->available())
         return {true, false,
                 "「" + mountPoint + "」の内容はすべてカードに書き出しました。カードは安全に取り出せます。"};
-    const std::string problem = service->eject(volume);
-    if (problem.empty())
+    const VolumeEjection ejection = service->eject(volume);
+    if (ejection.unmounted && ejection.poweredOff)
         return {true, true, "「" + mountPoint + "」のマウントを外し、ドライブの電源を切りました。カードは安全に取り出せます。"};
-    // The data is on the card (flushed above) even when the service refused.
-    const bool safe = problem.find("安全に取り出せます") != std::string::npos;
-    return {safe, false, problem};
+    if (ejection.unmounted)  // the data is on the card (flushed above) and nothing has it open
+        return {true, false,
+                "「" + mountPoint + "」のマウントは外しました。ドライブの電源は切れませんでした：" + ejection.problem +
+                    "\nカードは安全に取り出せます。"};
+    return {false, false, ejection.problem};
 }
 
 bool CanEjectAfterCheck(const Volume& volume, const std::filesystem::path& checkedFolder,

@@ -33,12 +33,16 @@ bool IsClean(const CardFindings& findings) {
                         [](const CardFinding& f) { return f.severity != Severity::Note; });
 }
 
-std::string FindingsText(const CardFindings& findings) {
+CardFindings OrderedBySeverity(const CardFindings& findings) {
     CardFindings ordered = findings;
     std::stable_sort(ordered.begin(), ordered.end(),
                      [](const CardFinding& a, const CardFinding& b) { return a.severity < b.severity; });
+    return ordered;
+}
+
+std::string FindingsText(const CardFindings& findings) {
     std::string text;
-    for (const CardFinding& finding : ordered) {
+    for (const CardFinding& finding : OrderedBySeverity(findings)) {
         text += SeverityText(finding.severity);
         text += ": ";
         if (!finding.file.empty())
@@ -46,6 +50,23 @@ std::string FindingsText(const CardFindings& findings) {
         text += finding.text + "\n";
     }
     return text;
+}
+
+CardCheckSummary SummariseCheck(const CardFindings& findings, bool stopped, const std::string& folder) {
+    CardCheckSummary summary;
+    for (const CardFinding& finding : findings) {
+        summary.errors += finding.severity == Severity::Error;
+        summary.warnings += finding.severity == Severity::Warning;
+    }
+    summary.clean = !stopped && summary.errors == 0 && summary.warnings == 0;
+    if (stopped)
+        summary.text = "確認は途中で中止されました：結果は不完全です。";
+    else if (summary.clean)
+        summary.text = "問題はありません：" + folder;
+    else
+        summary.text = "エラー " + std::to_string(summary.errors) + " 件、警告 " + std::to_string(summary.warnings) +
+                       " 件：" + folder;
+    return summary;
 }
 
 }  // namespace vexa

@@ -20,6 +20,13 @@ struct Volume {
     bool operator==(const Volume&) const = default;
 };
 
+// How far the disk service got in taking a volume out.
+struct VolumeEjection {
+    bool unmounted = false;
+    bool poweredOff = false;
+    std::string problem;  // why it went no further ("" when both were done)
+};
+
 class VolumeService {
 public:
     virtual ~VolumeService() = default;
@@ -27,8 +34,8 @@ public:
     virtual bool available() = 0;
     // Every block device with a file system that the service knows.
     virtual std::vector<Volume> volumes() = 0;
-    // Unmounts the volume and powers its drive off; "" when done, else why not.
-    virtual std::string eject(const Volume& volume) = 0;
+    // Unmounts the volume and powers its drive off.
+    virtual VolumeEjection eject(const Volume& volume) = 0;
 };
 
 }  // namespace vexa

@@ -1,6 +1,7 @@
 #include "core/controlfile/LineReader.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace vexa {
 namespace {
@@ -46,13 +47,6 @@ int LineReader::peek() {
     return static_cast<unsigned char>(buffer_[at_]);
 }
 
-int LineReader::get() {
-    const int c = peek();
-    if (c >= 0)
-        ++at_;
-    return c;
-}
-
 LineReader::Status LineReader::next(std::string& line) {
     line.clear();
     if (!started_) {
@@ -62,23 +56,28 @@ LineReader::Status LineReader::next(std::string& line) {
         else
             failed_ = true;
     }
-    int c = get();
-    if (c == -1)
-        return Status::End;
-    while (c >= 0) {
-        if (c == '\n' && loneLfEndsLine_)
-            return Status::Line;
-        if (c == '\r') {
-            if (peek() == '\n')
+    if (at_ == end_ && !fill())
+        return failed_ ? Status::Failed : Status::End;
+    // A file with a CR ends its lines at CRs; one without ends them at LFs.
+    const char lineEnd = loneLfEndsLine_ ? '\n' : '\r';
+    for (;;) {
+        if (at_ == end_ && !fill())
+            return failed_ ? Status::Failed : Status::Line;  // the last line, without an end
+        const char* begin = buffer_.data() + at_;
+        const std::size_t available = end_ - at_;
+        const auto* found = static_cast<const char*>(std::memchr(begin, lineEnd, available));
+        const std::size_t length = found ? static_cast<std::size_t>(found - begin) : available;
+        if (line.size() + length > maxLength_)
+            return Status::TooLong;
+        line.append(begin, length);
+        at_ += length;
+        if (found) {
+            ++at_;
+            if (lineEnd == '\r' && peek() == '\n')
                 ++at_;
             return Status::Line;
         }
-        if (line.size() == maxLength_)
-            return Status::TooLong;
-        line.push_back(static_cast<char>(c));
-        c = get();
     }
-    return c == -2 ? Status::Failed : Status::Line;
 }
 
 }  // namespace vexa

@@ -28,8 +28,7 @@ public:
     Status next(std::string& line);
 
 private:
-    // The next byte, or -1 at the end; -2 on a read error.
-    int get();
+    // The next byte (not taken), or -1 at the end; -2 on a read error.
     int peek();
     bool fill();
     bool holdsCr();

@@ -3,10 +3,9 @@
 #include "core/cardcheck/CardFileSystem.h"
 #include "core/cardcheck/RemovableVolumes.h"
 #include "core/config/Messages.h"
-#include "gui/wavetools/ToolsJobRun.h"
+#include "gui/ui/JobRun.h"
 
 #include <QComboBox>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -209,15 +208,12 @@ void CardMediaPanel::startJob(const std::function<void(Outcome&, Progress&)>& wo
     prgCard_->setValue(0);
     outcome_ = std::make_shared<Outcome>();
     std::shared_ptr<Outcome> outcome = outcome_;
-    run_ = std::make_unique<ToolsJobRun>([work, outcome](Progress& progress) {
-        work(*outcome, progress);
-        return progress.stopRequested() ? JobResult::Stopped : JobResult::Completed;
-    });
-    connect(run_.get(), &ToolsJobRun::valueChanged, prgCard_, &QProgressBar::setValue);
-    connect(run_.get(), &ToolsJobRun::captionChanged, lblResult_, &QLabel::setText);
-    connect(run_.get(), &ToolsJobRun::finished, this, &CardMediaPanel::onJobFinished);
+    run_ = std::make_unique<JobRun>();
+    connect(run_.get(), &JobRun::valueChanged, prgCard_, &QProgressBar::setValue);
+    connect(run_.get(), &JobRun::captionChanged, lblResult_, &QLabel::setText);
+    connect(run_.get(), &JobRun::finished, this, &CardMediaPanel::onJobFinished);
     updateControls();
-    run_->start();
+    run_->start([work, outcome](Progress& progress) { work(*outcome, progress); });
 }
 
 void CardMediaPanel::onJobFinished() {
@@ -247,10 +243,7 @@ void CardMediaPanel::onJobFinished() {
 }
 
 void CardMediaPanel::showFindings(const CardVerification& check) {
-    CardFindings listed = check.findings;  // errors first, then warnings, then notes
-    std::stable_sort(listed.begin(), listed.end(),
-                     [](const CardFinding& a, const CardFinding& b) { return a.severity < b.severity; });
-    for (const CardFinding& finding : listed) {
+    for (const CardFinding& finding : OrderedBySeverity(check.findings)) {
         auto* item = new QTreeWidgetItem(lstFindings_, {QString::fromUtf8(SeverityText(finding.severity)), qs(finding.file),
                                                         qs(finding.text)});
         for (int column = 0; column < 3; ++column)
@@ -258,19 +251,9 @@ void CardMediaPanel::showFindings(const CardVerification& check) {
         item->setToolTip(2, qs(finding.text));
     }
     const std::string folder = jobVolume_.mountPoints.front();
-    const bool clean = IsClean(check.findings) && !check.stopped;
-    std::size_t errors = 0, warnings = 0;
-    for (const CardFinding& finding : check.findings) {
-        errors += finding.severity == Severity::Error;
-        warnings += finding.severity == Severity::Warning;
-    }
-    if (check.stopped)
-        lblResult_->setText(QString::fromUtf8("確認を中止しました：結果は不完全です。"));
-    else if (clean)
-        lblResult_->setText(QString::fromUtf8("問題はありません：") + qs(folder));
-    else
-        lblResult_->setText(QString::fromUtf8("エラー %1 件、警告 %2 件：").arg(errors).arg(warnings) + qs(folder));
-    lblResult_->setStyleSheet(clean ? kCleanStyle : kFaultStyle);
+    const CardCheckSummary summary = SummariseCheck(check.findings, check.stopped, folder);
+    lblResult_->setText(qs(summary.text));
+    lblResult_->setStyleSheet(summary.clean ? kCleanStyle : kFaultStyle);
     ejectOffered_ = CanEjectAfterCheck(jobVolume_, folder, check.findings, check.stopped);
 }
 

@@ -5,7 +5,7 @@
 // chosen card's top folder, then checked there), "カード確認" (the card
 // checked against the loaded Project), the findings in a list (green when
 // clean) and, after a clean check of a removable card, "取り外し". The write,
-// the check and the eject run on a worker (ToolsJobRun) with the bar and
+// the check and the eject run on a worker (JobRun) with the bar and
 // "中止"; the window thread never waits for the card.
 #include "core/cardcheck/CardEject.h"
 #include "core/cardcheck/CardSetWrite.h"
@@ -29,7 +29,7 @@ class QTreeWidget;
 
 namespace vexa::gui {
 
-class ToolsJobRun;
+class JobRun;
 
 class CardMediaPanel : public QGroupBox {
     Q_OBJECT
@@ -85,7 +85,7 @@ private:
     std::vector<Volume> volumes_;
     Volume jobVolume_;
     std::shared_ptr<Outcome> outcome_;
-    std::unique_ptr<ToolsJobRun> run_;
+    std::unique_ptr<JobRun> run_;
     bool ejectOffered_ = false;
 
     QComboBox* cmbCard_ = nullptr;

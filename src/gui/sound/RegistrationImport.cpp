@@ -47,18 +47,17 @@ bool RegistrationImport::begin(ImportInspectionRun run, TakenNames taken, const 
         return false;
     }
     batch_ = std::make_shared<ImportBatchResult>();
-    run_ = new ToolsJobRun(
-        [items, folder, options, backend = backend_, batch = batch_](Progress& progress) {
-            *batch = RunImportBatch(items, folder, options, *backend, progress);
-            return batch->stopped ? JobResult::Stopped : JobResult::Completed;
-        },
-        this);
+    run_ = new JobRun(this);
     if (bar_) {
         bar_->setValue(0);
-        connect(run_, &ToolsJobRun::valueChanged, bar_, &QProgressBar::setValue);
+        connect(run_, &JobRun::valueChanged, bar_, &QProgressBar::setValue);
     }
-    connect(run_, &ToolsJobRun::finished, this, &RegistrationImport::onJobFinished);
-    run_->start(beforeJob_);
+    connect(run_, &JobRun::finished, this, &RegistrationImport::onJobFinished);
+    run_->start([items, folder, options, backend = backend_, batch = batch_, beforeJob = beforeJob_](Progress& progress) {
+        if (beforeJob)
+            beforeJob();
+        *batch = RunImportBatch(items, folder, options, *backend, progress);
+    });
     return true;
 }
 

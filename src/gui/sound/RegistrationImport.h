@@ -2,13 +2,13 @@
 // Import inside the sound registration window: the inspection of the chosen
 // files goes on past the refusals import can fix (on the window's worker);
 // then each such file gets its question (変換して登録 / スキップ / すべて変換);
-// the conversions run through the tools' job adapter (ToolsJobRun) with the
+// the conversions run through the job adapter (JobRun) with the
 // window's bar and stop button, into the import folder; and the window then
 // registers what checks() gives, in the chosen order. The rules are the
 // core's (import/ImportRegistration); this only runs them.
 #include "core/import/ImportRegistration.h"
 #include "core/import/ImportSettings.h"
-#include "gui/wavetools/ToolsJobRun.h"
+#include "gui/ui/JobRun.h"
 
 #include <QObject>
 #include <QPointer>
@@ -59,7 +59,7 @@ private:
     QPointer<QProgressBar> bar_;
     std::shared_ptr<AudioBackend> backend_;
     std::function<void()> beforeJob_;
-    ToolsJobRun* run_ = nullptr;
+    JobRun* run_ = nullptr;
     RegistrationImportPlan plan_;
     std::shared_ptr<ImportBatchResult> batch_;
     bool stereoAllowed_ = false;

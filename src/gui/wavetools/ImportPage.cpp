@@ -250,20 +250,17 @@ void ImportPage::start() {
     prgImport_->setValue(0);
     batch_ = std::make_shared<ImportBatchResult>();
     stopAsked_ = false;
-    run_ = new ToolsJobRun(
-        [items, folder, chosen, backend = backend_, batch = batch_](Progress& progress) {
-            *batch = RunImportBatch(items, folder, chosen, *backend, progress);
-            if (batch->stopped)
-                return JobResult::Stopped;
-            return batch->allImported() ? JobResult::Completed : JobResult::Failed;
-        },
-        this);
-    connect(run_, &ToolsJobRun::valueChanged, prgImport_, &QProgressBar::setValue);
-    connect(run_, &ToolsJobRun::captionChanged, fraProgress_, &QGroupBox::setTitle);
-    connect(run_, &ToolsJobRun::finished, this, &ImportPage::onJobFinished);
+    run_ = new JobRun(this);
+    connect(run_, &JobRun::valueChanged, prgImport_, &QProgressBar::setValue);
+    connect(run_, &JobRun::captionChanged, fraProgress_, &QGroupBox::setTitle);
+    connect(run_, &JobRun::finished, this, &ImportPage::onJobFinished);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     setRunning(true);
-    run_->start(beforeJob_);
+    run_->start([items, folder, chosen, backend = backend_, batch = batch_, beforeJob = beforeJob_](Progress& progress) {
+        if (beforeJob)
+            beforeJob();
+        *batch = RunImportBatch(items, folder, chosen, *backend, progress);
+    });
 }
 
 void ImportPage::onJobFinished() {

@@ -4,12 +4,12 @@
 // WAVE files the device plays, with the format, the loudness target and its
 // ceiling, and the silence trim chosen here (kept in the Configuration File's
 // section Import, which the sound registration window's conversions use
-// too). The job runs on a worker (ToolsJobRun) with the bar, its caption and
+// too). The job runs on a worker (JobRun) with the bar, its caption and
 // the stop button; each file's result fills a row of the list.
 #include "core/import/ImportBatch.h"
 #include "core/import/ImportSettings.h"
 #include "core/ui/UserDialogs.h"
-#include "gui/wavetools/ToolsJobRun.h"
+#include "gui/ui/JobRun.h"
 
 #include <QWidget>
 
@@ -92,7 +92,7 @@ private:
     std::string defaultFolder_;
     bool stereoAllowed_ = false;
     std::function<void()> beforeJob_;
-    ToolsJobRun* run_ = nullptr;
+    JobRun* run_ = nullptr;
     std::shared_ptr<ImportBatchResult> batch_;
     ImportBatchResult last_;
     bool asking_ = false;

@@ -23,23 +23,24 @@ TEST(CardEject, FlushesThenEjectsThroughTheServiceOrSaysItIsSafe) {
     struct Case {
         const char* name;
         bool running;
-        std::string problem;
+        VolumeEjection ejection;
         bool ok, powered;
         std::vector<std::string> ejected;
         const char* said;
     };
     const Case cases[] = {
-        {"service ejects", true, "", true, true, {"/dev/sdz1"}, "電源を切りました"},
-        {"no service: flushed only", false, "", true, false, {}, "安全に取り出せます"},
-        {"unmount refused", true, "「/dev/sdz1」のマウントを外せません：busy", false, false, {"/dev/sdz1"}, "busy"},
-        {"unmounted, power stays on", true, "マウントは外しました。…\nカードは安全に取り出せます。", true, false, {"/dev/sdz1"},
-         "マウントは外しました"},
+        {"service ejects", true, {true, true, ""}, true, true, {"/dev/sdz1"}, "電源を切りました"},
+        {"no service: flushed only", false, {}, true, false, {}, "安全に取り出せます"},
+        {"unmount refused", true, {false, false, "「/dev/sdz1」のマウントを外せません：busy"}, false, false, {"/dev/sdz1"},
+         "busy"},
+        {"unmounted, power stays on", true, {true, false, "not supported"}, true, false, {"/dev/sdz1"},
+         "マウントは外しました。ドライブの電源は切れませんでした：not supported"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         test::FakeVolumeService service;
         service.running = c.running;
-        service.ejectProblem = c.problem;
+        service.ejection = c.ejection;
         const CardEjectResult result = EjectCard(cardAt(temp.path()), &service);
         EXPECT_EQ(result.ok, c.ok);
         EXPECT_EQ(result.powered, c.powered);
