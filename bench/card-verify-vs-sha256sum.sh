@@ -77,9 +77,7 @@ run() {
   end=$(date +%s%N)
   echo $(((end - start) / 1000)) >>"$work/$name.us"
 }
-median_ms() {
-  sort -n "$1" | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'
-}
+. "$root/bench/median.sh"
 plain_set() {
   cp "$folder"/* "$work/cp-set-card/" && sync
 }

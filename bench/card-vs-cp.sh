@@ -58,9 +58,7 @@ run() {
   awk '{printf "%d\n", ($1 + $2) * 1000000}' "$work/$name.last" >>"$work/$name.cpu"
 }
 
-median_ms() {
-  sort -n "$1" | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'
-}
+. "$root/bench/median.sh"
 
 for ((i = 0; i < runs; i++)); do
   rm -rf "$work/cp/set"

@@ -47,9 +47,7 @@ run() {
   cat "$work/$name.rss" >>"$work/$name.kb"
 }
 
-median_ms() {
-  sort -n "$1" | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'
-}
+. "$root/bench/median.sh"
 
 peak_mib() {
   sort -n "$1" | tail -1 | awk '{printf "%.1f", $1 / 1024}'

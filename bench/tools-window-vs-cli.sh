@@ -52,9 +52,7 @@ for ((i = 0; i < runs; i++)); do
   bar=$(sed 's/.*showed //' "$work/window.out")
 done
 
-median_ms() {
-  sort -n "$1" | awk '{v[NR] = $1} END {m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%.1f", m / 1000}'
-}
+. "$root/bench/median.sh"
 
 cli=$(median_ms "$work/cli.us")
 win=$(median_ms "$work/window.us")

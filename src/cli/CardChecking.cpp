@@ -14,10 +14,9 @@ CardVerification checkCardFolder(const std::filesystem::path& folder, const std:
     request.project = project;
     request.loadInto = loadInto;
     request.settings = settings;
-    request.fileSystem = DescribeCardFileSystem(folder, service);
     TerminalProgress progress;
     progress.setCaption("カードを確認しています　" + folder.string());
-    CardVerification result = VerifyCard(request, progress);
+    CardVerification result = VerifyCardFolder(request, service, progress);
     progress.setCaption(result.stopped ? "確認を中止しました" : "確認完了");
     progress.finish();
     return result;

@@ -351,4 +351,9 @@ CardVerification VerifyCard(const CardVerifyRequest& request, Progress& progress
     return result;
 }
 
+CardVerification VerifyCardFolder(CardVerifyRequest request, VolumeService* service, Progress& progress) {
+    request.fileSystem = DescribeCardFileSystem(request.folder, service);
+    return VerifyCard(request, progress);
+}
+
 }  // namespace vexa

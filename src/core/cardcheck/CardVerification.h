@@ -50,6 +50,11 @@ struct CardVerification {
 
 CardVerification VerifyCard(const CardVerifyRequest& request, Progress& progress);
 
+// The check as the card windows and commands run it: the file system of
+// `request.folder` told first (through `service` where it runs; null for
+// none), then VerifyCard.
+CardVerification VerifyCardFolder(CardVerifyRequest request, VolumeService* service, Progress& progress);
+
 // Whether a name is an 8.3 name in its CP932 form: at most 8 bytes, then
 // optionally "." and 1 to 3 bytes, no second dot.
 bool IsEightDotThree(std::string_view cp932Name);

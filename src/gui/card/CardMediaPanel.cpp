@@ -165,9 +165,8 @@ void CardMediaPanel::writeToCard() {
         request.folder = write.card;
         request.project = write.project;
         request.settings = write.settings;
-        request.fileSystem = DescribeCardFileSystem(write.card, service);
         progress.setCaption("カードを確認しています");
-        outcome.check = VerifyCard(request, progress);
+        outcome.check = VerifyCardFolder(request, service, progress);
     });
 }
 
@@ -180,10 +179,9 @@ void CardMediaPanel::checkCard() {
     request.project = document_.project();
     request.settings = document_.configuration().settings;
     VolumeService* service = service_;
-    startJob([request, service](Outcome& outcome, Progress& progress) mutable {
-        request.fileSystem = DescribeCardFileSystem(request.folder, service);
+    startJob([request, service](Outcome& outcome, Progress& progress) {
         progress.setCaption("カードを確認しています");
-        outcome.check = VerifyCard(request, progress);
+        outcome.check = VerifyCardFolder(request, service, progress);
     });
 }
 

@@ -48,9 +48,9 @@ TEST_F(FusefatCard, ASetCopiedToTheTopFolderIsCleanAndDamageIsFoundAfterRemounti
         writeBytes(cards / name, readBytes(sources / name));
     ASSERT_TRUE(mount.remount()) << mount.reason();
 
-    CardVerifyRequest request{cards, project, {}, settings, DescribeCardFileSystem(cards, nullptr)};
+    CardVerifyRequest request{cards, project, {}, settings, std::nullopt};
     NoProgress progress;
-    const CardFindings clean = VerifyCard(request, progress).findings;
+    const CardFindings clean = VerifyCardFolder(request, nullptr, progress).findings;
     EXPECT_TRUE(IsClean(clean)) << FindingsText(clean);
     // fusefat names no device: the FAT type cannot be told, and says so
     EXPECT_THAT(FindingsText(clean), HasSubstr("確かめられませんでした"));
@@ -62,7 +62,7 @@ TEST_F(FusefatCard, ASetCopiedToTheTopFolderIsCleanAndDamageIsFoundAfterRemounti
     fs::remove(cards / "CHIME.WAV");
     writeBytes(cards / "EXTRA.TXT", "x");
     ASSERT_TRUE(mount.remount()) << mount.reason();
-    const std::string found = FindingsText(VerifyCard(request, progress).findings);
+    const std::string found = FindingsText(VerifyCardFolder(request, nullptr, progress).findings);
     EXPECT_THAT(found, HasSubstr("エラー: " + (cards / "OPEN.WAV").string() + ": 内容が元のファイル"));
     EXPECT_THAT(found, HasSubstr("エラー: " + (cards / "CHIME.WAV").string() + ": ありません"));
     EXPECT_THAT(found, HasSubstr("警告: " + (cards / "EXTRA.TXT").string()));

@@ -15,10 +15,8 @@ namespace vexa {
 namespace {
 
 using test::crlfLines;
+using test::kHeader;
 using test::settingsFor;
-
-const std::vector<std::string> kHeader = {"Vexa Editor", "Chimewell Assist", "VXA CE-2.0J", "200809",
-                                          "3-290714-360101"};
 const std::string kLoadFailed = GetMsg(2504);
 
 // A load as the editor makes it: the refusals the loader returns are shown

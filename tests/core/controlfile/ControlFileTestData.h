@@ -17,6 +17,10 @@ inline Settings settingsFor(int lineCount, bool multiSheet) {
     return s;
 }
 
+// The five lines every Control File starts with.
+inline const std::vector<std::string> kHeader = {"Vexa Editor", "Chimewell Assist", "VXA CE-2.0J", "200809",
+                                                 "3-290714-360101"};
+
 // The lines joined as the file holds them, still UTF-8.
 inline std::string crlfLines(const std::vector<std::string>& lines) {
     std::string out;

@@ -9,10 +9,8 @@ namespace vexa {
 namespace {
 
 using test::crlfLines;
+using test::kHeader;
 using test::settingsFor;
-
-const std::vector<std::string> kHeader = {"Vexa Editor", "Chimewell Assist", "VXA CE-2.0J", "200809",
-                                          "3-290714-360101"};
 
 // The lines after the header and up to "#0", from the written text.
 std::vector<std::string> bodyLines(const std::string& text) {
